@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/calculator.h"
+
+#include "numbers/number_reading.h"
+#include "numbers/precision.h"
+
+namespace milora::calc {
+
+void Calculator::click_option(FormState& state, const std::string& group, int index) {
+    state.options(group).selected = index;
+}
+
+float read_box(const FormState& state, const std::string& box) {
+    const auto v = numbers::parse_single(state.box(box));
+    if (!v) {
+        throw BadBoxText(box);
+    }
+    return *v;
+}
+
+double read_box_double(const FormState& state, const std::string& box) {
+    const auto v = numbers::parse_number(state.box(box));
+    if (!v) {
+        throw BadBoxText(box);
+    }
+    return *v;
+}
+
+double read_label(const FormState& state, const std::string& label, int index) {
+    const auto v = numbers::read_back(state.label(label, index).text);
+    if (!v) {
+        throw numbers::FloatFault();
+    }
+    return *v;
+}
+
+FormState open_window(Calculator& calc, const CarData& car) {
+    FormState state(calc.description());
+    calc.load(car, state);
+    return state;
+}
+
+bool is_valid_box_text(const std::string& text, bool zero_allowed) {
+    if (!numbers::parse_number(text)) {
+        return false;
+    }
+    const double lead = numbers::leading_number(text);
+    return zero_allowed ? lead >= 0 : lead > 0;
+}
+
+std::optional<Message> validate_box(const FormState& state, const std::string& box) {
+    const BoxDesc* desc = state.description().find_box(box);
+    if (desc == nullptr) {
+        throw std::out_of_range("unknown box " + box);
+    }
+    if (is_valid_box_text(state.box(box), desc->zero_allowed)) {
+        return std::nullopt;
+    }
+    if (desc->plain_message) {
+        return Message{kProgramTitle, desc->message, Icon::None, Buttons::Ok};
+    }
+    return Message{"Data Error", desc->message, Icon::Warning, Buttons::Ok};
+}
+
+namespace {
+
+template <typename F> bool guarded(FormState& state, F&& step) {
+    state.fault.reset();
+    try {
+        step();
+        return true;
+    } catch (const numbers::FloatFault&) {
+        state.fault = kFaultMessage;
+        state.show(Message{kProgramTitle, kFaultMessage, Icon::Warning, Buttons::Ok});
+    } catch (const BadBoxText& bad) {
+        // Validation admits only numbers, so this is a text set behind its back; do not compute.
+        const BoxDesc* desc = state.description().find_box(bad.box());
+        state.fault = "not a number: " + bad.box();
+        state.show(Message{"Data Error", desc != nullptr ? desc->message : bad.what(),
+                           Icon::Warning, Buttons::Ok});
+    }
+    return false;
+}
+
+} // namespace
+
+bool run_calculate(Calculator& calc, FormState& state) {
+    return guarded(state, [&] { calc.calculate(state); });
+}
+
+bool run_click_option(Calculator& calc, FormState& state, const std::string& group, int index) {
+    return guarded(state, [&] { calc.click_option(state, group, index); });
+}
+
+} // namespace milora::calc

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The calculator frame.
+//
+// A calculator is a WindowDescription (data) plus a logic unit (this interface). One object lives
+// per open window and may keep the window's private values (tank settings, base speed). The frame
+// functions below are what every window does the same way: open, validate a box, calculate with
+// the fault check, click an option. The Qt renderer and milora-calc both call only these.
+
+#include "app/car_data.h"
+#include "calc/form_state.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace milora::calc {
+
+class Calculator {
+public:
+    virtual ~Calculator() = default;
+    virtual const WindowDescription& description() const = 0;
+    // Fills the boxes from the car data (number text form) and shows the intro text.
+    virtual void load(const CarData& car, FormState& state) = 0;
+    // Reads the boxes, computes and writes the result texts.
+    virtual void calculate(FormState& state) = 0;
+    // A click on option `index` of `group`. By default it only selects the option.
+    virtual void click_option(FormState& state, const std::string& group, int index);
+};
+
+// Thrown by read_box when a box text is not a number as a whole (validation normally prevents it).
+class BadBoxText : public std::runtime_error {
+public:
+    explicit BadBoxText(std::string box)
+        : std::runtime_error("box text is not a number: " + box), box_(std::move(box)) {}
+    const std::string& box() const { return box_; }
+
+private:
+    std::string box_;
+};
+
+// The whole-text reading of a box into a single (Calculate step 2).
+float read_box(const FormState& state, const std::string& box);
+// The same reading kept as a double, for the few boxes whose text itself is the value.
+double read_box_double(const FormState& state, const std::string& box);
+// A figure read back from a label's text as shown ("$1800" -> 1800).
+double read_label(const FormState& state, const std::string& label, int index = kScalar);
+
+// A fresh state for the window: design texts, then the unit's load.
+FormState open_window(Calculator& calc, const CarData& car);
+
+// The validation rule; the message box to show when the box's text is refused.
+std::optional<Message> validate_box(const FormState& state, const std::string& box);
+bool is_valid_box_text(const std::string& text, bool zero_allowed);
+
+// Runs Calculate (or an option click) with the fault check. On a floating-point fault the texts
+// written so far stay, `state.fault` is set and a message is queued; returns false then.
+bool run_calculate(Calculator& calc, FormState& state);
+bool run_click_option(Calculator& calc, FormState& state, const std::string& group, int index);
+
+inline constexpr const char* kFaultMessage =
+    "These numbers give no meaningful result (the calculation overflows or divides by zero). "
+    "Please check the numbers you entered.";
+
+} // namespace milora::calc

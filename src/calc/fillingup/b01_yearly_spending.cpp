@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/fillingup/b01_yearly_spending.h"
+
+#include "calc/constants.h"
+#include "numbers/format_pattern.h"
+#include "numbers/number_text.h"
+#include "numbers/precision.h"
+
+namespace milora::calc {
+namespace {
+
+using numbers::format;
+using numbers::number_text;
+using numbers::single;
+
+const char* const kIntro =
+    "Even a small increase in MPG could save you a lot of money over the course of a year. This "
+    "calculator will show you how much you spend on gas every year, and how much money you could "
+    "save over that period by improving your gas mileage by 10-50%. It will also calculate the "
+    "reduction in carbon dioxide emissions you could achieve by improving your fuel economy.";
+
+GridDesc::Row row(const char* caption_name, const char* caption, const char* cells) {
+    return {LabelDesc{caption_name, caption},
+            LabelDesc{cells, "", "", 1, 5, false, 0, true, Align::Center}};
+}
+
+WindowDescription make_description() {
+    WindowDescription d;
+    d.window = "B01_HowMuchDoYouSpendOnGas";
+    d.caption = "How Much Do You Spend On Gas, And How Much Can You Save?";
+    d.help_topic = "How_Much_Do_You_Spend_On_Gas.htm";
+    d.width = 760;
+    d.boxes = {
+        {"txtCombined_MPG", "Combined City/Hwy MPG", "Enter your combined city/highway MPG",
+         "Please enter a valid fuel economy figure (miles per gallon), greater than zero."},
+        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gas ($ per gallon)",
+         "Please enter a valid gas price, greater than zero.",
+         "Cost of gasoline (dollars per gallon)"},
+        {"txtTotal_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
+         "Please enter a valid yearly mileage, greater than zero."},
+    };
+    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
+    d.results.emplace_back(
+        LabelDesc{"lblCurrent_Results", "", "", kScalar, kScalar, false, 0, false});
+    GridDesc grid;
+    grid.rows = {
+        row("lblPercent_Caption", "If you improve your gas mileage by this percent:", "lblPercent"),
+        row("lblNew_MPG_Caption", "Your new MPG will be:", "lblNew_MPG"),
+        row("lblMoney_Total_Caption",
+            "You will spend this much on gas in a year:", "lblMoney_Total"),
+        row("lblMoney_Savings_Caption", "Saving this much money a year:", "lblMoney_Savings"),
+        row("lblCO2_Total_Caption",
+            "Your total CO2 production will be this many pounds:", "lblCO2_Total"),
+        row("lblCO2_Reduction_Caption",
+            "Which is a reduction in carbon dioxide production of this many pounds:",
+            "lblCO2_Reduction"),
+    };
+    d.results.emplace_back(grid);
+    d.buttons = standard_buttons(
+        "Click here to Calculate results, or update results after data at left is changed");
+    d.buttons[3].tooltip.clear(); // Exit carries no tooltip in this window
+    return d;
+}
+
+class YearlySpending final : public Calculator {
+public:
+    const WindowDescription& description() const override {
+        static const WindowDescription d = make_description();
+        return d;
+    }
+
+    void load(const CarData& car, FormState& s) override {
+        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
+        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
+        s.box("txtTotal_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
+        for (int d = 1; d <= 5; ++d) {
+            s.label("lblPercent", d).text = std::to_string(d * 10) + "%";
+        }
+    }
+
+    void calculate(FormState& s) override {
+        s.label("lblInitial_Caption").visible = false;
+        const float m = read_box(s, "txtTotal_Mileage");
+        const float g = read_box(s, "txtCombined_MPG");
+        const float p = read_box(s, "txtGas_Cost");
+        const float gallons = single(double{m} / g);
+        const float co2 = single(double{gallons} * kCo2PerGallon);
+        const float spending = single(double{gallons} * p);
+
+        auto& result = s.label("lblCurrent_Results");
+        result.visible = true;
+        result.text = "Based on the information above, you're currently spending about " +
+                      format(spending, "$#0") + " every year to buy " + format(gallons, "#0") +
+                      " gallons of gas, and producing " + format(co2, "#0") +
+                      " pounds of carbon dioxide.";
+
+        for (int d = 1; d <= 5; ++d) {
+            const float f = single(d / 10.0 + 1);
+            const float new_gallons = single(double{m} / (double{f} * g));
+            s.label("lblMoney_Total", d).text = format(double{new_gallons} * p, "$#0");
+            // The saving is taken from the whole-dollar total as shown.
+            s.label("lblMoney_Savings", d).text =
+                format(spending - read_label(s, "lblMoney_Total", d), "$#0");
+            s.label("lblCO2_Total", d).text = format(double{new_gallons} * kCo2PerGallon, "#0");
+            s.label("lblCO2_Reduction", d).text =
+                format(co2 - read_label(s, "lblCO2_Total", d), "#0");
+            s.label("lblNew_MPG", d).text = format(double{f} * g, "#0.0");
+        }
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Calculator> make_B01_HowMuchDoYouSpendOnGas() {
+    return std::make_unique<YearlySpending>();
+}
+
+} // namespace milora::calc

@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What a calculator window holds, as data: boxes, option groups, result labels and grids, buttons.
+// Any renderer turns a description into a window; the Qt one is ui/calculator_window. Every name is
+// the objectName of its widget; an element of a label or option array is named `name_index`.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace milora::calc {
+
+inline constexpr int kScalar = -1; // the index of a label that is not part of an array
+
+struct BoxDesc {
+    std::string name;           // txtCombined_MPG
+    std::string caption;        // the label beside the box
+    std::string tooltip;        // the box's tooltip
+    std::string message;        // the validation message
+    std::string label_tooltip;  // the label's own tooltip, where it has one
+    std::string label_name;     // objectName of the label; "lbl" + name without "txt" when empty
+    bool zero_allowed = false;  // time-worth boxes accept 0
+    bool plain_message = false; // the message box has no icon and the program's title
+};
+
+struct OptionDesc {
+    int index = 0;
+    std::string caption;
+    std::string tooltip;
+};
+
+struct OptionGroupDesc {
+    std::string name;       // optHigh_Tank; the elements are optHigh_Tank_2 ...
+    std::string frame_name; // Frame1
+    std::string frame_caption;
+    std::string frame_tooltip;
+    std::vector<OptionDesc> options;
+};
+
+enum class Align { Left, Center, Right };
+
+struct LabelDesc {
+    std::string name;
+    std::string text; // design text, shown until the logic unit changes it
+    std::string tooltip;
+    int first = kScalar; // an array holds the indexes first..last
+    int last = kScalar;
+    bool bold = false;
+    int points = 0; // 0: the window's font size
+    bool visible = true;
+    Align align = Align::Left;
+    bool is_array() const { return first != kScalar; }
+};
+
+// A table: each row a caption label at the left and an array of cells, all rows with the same
+// indexes. `header` is an optional array shown above the rows (column titles).
+struct GridDesc {
+    struct Row {
+        LabelDesc caption;
+        LabelDesc cells;
+    };
+    std::vector<Row> rows;
+    int caption_width = 0; // pixels for the caption column; 0: fit the texts
+    int cell_width = 0;    // pixels for each cell; 0: fit the texts
+};
+
+using ResultItem = std::variant<LabelDesc, GridDesc>;
+
+enum class ButtonRole { Calculate, Print, Help, Exit };
+
+struct ButtonDesc {
+    std::string name; // cmdCalculate, cmdPrintPR ...
+    std::string caption;
+    std::string tooltip;
+    ButtonRole role = ButtonRole::Calculate;
+};
+
+struct WindowDescription {
+    std::string window;     // B01_HowMuchDoYouSpendOnGas
+    std::string caption;    // window title
+    std::string help_topic; // "Tires.htm#alignment"
+    bool landscape = false; // print orientation
+    std::vector<BoxDesc> boxes;
+    int box_columns = 1; // boxes laid out in this many columns
+    std::vector<OptionGroupDesc> option_groups;
+    std::vector<ResultItem> results;
+    std::vector<ButtonDesc> buttons;
+    int width = 640; // the window's width in pixels; the height follows the content
+
+    const BoxDesc* find_box(std::string_view name) const;
+    const OptionGroupDesc* find_option_group(std::string_view name) const;
+};
+
+// The usual four buttons; `calculate_tooltip` differs from window to window, and so may the others.
+std::vector<ButtonDesc>
+standard_buttons(std::string calculate_tooltip,
+                 std::string print_tooltip = "Click here to Print results",
+                 std::string help_tooltip = "Click here to open Help manual",
+                 std::string exit_tooltip = "Click here to Exit calculator");
+
+} // namespace milora::calc

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// milora-calc: runs any calculator, or reads a mileage file, without a window.
+//
+//   milora-calc --list
+//   milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...
+//
+// Exit status: 0 done; 2 usage; 3 a box refused its text; 4 a calculation fault or an unreadable
+// file. Message boxes go to standard error as "TITLE: TEXT".
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace milora::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitRefused = 3;
+inline constexpr int kExitFault = 4;
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The calculator part (after the subcommand has been told apart).
+int run_window(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+std::string usage();
+
+} // namespace milora::cli

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the running program owns: the program state (car data and the values beside it), the
+// platform services, and the set of open windows. Windows are handed this object; tests make
+// their own with fake services.
+
+#include "app/car_data.h"
+#include "ui/services.h"
+#include "ui/window_tracker.h"
+
+#include <QString>
+
+namespace milora::ui {
+
+class Application {
+public:
+    explicit Application(const Services& services) : services_(services) {}
+
+    ProgramState& state() { return state_; }
+    const Services& services() const { return services_; }
+    WindowTracker& windows() { return windows_; }
+
+    // Opens the calculator of that window name, at most once; null for an unknown name.
+    QWidget* open_calculator(const QString& window);
+
+private:
+    ProgramState state_;
+    Services services_;
+    WindowTracker windows_;
+};
+
+} // namespace milora::ui

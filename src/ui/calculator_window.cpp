@@ -1,0 +1,366 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/calculator_window.h"
+
+#include "ui/window_tracker.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace milora::ui {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString element_name(const std::string& name, int index) {
+    return index == calc::kScalar ? q(name) : q(name) + QLatin1Char('_') + QString::number(index);
+}
+
+Qt::Alignment alignment(calc::Align a) {
+    switch (a) {
+    case calc::Align::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case calc::Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case calc::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+std::string box_label_name(const calc::BoxDesc& b) {
+    if (!b.label_name.empty()) {
+        return b.label_name;
+    }
+    return "lbl" + (b.name.rfind("txt", 0) == 0 ? b.name.substr(3) : b.name);
+}
+
+bool validating_reason(Qt::FocusReason r) {
+    // Only a move to another control of this window; not a switch of windows or a popup menu.
+    return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason ||
+           r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator, const CarData& car,
+                                   const Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), calc_(std::move(calculator)),
+      state_(calc::open_window(*calc_, car)), services_(services) {
+    build();
+    apply_state();
+    show_messages();
+}
+
+CalculatorWindow::~CalculatorWindow() = default;
+
+QWidget* CalculatorWindow::build_label(const calc::LabelDesc& d, int index) {
+    auto* label = new QLabel(this);
+    label->setObjectName(element_name(d.name, index));
+    if (index != calc::kScalar) {
+        label->setProperty("index", index);
+    }
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment(d.align));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (!d.tooltip.empty()) {
+        label->setToolTip(q(d.tooltip));
+    }
+    labels_[{d.name, index}] = label;
+    return label;
+}
+
+void CalculatorWindow::build() {
+    const calc::WindowDescription& d = calc_->description();
+    setObjectName(q(d.window));
+    setWindowTitle(q(d.caption));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* root = new QVBoxLayout(this);
+    root->setSpacing(10);
+
+    // Input boxes, `box_columns` label/box pairs a row.
+    if (!d.boxes.empty()) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(8);
+        const int columns = std::max(1, d.box_columns);
+        const int rows = (static_cast<int>(d.boxes.size()) + columns - 1) / columns;
+        for (std::size_t i = 0; i < d.boxes.size(); ++i) {
+            const calc::BoxDesc& b = d.boxes[i];
+            auto* label = new QLabel(q(b.caption), this);
+            label->setObjectName(q(box_label_name(b)));
+            label->setTextFormat(Qt::PlainText);
+            if (!b.label_tooltip.empty()) {
+                label->setToolTip(q(b.label_tooltip));
+            }
+            auto* box = new QLineEdit(this);
+            box->setObjectName(q(b.name));
+            box->setToolTip(q(b.tooltip));
+            box->setFixedWidth(100);
+            box->installEventFilter(this);
+            label->setBuddy(box);
+            boxes_[b.name] = box;
+            const int row = static_cast<int>(i) % rows;
+            const int col = static_cast<int>(i) / rows * 3;
+            grid->addWidget(label, row, col, Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(box, row, col + 1);
+            if (col > 0) {
+                grid->setColumnMinimumWidth(col - 1, 24);
+            }
+        }
+        grid->setColumnStretch(columns * 3 - 1, 1);
+        root->addLayout(grid);
+    }
+
+    for (const calc::OptionGroupDesc& g : d.option_groups) {
+        auto* frame = new QGroupBox(q(g.frame_caption), this);
+        frame->setObjectName(q(g.frame_name));
+        if (!g.frame_tooltip.empty()) {
+            frame->setToolTip(q(g.frame_tooltip));
+        }
+        auto* row = new QHBoxLayout(frame);
+        for (const calc::OptionDesc& o : g.options) {
+            auto* opt = new QRadioButton(q(o.caption), frame);
+            opt->setObjectName(element_name(g.name, o.index));
+            opt->setProperty("index", o.index);
+            opt->setFocusPolicy(Qt::TabFocus);
+            if (!o.tooltip.empty()) {
+                opt->setToolTip(q(o.tooltip));
+            }
+            options_[g.name][o.index] = opt;
+            const std::string group = g.name;
+            const int index = o.index;
+            connect(opt, &QRadioButton::clicked, this,
+                    [this, group, index] { on_option(group, index); });
+            row->addWidget(opt);
+        }
+        row->addStretch(1);
+        root->addWidget(frame);
+    }
+
+    for (const calc::ResultItem& item : d.results) {
+        if (const auto* l = std::get_if<calc::LabelDesc>(&item)) {
+            if (!l->is_array()) {
+                root->addWidget(build_label(*l, calc::kScalar));
+                continue;
+            }
+            auto* row = new QHBoxLayout;
+            for (int i = l->first; i <= l->last; ++i) {
+                row->addWidget(build_label(*l, i), 1);
+            }
+            root->addLayout(row);
+            continue;
+        }
+        const auto& grid_desc = std::get<calc::GridDesc>(item);
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(10);
+        grid->setVerticalSpacing(4);
+        int r = 0;
+        for (const auto& row : grid_desc.rows) {
+            QWidget* caption = build_label(row.caption, calc::kScalar);
+            if (grid_desc.caption_width > 0) {
+                caption->setFixedWidth(grid_desc.caption_width);
+            }
+            grid->addWidget(caption, r, 0);
+            int c = 1;
+            for (int i = row.cells.first; i <= row.cells.last; ++i, ++c) {
+                QWidget* cell = build_label(row.cells, i);
+                if (grid_desc.cell_width > 0) {
+                    cell->setMinimumWidth(grid_desc.cell_width);
+                }
+                grid->addWidget(cell, r, c);
+                grid->setColumnStretch(c, 1);
+            }
+            ++r;
+        }
+        grid->setColumnStretch(0, 3);
+        root->addLayout(grid);
+    }
+
+    root->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const calc::ButtonDesc& b : d.buttons) {
+        auto* button = new QPushButton(q(b.caption), this);
+        button->setObjectName(q(b.name));
+        if (!b.tooltip.empty()) {
+            button->setToolTip(q(b.tooltip));
+        }
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setMinimumWidth(90);
+        const calc::ButtonRole role = b.role;
+        connect(button, &QPushButton::clicked, this, [this, role] { on_button(role); });
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+    root->addLayout(buttons);
+
+    setMinimumWidth(d.width);
+    resize(d.width, root->totalHeightForWidth(d.width));
+}
+
+void CalculatorWindow::apply_state() {
+    for (auto& [name, box] : boxes_) {
+        const QString text = q(state_.box(name));
+        if (box->text() != text) {
+            box->setText(text);
+        }
+    }
+    for (auto& [key, label] : labels_) {
+        const calc::LabelState& s = state_.label(key.name, key.index);
+        label->setText(q(s.text));
+        QFont f = label->font();
+        f.setBold(s.bold);
+        f.setPointSize(s.points > 0 ? s.points : font().pointSize());
+        label->setFont(f);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText,
+                   s.red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
+        label->setPalette(p);
+        label->setVisible(s.visible);
+    }
+    for (auto& [group, elements] : options_) {
+        const calc::OptionGroupState& s = state_.options(group);
+        for (auto& [index, opt] : elements) {
+            const bool checked = s.selected && *s.selected == index;
+            if (opt->isChecked() != checked) {
+                opt->setAutoExclusive(false);
+                opt->setChecked(checked);
+                opt->setAutoExclusive(true);
+            }
+            opt->setVisible(!s.hidden.contains(index));
+        }
+    }
+    fit_height();
+}
+
+void CalculatorWindow::fit_height() {
+    if (layout() == nullptr) {
+        return;
+    }
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) {
+        resize(width(), needed);
+    }
+}
+
+void CalculatorWindow::read_boxes() {
+    for (auto& [name, box] : boxes_) {
+        state_.box(name) = box->text().toStdString();
+    }
+}
+
+bool CalculatorWindow::check_box(QLineEdit* box) {
+    const std::string name = box->objectName().toStdString();
+    state_.box(name) = box->text().toStdString();
+    const auto message = calc::validate_box(state_, name);
+    if (!message) {
+        return true;
+    }
+    refocusing_ = true;
+    services_.messages->show(this, *message);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    refocusing_ = false;
+    return false;
+}
+
+bool CalculatorWindow::check_focused_box() {
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (box == nullptr || !boxes_.contains(box->objectName().toStdString())) {
+        return true;
+    }
+    return check_box(box);
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !refocusing_ && !closing_) {
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (box != nullptr && validating_reason(reason)) {
+            // Checked once the move has finished, so that the focus can be put back cleanly.
+            QPointer<QLineEdit> guard(box);
+            QTimer::singleShot(0, this, [this, guard] {
+                if (guard && !closing_) {
+                    check_box(guard);
+                }
+            });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CalculatorWindow::on_button(calc::ButtonRole role) {
+    if (!check_focused_box()) {
+        return;
+    }
+    const calc::WindowDescription& d = calc_->description();
+    switch (role) {
+    case calc::ButtonRole::Calculate:
+        read_boxes();
+        calc::run_calculate(*calc_, state_);
+        apply_state();
+        show_messages();
+        break;
+    case calc::ButtonRole::Print:
+        services_.printer->print_widget(this, d.landscape ? Orientation::Landscape
+                                                          : Orientation::Portrait);
+        break;
+    case calc::ButtonRole::Help:
+        services_.help->show_topic(this, q(d.help_topic));
+        break;
+    case calc::ButtonRole::Exit:
+        close();
+        break;
+    }
+}
+
+void CalculatorWindow::on_option(const std::string& group, int index) {
+    if (!check_focused_box()) {
+        apply_state(); // the click is undone
+        return;
+    }
+    read_boxes();
+    calc::run_click_option(*calc_, state_, group, index);
+    apply_state();
+    show_messages();
+}
+
+void CalculatorWindow::show_messages() {
+    auto pending = std::move(state_.messages);
+    state_.messages.clear();
+    for (const auto& m : pending) {
+        services_.messages->show(this, m);
+    }
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        centre_on_screen(this);
+    }
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    QWidget::closeEvent(event);
+}
+
+} // namespace milora::ui

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/logging_help_service.h"
+
+#include <QDebug>
+
+namespace milora::ui {
+
+void LoggingHelpService::show_topic(QWidget* /*owner*/, const QString& topic) {
+    topics.append(topic);
+    qInfo().noquote() << "help topic:" << topic;
+}
+
+} // namespace milora::ui

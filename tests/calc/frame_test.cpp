@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/calculator.h"
+#include "calc/registry.h"
+#include "numbers/precision.h"
+
+#include <gtest/gtest.h>
+
+using namespace milora;
+using namespace milora::calc;
+
+namespace {
+
+// A small calculator that divides two boxes; the time-worth box accepts zero.
+class Divide final : public Calculator {
+public:
+    const WindowDescription& description() const override {
+        static const WindowDescription d = [] {
+            WindowDescription w;
+            w.window = "T_Divide";
+            w.boxes = {{"txtA", "A", "", "Please enter A."},
+                       {"txtTime_Worth", "W", "", "Please enter W.", "", "", true},
+                       {"txtPlain", "P", "", "Plain message.", "", "", false, true}};
+            w.results = {LabelDesc{"lblResults", "intro"}};
+            return w;
+        }();
+        return d;
+    }
+    void load(const CarData&, FormState& s) override {
+        s.box("txtA") = "1";
+        s.box("txtTime_Worth") = "0";
+        s.box("txtPlain") = "2";
+    }
+    void calculate(FormState& s) override {
+        s.label("lblResults").text = "started";
+        const float q = numbers::single(double{read_box(s, "txtA")} / read_box(s, "txtTime_Worth"));
+        s.label("lblResults").text = std::to_string(q);
+    }
+};
+
+} // namespace
+
+TEST(Validation, RefusesNonNumbersAndValuesNotAboveZero) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    for (const char* text : {"0", "-5", "abc", "", "$3", "1 0", "nan"}) {
+        s.box("txtA") = text;
+        const auto m = validate_box(s, "txtA");
+        ASSERT_TRUE(m.has_value()) << text;
+        EXPECT_EQ(*m, (Message{"Data Error", "Please enter A.", Icon::Warning, Buttons::Ok}));
+    }
+    for (const char* text : {"1,000", " 2.5 ", "1e3", "0.001"}) {
+        s.box("txtA") = text;
+        EXPECT_FALSE(validate_box(s, "txtA").has_value()) << text;
+    }
+    s.box("txtA") = "1,000";
+    EXPECT_EQ(read_box(s, "txtA"), 1000.0F);
+}
+
+TEST(Validation, TimeWorthAcceptsZeroAndOneBoxHasAPlainMessage) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    s.box("txtTime_Worth") = "0";
+    EXPECT_FALSE(validate_box(s, "txtTime_Worth").has_value());
+    s.box("txtTime_Worth") = "-1";
+    EXPECT_TRUE(validate_box(s, "txtTime_Worth").has_value());
+    s.box("txtPlain") = "0";
+    EXPECT_EQ(*validate_box(s, "txtPlain"),
+              (Message{"Milora", "Plain message.", Icon::None, Buttons::Ok}));
+}
+
+TEST(Calculate, AFaultStopsWhereItIsAndTellsTheUser) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    EXPECT_FALSE(run_calculate(calc, s));
+    EXPECT_EQ(s.label("lblResults").text, "started");
+    ASSERT_EQ(s.messages.size(), 1U);
+    EXPECT_EQ(s.messages[0].text, kFaultMessage);
+    EXPECT_TRUE(s.fault.has_value());
+}
+
+TEST(Calculate, ABoxTextThatIsNoNumberIsNeverComputedWith) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    s.box("txtA") = "abc";
+    EXPECT_FALSE(run_calculate(calc, s));
+    EXPECT_EQ(s.label("lblResults").text, "started");
+    ASSERT_EQ(s.messages.size(), 1U);
+    EXPECT_EQ(s.messages[0].text, "Please enter A.");
+}
+
+TEST(Registry, FindsCalculatorsByWindowNameAndEachDescriptionIsConsistent) {
+    ASSERT_NE(find_calculator("B01_HowMuchDoYouSpendOnGas"), nullptr);
+    EXPECT_EQ(find_calculator("NoSuchWindow"), nullptr);
+    for (const auto& entry : calculators()) {
+        auto calc = entry.make();
+        const WindowDescription& d = calc->description();
+        EXPECT_EQ(d.window, entry.window);
+        EXPECT_FALSE(d.caption.empty()) << entry.window;
+        EXPECT_FALSE(d.help_topic.empty()) << entry.window;
+        // Loading fills every box with a valid number.
+        FormState s = open_window(*calc, CarData{});
+        for (const auto& b : d.boxes) {
+            EXPECT_FALSE(validate_box(s, b.name).has_value()) << entry.window << ' ' << b.name;
+        }
+    }
+}

@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "numbers/number_reading.h"
+#include "numbers/number_text.h"
+
+#include <gtest/gtest.h>
+
+using milora::numbers::number_text;
+using milora::numbers::parse_number;
+using milora::numbers::parse_single;
+using milora::numbers::plain_number_text;
+
+TEST(NumberText, SinglesKeepSevenDigitsWithoutTrailingZeros) {
+    EXPECT_EQ(number_text(3.0F), "3");
+    EXPECT_EQ(number_text(1.02F), "1.02");
+    EXPECT_EQ(number_text(12000.0F), "12000");
+    EXPECT_EQ(number_text(0.445F), "0.445");
+    EXPECT_EQ(number_text(1.0F / 3.0F), "0.3333333");
+    EXPECT_EQ(number_text(-1.5F), "-1.5");
+    EXPECT_EQ(number_text(20.0F), "20");
+    EXPECT_EQ(number_text(0.0F), "0");
+    EXPECT_EQ(number_text(-0.0F), "0");
+    EXPECT_EQ(number_text(33.3F), "33.3");
+    EXPECT_EQ(number_text(100.0F - 33.3F), "66.7");
+    EXPECT_EQ(number_text(2.79F), "2.79");
+    EXPECT_EQ(number_text(1234567.0F), "1234567");
+}
+
+TEST(NumberText, DoublesKeepFifteenDigits) {
+    EXPECT_EQ(number_text(55.0), "55");
+    EXPECT_EQ(number_text(17.4), "17.4");
+    EXPECT_EQ(number_text(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(number_text(0.1 + 0.2), "0.3");
+    EXPECT_EQ(number_text(5400.0), "5400");
+}
+
+TEST(NumberText, ExponentFormOnlyWhereNeededAndReadsBack) {
+    EXPECT_EQ(number_text(1e20F), "1E+20");
+    EXPECT_EQ(number_text(12345678.0F), "1.2345678E+07");
+    EXPECT_EQ(number_text(0.000001F), "1E-06");
+    EXPECT_EQ(number_text(0.00001F), "0.00001");
+    for (const float v : {1e20F, 12345678.0F, 3.4028235e38F, 1.17549435e-38F, 1e-7F, -9.8765432e9F,
+                          16777217.0F, 1e-45F}) {
+        const std::string text = number_text(v);
+        ASSERT_TRUE(parse_single(text).has_value()) << text;
+        EXPECT_EQ(*parse_single(text), v) << text;
+    }
+    for (const double v : {1e300, 1.2345678901234567e20, 5e-324, -2.5e-10}) {
+        const std::string text = number_text(v);
+        ASSERT_TRUE(parse_number(text).has_value()) << text;
+        EXPECT_EQ(*parse_number(text), v) << text;
+    }
+}
+
+TEST(NumberText, SevenDigitFormReadsBackSevenDigitValues) {
+    for (const float v : {0.445F, 2.899F, 12000.0F, 22.5F, 9999999.0F, 0.1234567F}) {
+        EXPECT_EQ(*parse_single(number_text(v)), v) << number_text(v);
+    }
+}
+
+TEST(NumberText, PlainFormHasLeadingBlankAndNoZeroBeforeThePoint) {
+    EXPECT_EQ(plain_number_text(55.0F), " 55");
+    EXPECT_EQ(plain_number_text(0.5F), " .5");
+    EXPECT_EQ(plain_number_text(0.0F), " 0");
+    EXPECT_EQ(plain_number_text(-2.25F), "-2.25");
+    EXPECT_EQ(plain_number_text(-0.5F), "-.5");
+}

@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/support/fake_services.h"
+
+#include "ui/real_services.h"
+
+#include <QPrinter>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace milora::test {
+
+calc::Answer FakeMessages::show(QWidget* /*parent*/, const calc::Message& message) {
+    shown.push_back(message);
+    if (message.buttons == calc::Buttons::Ok) {
+        return calc::Answer::Ok;
+    }
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << message.text;
+        return calc::Answer::No;
+    }
+    const calc::Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+namespace {
+
+QString take(std::deque<QString>& answers, const char* what) {
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what << " dialog";
+        return {};
+    }
+    QString a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+} // namespace
+
+QString FakeFiles::open_file(QWidget* /*parent*/, const ui::FileDialogRequest& request) {
+    open_requests.push_back(request);
+    return take(open_answers, "open-file");
+}
+
+QString FakeFiles::save_file(QWidget* /*parent*/, const ui::FileDialogRequest& request) {
+    save_requests.push_back(request);
+    return take(save_answers, "save-file");
+}
+
+bool FakePrinter::print_widget(QWidget* widget, ui::Orientation orientation) {
+    printed.push_back(orientation);
+    printed_windows.push_back(widget->objectName());
+    if (pdf_path.isEmpty()) {
+        return true;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf_path);
+    printer.setPageOrientation(orientation == ui::Orientation::Landscape ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+    return ui::paint_widget_page(widget, printer);
+}
+
+void FakePrinter::printer_setup(QWidget* /*parent*/) {
+    ++setups;
+}
+
+void FakeHelp::show_topic(QWidget* /*owner*/, const QString& topic) {
+    topics.append(topic);
+}
+
+void FakeWeb::open_url(const QString& url) {
+    urls.append(url);
+}
+
+} // namespace milora::test

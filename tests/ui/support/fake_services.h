@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Fakes of the platform services for window tests: they record what was asked, answer dialogs
+// from queues that the test fills, and fail the test at once when a question or a dialog comes
+// that the test did not expect.
+
+#include "ui/application.h"
+#include "ui/services.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+namespace milora::test {
+
+class FakeMessages final : public ui::MessageService {
+public:
+    calc::Answer show(QWidget* parent, const calc::Message& message) override;
+    std::vector<calc::Message> shown;
+    std::deque<calc::Answer> answers; // for Yes/No questions, taken in order
+};
+
+class FakeFiles final : public ui::FileDialogService {
+public:
+    QString open_file(QWidget* parent, const ui::FileDialogRequest& request) override;
+    QString save_file(QWidget* parent, const ui::FileDialogRequest& request) override;
+    std::vector<ui::FileDialogRequest> open_requests;
+    std::vector<ui::FileDialogRequest> save_requests;
+    std::deque<QString> open_answers; // "" is a cancel
+    std::deque<QString> save_answers;
+};
+
+class FakePrinter final : public ui::PrintService {
+public:
+    bool print_widget(QWidget* widget, ui::Orientation orientation) override;
+    void printer_setup(QWidget* parent) override;
+    std::vector<ui::Orientation> printed;
+    std::vector<QString> printed_windows;
+    int setups = 0;
+    QString pdf_path; // when set, prints really go to this PDF file
+};
+
+class FakeHelp final : public ui::HelpService {
+public:
+    void show_topic(QWidget* owner, const QString& topic) override;
+    QStringList topics;
+};
+
+class FakeWeb final : public ui::WebService {
+public:
+    void open_url(const QString& url) override;
+    QStringList urls;
+};
+
+// All fakes together, and the Services that point at them.
+struct FakeServices {
+    FakeMessages messages;
+    FakeFiles files;
+    FakePrinter printer;
+    FakeHelp help;
+    FakeWeb web;
+    ui::Services services() { return {&messages, &files, &printer, &help, &web}; }
+};
+
+} // namespace milora::test

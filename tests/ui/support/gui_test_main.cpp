@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+// Window tests run offscreen, with the program folder and the settings in a fresh temporary
+// folder, and fail at once when a real modal dialog would open.
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A modal dialog that is not a fake would block the test: report it and close it.
+void watch_for_modal_dialogs() {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ADD_FAILURE() << "unexpected modal dialog: " << modal->windowTitle().toStdString();
+            modal->close();
+        }
+    });
+    timer->start(100);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("MILORA_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Milora"));
+    QApplication::setOrganizationName(QStringLiteral("Milora"));
+    watch_for_modal_dialogs();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
