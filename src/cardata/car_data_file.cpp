@@ -3,27 +3,15 @@
 #include "cardata/car_data_file.h"
 
 #include "numbers/number_reading.h"
+#include "numbers/number_text.h"
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <array>
+#include <optional>
 
 namespace milora::cardata {
 namespace {
 
-bool read_all(const std::string& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) {
-        return false;
-    }
-    contents = buf.str();
-    return true;
-}
+constexpr std::size_t kFields = 9;
 
 // The nine fields of lines 2 to 10, in file order.
 void store(CarData& car, std::size_t field, float v) {
@@ -83,22 +71,80 @@ std::vector<std::string> split_lines(const std::string& contents) {
     return lines;
 }
 
+std::optional<float> read_line_number(const std::string& line) {
+    if (line.find(',') != std::string::npos) {
+        return std::nullopt; // no thousands separators in a file
+    }
+    return numbers::parse_single(line);
+}
+
+std::string car_data_text(const CarData& car) {
+    using numbers::number_text;
+    const std::array<std::string, 10> lines = {
+        number_text(Car_Data_Version),        number_text(car.Global_Gas_Cost),
+        number_text(car.Global_EPA_City_MPG), number_text(car.Global_EPA_Highway_MPG),
+        car.Global_City_Percent.text(),       car.Global_Highway_Percent.text(),
+        number_text(car.Global_Combined_MPG), number_text(car.Global_Yearly_Miles_Traveled),
+        number_text(car.Global_Mileage_Cost), number_text(car.Global_Time_Cost),
+    };
+    std::string text;
+    for (const auto& l : lines) {
+        text += l + "\r\n";
+    }
+    return text;
+}
+
+WriteResult write_car_data(const std::string& path, const CarData& car,
+                           const std::function<void()>& before_rename) {
+    return write_file_atomically(path, car_data_text(car), before_rename);
+}
+
 bool read_tolerant(const std::string& path, CarData& car) {
     std::string contents;
-    if (!read_all(path, contents)) {
+    if (!read_whole_file(path, contents)) {
         return false;
     }
     const auto lines = split_lines(contents);
-    for (std::size_t field = 0; field < 9; ++field) {
+    for (std::size_t field = 0; field < kFields; ++field) {
         const std::size_t line = field + 1;
         if (line >= lines.size()) {
             continue;
         }
-        if (const auto v = numbers::parse_single(lines[line])) {
+        if (const auto v = read_line_number(lines[line])) {
             store(car, field, *v);
         }
     }
     return true;
+}
+
+StrictRead read_strict(const std::string& path, CarData& car) {
+    std::string contents;
+    if (!read_whole_file(path, contents)) {
+        return {false, "The car data file \"" + path + "\" could not be opened."};
+    }
+    const auto lines = split_lines(contents);
+    std::array<float, kFields> values{};
+    for (std::size_t field = 0; field < kFields; ++field) {
+        const std::size_t line = field + 1;
+        const std::string where =
+            "The car data file \"" + path + "\" was not loaded: line " + std::to_string(line + 1);
+        if (line >= lines.size()) {
+            return {false, where + " is missing."};
+        }
+        const auto v = read_line_number(lines[line]);
+        if (!v) {
+            return {false, where + " is not a number."};
+        }
+        values[field] = *v;
+    }
+    for (std::size_t field = 0; field < kFields; ++field) {
+        store(car, field, values[field]);
+    }
+    return {};
+}
+
+std::string save_failed_message(const std::string& path, const std::string& why) {
+    return "The car data file \"" + path + "\" could not be saved: " + why + ".";
 }
 
 } // namespace milora::cardata

@@ -4,21 +4,52 @@
 
 // Car data files (*.miloracar): ten lines, each a number in the number text form, ended by CR LF.
 // Line 1 is the version (never checked), lines 2 to 10 the nine CarData fields in order.
+//
+// Two readings: the tolerant one of start-up, which takes each line that reads and skips the
+// rest, and the strict one of File Open and Load Data, which takes all nine values or none.
+// Writing is atomic: a failed write leaves the old file whole.
 
+#include "app/atomic_file.h"
 #include "app/car_data.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace milora::cardata {
 
 inline constexpr const char* kDefaultFileName = "default.miloracar";
+inline constexpr const char* kExtension = "miloracar";
+inline constexpr const char* kDialogFilter = "Car Data Files (*.miloracar)";
 
 // Splits file contents into lines: CR LF, a lone CR and a lone LF each end a line.
 std::vector<std::string> split_lines(const std::string& contents);
 
+// One line as a number: blanks around it, an optional sign, digits with an optional decimal point
+// and an optional exponent. Anything else, an empty line included, is not a number.
+std::optional<float> read_line_number(const std::string& line);
+
+// The ten lines of a file for `car`, CR LF after each.
+std::string car_data_text(const CarData& car);
+
+// Creates or replaces the file. On failure `error` says why, for the user.
+WriteResult write_car_data(const std::string& path, const CarData& car,
+                           const std::function<void()>& before_rename = {});
+
 // The start-up reading: false when the file cannot be opened (nothing read). Otherwise each line
 // stands alone: a missing line or one that is not a number leaves its field unchanged.
 bool read_tolerant(const std::string& path, CarData& car);
+
+struct StrictRead {
+    bool ok = true;
+    std::string message; // for the user when !ok: names the file and the line
+};
+
+// All or nothing: `car` changes only when every one of lines 2 to 10 holds a number.
+StrictRead read_strict(const std::string& path, CarData& car);
+
+// What the user is told when a save fails.
+std::string save_failed_message(const std::string& path, const std::string& why);
 
 } // namespace milora::cardata

@@ -16,4 +16,20 @@ QWidget* Application::open_calculator(const QString& window) {
         window, [&] { return new CalculatorWindow(entry->make(), state_.car, services_); });
 }
 
+void Application::add_window_factory(const QString& window, WindowFactory make) {
+    factories_[window] = std::move(make);
+}
+
+QWidget* Application::open_window(const QString& window) {
+    if (const auto it = factories_.find(window); it != factories_.end()) {
+        WindowFactory& make = it->second;
+        return windows_.open(window, [&] { return make(*this); });
+    }
+    return open_calculator(window);
+}
+
+bool Application::can_open(const QString& window) const {
+    return factories_.contains(window) || calc::find_calculator(window.toStdString()) != nullptr;
+}
+
 } // namespace milora::ui

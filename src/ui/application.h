@@ -11,6 +11,8 @@
 #include "ui/window_tracker.h"
 
 #include <QString>
+#include <functional>
+#include <map>
 
 namespace milora::ui {
 
@@ -25,7 +27,16 @@ public:
     // Opens the calculator of that window name, at most once; null for an unknown name.
     QWidget* open_calculator(const QString& window);
 
+    // Windows that are not calculators (Data Settings, the mileage tracker) are made by factories
+    // that start-up registers under their window names.
+    using WindowFactory = std::function<QWidget*(Application&)>;
+    void add_window_factory(const QString& window, WindowFactory make);
+    // Opens any window by name, calculators included, at most once; null for an unknown name.
+    QWidget* open_window(const QString& window);
+    bool can_open(const QString& window) const;
+
 private:
+    std::map<QString, WindowFactory> factories_;
     ProgramState state_;
     Services services_;
     WindowTracker windows_;

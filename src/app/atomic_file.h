@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Writing a file so that a failure never leaves it half written: the contents go into a new file
+// in the same folder, which is flushed to disk and then renamed over the old one. Any failure
+// removes the new file and leaves the old one as it was.
+
+#include <functional>
+#include <string>
+
+namespace milora {
+
+struct WriteResult {
+    bool ok = true;
+    std::string error; // why the file could not be written, for the user
+};
+
+// `before_rename` runs after the new file is complete and before it replaces the old one; a test
+// makes it throw to stand for a crash at the worst moment.
+WriteResult write_file_atomically(const std::string& path, const std::string& contents,
+                                  const std::function<void()>& before_rename = {});
+
+// Reads a whole file; false when it cannot be opened or read (a folder, no permission).
+bool read_whole_file(const std::string& path, std::string& contents);
+
+} // namespace milora

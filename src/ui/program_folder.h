@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The program folder: where default.miloracar is kept and edt.chm is looked for first.
+// MILORA_HOME when set; else the executable's folder when it is writable (a build tree, a
+// portable copy); else the per-user data folder.
+
+#include <QString>
+
+namespace milora::ui {
+
+QString program_folder();
+// The full path of default.miloracar in the program folder.
+QString default_car_data_path();
+// Makes the program folder the current directory (created first when missing).
+void enter_program_folder();
+// Where an installed copy keeps its shared data (share/milora), for edt.chm.
+QString installed_data_folder();
+
+} // namespace milora::ui
