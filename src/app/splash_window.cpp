@@ -93,19 +93,24 @@ SplashWindow::SplashWindow(QWidget* parent)
     auto* slogans = new QVBoxLayout;
     const char* const names[] = {"Label1", "Label2", "Label3", "Label4"};
     const char* const texts[] = {"Save Gas.", "Save Money.", "Save Your Car.", "Save The Planet."};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 3; ++i) {
         slogans->addWidget(make_label(frame, names[i], QString::fromLatin1(texts[i]), 13, false));
     }
+    // The last slogan carries the second trademark mark.
+    auto* last = new QHBoxLayout;
+    last->setSpacing(0);
+    last->addWidget(make_label(frame, names[3], QString::fromLatin1(texts[3]), 13, false));
+    last->addWidget(make_label(frame, "Label6", QStringLiteral("TM"), 7, false), 0, Qt::AlignTop);
+    last->addStretch(1);
+    slogans->addLayout(last);
     grid->addLayout(slogans, 1, 1);
-    auto* tm = make_label(frame, "Label6", QStringLiteral("TM"), 7, false);
-    grid->addWidget(tm, 1, 2, Qt::AlignTop);
 
     auto* version = make_label(frame, "lblVersion", QStringLiteral("Version:"), 0, false);
     auto* date = make_label(frame, "lblDate", QStringLiteral("Date:"), 0, false);
     version->setAlignment(Qt::AlignRight);
     date->setAlignment(Qt::AlignRight);
-    grid->addWidget(version, 2, 1, 1, 2);
-    grid->addWidget(date, 3, 1, 1, 2);
+    grid->addWidget(version, 2, 1);
+    grid->addWidget(date, 3, 1);
 
     // Load: version and date.
     version->setText(QStringLiteral("Version: ") +
