@@ -11,6 +11,7 @@ MILORA_PACKAGES=(
     nlohmann-json3-dev libchm-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
+    desktop-file-utils appstream
 )
 
 milora_install_deps() {

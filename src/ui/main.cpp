@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up: the splash for three seconds while events are processed, then the main window.
 
+#include "app/car_data.h"
 #include "app/main_window.h"
 #include "app/splash_wait.h"
 #include "app/splash_window.h"
@@ -11,9 +12,43 @@
 
 #include <QApplication>
 #include <QThread>
+#include <cstdio>
 #include <memory>
+#include <string_view>
+
+namespace {
+
+// --help and --version are answered before any window system is needed.
+bool answer_command_line(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version" || arg == "-v") {
+            std::printf("Milora %s (%s)\n", MILORA_VERSION, milora::Program_Date);
+            return true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: milora [--help] [--version] [Qt options]\n"
+                        "\n"
+                        "Milora: fuel-economy calculators, car data settings and a mileage "
+                        "tracker.\n"
+                        "Car data is read from default.miloracar in the program folder: the "
+                        "folder named by\n"
+                        "MILORA_HOME, else the program's own folder when writable, else the "
+                        "per-user data folder.\n"
+                        "The handbook edt.chm is looked for there and then in share/milora.\n"
+                        "See also milora-calc(1).\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
+    if (answer_command_line(argc, argv)) {
+        return 0;
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
