@@ -104,6 +104,11 @@ bool read_tolerant(const std::string& path, CarData& car) {
     if (!read_whole_file(path, contents)) {
         return false;
     }
+    apply_tolerant(contents, car);
+    return true;
+}
+
+void apply_tolerant(const std::string& contents, CarData& car) {
     const auto lines = split_lines(contents);
     for (std::size_t field = 0; field < kFields; ++field) {
         const std::size_t line = field + 1;
@@ -114,7 +119,6 @@ bool read_tolerant(const std::string& path, CarData& car) {
             store(car, field, *v);
         }
     }
-    return true;
 }
 
 StrictRead read_strict(const std::string& path, CarData& car) {
@@ -122,6 +126,10 @@ StrictRead read_strict(const std::string& path, CarData& car) {
     if (!read_whole_file(path, contents)) {
         return {false, "The car data file \"" + path + "\" could not be opened."};
     }
+    return apply_strict(contents, path, car);
+}
+
+StrictRead apply_strict(const std::string& contents, const std::string& path, CarData& car) {
     const auto lines = split_lines(contents);
     std::array<float, kFields> values{};
     for (std::size_t field = 0; field < kFields; ++field) {

@@ -37,6 +37,11 @@ std::string car_data_text(const CarData& car);
 WriteResult write_car_data(const std::string& path, const CarData& car,
                            const std::function<void()>& before_rename = {});
 
+// The two readings of a file's contents already in memory; `path` only names the file in a message.
+void apply_tolerant(const std::string& contents, CarData& car);
+struct StrictRead;
+StrictRead apply_strict(const std::string& contents, const std::string& path, CarData& car);
+
 // The start-up reading: false when the file cannot be opened (nothing read). Otherwise each line
 // stands alone: a missing line or one that is not a number leaves its field unchanged.
 bool read_tolerant(const std::string& path, CarData& car);

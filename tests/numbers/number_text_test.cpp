@@ -65,3 +65,10 @@ TEST(NumberText, PlainFormHasLeadingBlankAndNoZeroBeforeThePoint) {
     EXPECT_EQ(plain_number_text(-2.25F), "-2.25");
     EXPECT_EQ(plain_number_text(-0.5F), "-.5");
 }
+
+TEST(NumberText, TinyValuesKeepTheirExponent) {
+    // Subnormal singles and doubles: the exponent is read from the digits written, nothing more.
+    EXPECT_EQ(number_text(8.2652E-40F), "8.2652E-40");
+    EXPECT_EQ(*parse_single(number_text(8.2652E-40F)), 8.2652E-40F);
+    EXPECT_EQ(number_text(6.153816935E-313), "6.153816935E-313");
+}
