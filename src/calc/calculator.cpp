@@ -42,7 +42,8 @@ FormState open_window(Calculator& calc, const CarData& car) {
 }
 
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
-    if (!numbers::parse_number(text)) {
+    // Every box holds a single, so a number a single cannot hold ("1e39") is refused here too.
+    if (!numbers::parse_single(text)) {
         return false;
     }
     const double lead = numbers::leading_number(text);
