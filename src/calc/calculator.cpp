@@ -55,13 +55,24 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
     if (desc == nullptr) {
         throw std::out_of_range("unknown box " + box);
     }
-    if (is_valid_box_text(state.box(box), desc->zero_allowed)) {
-        return std::nullopt;
+    const auto refusal = [desc](const std::string& text) {
+        if (desc->plain_message) {
+            return Message{kProgramTitle, text, Icon::None, Buttons::Ok};
+        }
+        return Message{"Data Error", text, Icon::Warning, Buttons::Ok};
+    };
+    const std::string& text = state.box(box);
+    if (!is_valid_box_text(text, desc->zero_allowed)) {
+        return refusal(desc->message);
     }
-    if (desc->plain_message) {
-        return Message{kProgramTitle, desc->message, Icon::None, Buttons::Ok};
+    if (desc->upper_limit > 0) {
+        // A value too large for a single is beyond any limit as well.
+        const auto value = numbers::parse_single(text);
+        if (!value || double{*value} >= desc->upper_limit) {
+            return refusal(desc->limit_message);
+        }
     }
-    return Message{"Data Error", desc->message, Icon::Warning, Buttons::Ok};
+    return std::nullopt;
 }
 
 namespace {

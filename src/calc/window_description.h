@@ -23,6 +23,10 @@ struct BoxDesc {
     std::string label_name;     // objectName of the label; "lbl" + name without "txt" when empty
     bool zero_allowed = false;  // time-worth boxes accept 0
     bool plain_message = false; // the message box has no icon and the program's title
+    // Where a model has no meaning from some value on: when above 0, a value (as Calculate reads
+    // it) of upper_limit or more is refused with limit_message, in the same kind of message box.
+    double upper_limit = 0;
+    std::string limit_message;
 };
 
 struct OptionDesc {
@@ -37,6 +41,7 @@ struct OptionGroupDesc {
     std::string frame_caption;
     std::string frame_tooltip;
     std::vector<OptionDesc> options;
+    int columns = 0; // options a row, filled row by row; 0: all in one row
 };
 
 enum class Align { Left, Center, Right };

@@ -131,7 +131,16 @@ void CalculatorWindow::build() {
         if (!g.frame_tooltip.empty()) {
             frame->setToolTip(q(g.frame_tooltip));
         }
-        auto* row = new QHBoxLayout(frame);
+        // All options in one row, or `columns` a row in a grid.
+        QHBoxLayout* row = nullptr;
+        QGridLayout* rows = nullptr;
+        if (g.columns > 0) {
+            rows = new QGridLayout(frame);
+            rows->setHorizontalSpacing(16);
+        } else {
+            row = new QHBoxLayout(frame);
+        }
+        int placed = 0;
         for (const calc::OptionDesc& o : g.options) {
             auto* opt = new QRadioButton(q(o.caption), frame);
             opt->setObjectName(element_name(g.name, o.index));
@@ -145,9 +154,18 @@ void CalculatorWindow::build() {
             const int index = o.index;
             connect(opt, &QRadioButton::clicked, this,
                     [this, group, index] { on_option(group, index); });
-            row->addWidget(opt);
+            if (rows != nullptr) {
+                rows->addWidget(opt, placed / g.columns, placed % g.columns);
+            } else {
+                row->addWidget(opt);
+            }
+            ++placed;
         }
-        row->addStretch(1);
+        if (rows != nullptr) {
+            rows->setColumnStretch(g.columns, 1);
+        } else {
+            row->addStretch(1);
+        }
         root->addWidget(frame);
     }
 
