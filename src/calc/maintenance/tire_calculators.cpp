@@ -29,8 +29,9 @@ WindowDescription tire_window(const char* window, const char* caption, const cha
 }
 
 BoxDesc combined_mpg_box(const char* tooltip) {
-    return {"txtCombined_MPG",    "Combined City/Hwy MPG", tooltip, maintenance::kMpgMessage, "",
-            "lblCombined_Mileage"};
+    BoxDesc box{"txtCombined_MPG", "Combined City/Hwy MPG", tooltip, maintenance::kMpgMessage};
+    box.label_name = "lblCombined_Mileage";
+    return box;
 }
 
 BoxDesc gas_cost_box(const char* tooltip) {
@@ -63,6 +64,7 @@ const LossWindow& tire_pressure() {
              "Please enter a valid number for tire underinflation, greater than 0."},
             gas_cost_box("Enter the cost of gas (dollars per gallon)"),
         };
+        // The first two pieces meet with two blanks ("tires  can").
         t.intro = "While the effect on fuel efficiency is less than once thought, under-inflated "
                   "tires "
                   " can still decrease you fuel economy, hurt safety and handling, and reduce tire "
