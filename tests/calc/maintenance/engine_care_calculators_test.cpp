@@ -69,35 +69,6 @@ TEST(EngineCareCalculators, LoadFillsTheBoxesAndTheFiveThousandMileInterval) {
     EXPECT_EQ(Opened("C08_ECMO").state.box("txtChange_Interval"), "5000");
 }
 
-TEST(EngineCareCalculators, LoadShowsEachIntro) {
-    EXPECT_EQ(Opened("C05_Air_Filter").results(),
-              "A clogged air filter has been identified in the past as having a serious impact "
-              "on your gas mileage. Enter your car's combined city/highway mileage, and the cost "
-              "of gas, then click on the Calculate button to find out how much money you might "
-              "spend on extra gas (and how much more carbon dioxide you'll produce) every 1000 "
-              "miles you drive with a clogged air filter. But read the Handbook helpfile to find "
-              "out why this estimate is likely to be too high.");
-    EXPECT_EQ(Opened("C06_Oil_Change").results(),
-              "As your motor oil ages, it loses some of its ability to reduce friction, "
-              "decreasing your car's fuel efficiency. Enter your car's combined city/highway "
-              "mileage, and the cost of gas, then click on the Calculate button to find out how "
-              "much money you might spend on extra gas (and how much more carbon dioxide you'll "
-              "produce) every 1000 miles you put off changing your car's oil.");
-    EXPECT_EQ(Opened("C07_Oil_Thickness").results(),
-              "If you use a grade of oil thicker than the one your car's manufacturer recommends, "
-              "your engine will have to work harder, decreasing your fuel efficiency. Enter your "
-              "car's combined city/highway mileage, the cost of gas, and the manufacturer's "
-              "recommended oil change interval, then click on the Calculate button to find out "
-              "how much money you you could save by using the manufacturer's recommended oil "
-              "grade instead of a thicker grade.");
-    EXPECT_EQ(Opened("C08_ECMO").results(),
-              "Choosing an Energy-Conserving Motor Oil (ECMO) over a non-ECMO can improve your "
-              "car's mileage. Enter your car's combined city/highway mileage, the cost of gas, "
-              "and the manufacturer's recommended oil change interval, then click on the "
-              "Calculate button to find out how much money you you could save by using an "
-              "Energy-Conserving Motor Oil (ECMO) instead of regular motor oil.");
-}
-
 TEST(EngineCareCalculators, TheDefaultsGiveTheHandbookSentences) {
     Opened filter("C05_Air_Filter");
     ASSERT_TRUE(run_calculate(*filter.calc, filter.state));
