@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/maintenance/c04_radial_bias.h"
+
+#include "calc/maintenance/mpg_loss.h"
+#include "numbers/format_pattern.h"
+#include "numbers/number_text.h"
+#include "numbers/precision.h"
+
+namespace milora::calc {
+namespace {
+
+using numbers::format;
+using numbers::number_text;
+using numbers::single;
+
+const double kBiasLossPercent = 3; // bias ply tires cost this percent of the MPG
+
+WindowDescription make_description() {
+    WindowDescription d;
+    d.window = "C04_Radial_Bias";
+    d.caption = "Comparison of Radial and Bias Ply Tires";
+    d.help_topic = "Tires.htm#radialbias";
+    d.width = 760;
+    // Two columns, filled column by column: the bias tire beside the radial tire.
+    d.box_columns = 2;
+    d.boxes = {
+        {"txtGas_Cost", "Gas Cost ($/gallon)", "Gas Cost (dollars per gallon)",
+         "Please enter a valid number for the cost of gas, greater than 0."},
+        {"txtBias_Life", "Bias Ply Rated Tire Life In Miles",
+         "Rated life of the bias ply tire in miles",
+         "Please enter a valid number for the rated mileage life of a bias ply tire, greater "
+         "than 0."},
+        {"txtBias_Cost", "Cost Of One Bias Ply Tire", "Cost of a single bias ply tire (dolalrs)",
+         "Please enter a valid number for the cost of a bias ply tire, greater than 0."},
+        {"txtCombined_MPG", "Combined City/Hwy MPG", "Combined city/highway MPG (miles per gallon)",
+         "Please enter a valid number for your car's average combined mileage, greater than 0."},
+        {"txtRadial_Life", "Radial Ply Rated Tire Life In Miles",
+         "Rated life of the radial ply tire in miles",
+         "Please enter a valid number for the rated mileage life of a radial ply tire, greater "
+         "than 0."},
+        {"txtRadial_Cost", "Cost Of One Radial Ply Tire",
+         "Cost of a single radial ply tire (dollars)",
+         "Please enter a valid number for the cost of a radial ply tire, greater than 0."},
+    };
+    d.results.emplace_back(LabelDesc{"lblResults", ""});
+    d.buttons = standard_buttons("Click here to Calculate and display results, and to update "
+                                 "results when you change any of the data on the left");
+    return d;
+}
+
+class RadialBias final : public Calculator {
+public:
+    const WindowDescription& description() const override {
+        static const WindowDescription d = make_description();
+        return d;
+    }
+
+    void load(const CarData& car, FormState& s) override {
+        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
+        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
+        s.box("txtRadial_Life") = number_text(60000.0F);
+        s.box("txtBias_Life") = number_text(40000.0F);
+        s.box("txtRadial_Cost") = number_text(100.0F);
+        s.box("txtBias_Cost") = number_text(70.0F);
+        s.label("lblResults").text =
+            "Bias ply tires cost less than radial ply tires. But radial tires usually "
+            "give you better gas mileage, especially at highway speeds, last longer, and handle "
+            "better. This "
+            "calculator will show you how much you will save in the long run by choosing radial "
+            "ply tires instead "
+            "of bias ply, both in gas savings and longer tire life.";
+    }
+
+    void calculate(FormState& s) override {
+        const float mpg = read_box(s, "txtCombined_MPG");
+        const float radial_life = read_box(s, "txtRadial_Life");
+        const float bias_life = read_box(s, "txtBias_Life");
+        const float radial_cost = read_box(s, "txtRadial_Cost");
+        const float bias_cost = read_box(s, "txtBias_Cost");
+        const float gas_cost = read_box(s, "txtGas_Cost");
+
+        const float upfront = single((double{radial_cost} - bias_cost) * 4);
+        const float extra_miles = single(double{radial_life} - bias_life);
+        const float life_fraction = single(double{extra_miles} / bias_life);
+        const maintenance::MpgLoss loss = maintenance::mpg_loss(
+            bias_life, mpg, maintenance::mpg_kept(kBiasLossPercent), gas_cost);
+        const float replacement = single(double{bias_cost} * 4 * life_fraction);
+        const float net = single(double{replacement} + loss.cost - upfront);
+
+        s.label("lblResults").text =
+            "Buying four bias ply tires will cost you " + format(upfront, "$#0.00 ") +
+            "less upfront than four radial ply tires. But over the life of the bias ply tires, "
+            "you will spend about " +
+            format(loss.cost, "$#0.00 ") +
+            "more for gas than you would have if you had bought radial ply tires, "
+            "and you will have produced " +
+            format(loss.co2, "#0") +
+            " more pounds of carbon dioxide as well. And, since radial tires "
+            "would have lasted an additional " +
+            format(extra_miles, "#0 miles ") +
+            "longer than the bias ply tires, you will "
+            "effectively pay an additional " +
+            format(replacement, "$#0.00 ") +
+            "extra to replace the bias tires "
+            "more frequently than the radial tires. So while buying bias ply tires may seem "
+            "cheaper upfront, "
+            "in the long run, you will actually save " +
+            format(net, "$#0.00 ") + "by buying radial tires instead.";
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Calculator> make_C04_Radial_Bias() {
+    return std::make_unique<RadialBias>();
+}
+
+} // namespace milora::calc
