@@ -62,15 +62,18 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
         return Message{"Data Error", text, Icon::Warning, Buttons::Ok};
     };
     const std::string& text = state.box(box);
+    if (desc->upper_limit > 0) {
+        // The value Calculate would read: rounded to a single, and beyond any limit when a single
+        // cannot hold it.
+        if (const auto value = numbers::parse_number(text)) {
+            const auto held = numbers::parse_single(text);
+            if (!held || double{*held} >= desc->upper_limit) {
+                return refusal(desc->limit_message);
+            }
+        }
+    }
     if (!is_valid_box_text(text, desc->zero_allowed)) {
         return refusal(desc->message);
-    }
-    if (desc->upper_limit > 0) {
-        // A value too large for a single is beyond any limit as well.
-        const auto value = numbers::parse_single(text);
-        if (!value || double{*value} >= desc->upper_limit) {
-            return refusal(desc->limit_message);
-        }
     }
     return std::nullopt;
 }
