@@ -118,6 +118,25 @@ TEST(TrueCostOfGas, SavingBreakEvenAndLossSentences) {
                   "saving). Driving 10 miles to the station with \"cheap\" gas and back will save "
                   "you a total of $5.00 ");
     EXPECT_EQ(w.text("lblSentence_TotalCostsAndTime"), kPerMileAndTime + kBreakEven);
+
+    // Forty gallons: the time sentence saves too, its total with a period.
+    w.state.box("txtNumber_Gallons_Purchased") = "40";
+    ASSERT_TRUE(run_calculate(*w.calc, w.state));
+    EXPECT_EQ(w.text("lblSentence_TotalCostsAndTime"),
+              std::string(kPerMileAndTime) +
+                  "save $0.25 per gallon of gas (not the $0.50 per gallon you thought you were "
+                  "saving). Driving 10 miles to the station with \"cheap\" gas and back will save "
+                  "you a total of $10.00. ");
+
+    // Two gallons: the trip's gas eats the posted saving exactly.
+    w.state.box("txtNumber_Gallons_Purchased") = "2";
+    ASSERT_TRUE(run_calculate(*w.calc, w.state));
+    EXPECT_EQ(w.text("lblSentence_GasCostsOnly"), kGasOnly + kBreakEven);
+    EXPECT_EQ(w.text("lblSentence_TotalCosts"),
+              std::string(kPerMile) +
+                  "spend $2.00  more per gallon of gas (not the $0.50 per gallon you thought you "
+                  "were saving). Driving 10 miles to the station with \"cheap\" gas  and back will "
+                  "actually cost you $4.00 more than filling up at the \"expensive\" station.");
 }
 
 TEST(TrueCostOfGas, CheapAboveExpensiveOnlyShowsTheMessage) {
