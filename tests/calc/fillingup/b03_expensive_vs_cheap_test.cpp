@@ -74,19 +74,3 @@ TEST(ExpensiveVsCheap, TheYearlySavingIsOneStoredSingle) {
     EXPECT_EQ(w.one(), one_year("$296.58"));
     EXPECT_EQ(w.five(), five_years("$1482.89"));
 }
-
-TEST(ExpensiveVsCheap, RefusedTextsShowTheBoxMessage) {
-    Opened w;
-    const std::pair<const char*, const char*> cases[] = {
-        {"txtCombined_MPG", "Please enter a valid number for your car's city mileage."},
-        {"txtGas_Cost",
-         "Please enter a valid amount for how much more premium costs you versus regular."},
-        {"txtYearlyDistance", "Please enter a valid yearly mileage for your car."},
-    };
-    for (const auto& [box, message] : cases) {
-        w.state.box(box) = "0";
-        const auto refused = validate_box(w.state, box);
-        ASSERT_TRUE(refused) << box;
-        EXPECT_EQ(*refused, (Message{"Data Error", message, Icon::Warning, Buttons::Ok}));
-    }
-}

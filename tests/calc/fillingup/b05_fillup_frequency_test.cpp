@@ -82,22 +82,6 @@ TEST(FillupFrequency, LoadsTheDataTheSettingsAndTheIntro) {
     EXPECT_EQ(s.label("lblFillup_GasCost").text, "");
 }
 
-TEST(FillupFrequency, TheSettingsAreEighthsWithTheirCaptions) {
-    Opened w;
-    const auto& groups = w.state.description().option_groups;
-    ASSERT_EQ(groups.size(), 2U);
-    std::string high;
-    for (const auto& o : groups[0].options) {
-        high += std::to_string(o.index) + "=" + o.caption + " ";
-    }
-    EXPECT_EQ(high, "2=1/4 3=3/8 4=1/2 5=5/8 6=3/4 7=7/8 ");
-    std::string low;
-    for (const auto& o : groups[1].options) {
-        low += std::to_string(o.index) + "=" + o.caption + " ";
-    }
-    EXPECT_EQ(low, "1=1/8 2=1/4 3=3/8 4=1/2 5=5/8 6=3/4 ");
-}
-
 TEST(FillupFrequency, InitialValuesGiveTheFourSentences) {
     Opened w;
     ASSERT_TRUE(run_calculate(*w.calc, w.state));

@@ -93,21 +93,6 @@ TEST_F(FillingUpWindow, TrueCostOfGasWarnsOfCheapAboveExpensiveAndKeepsTheIntro)
     expect_every_text_fits();
 }
 
-TEST_F(FillingUpWindow, TrueCostOfGasAcceptsAZeroTimeWorthOnly) {
-    open("B02_True_Cost_of_Gas");
-    type_into(box("txtTime_Worth"), QStringLiteral("0"));
-    QTest::keyClick(box("txtTime_Worth"), Qt::Key_Tab);
-    settle();
-    EXPECT_TRUE(fakes.messages.shown.empty());
-    type_into(box("txtNumber_Gallons_Purchased"), QStringLiteral("0"));
-    QTest::keyClick(box("txtNumber_Gallons_Purchased"), Qt::Key_Tab);
-    settle();
-    ASSERT_EQ(fakes.messages.shown.size(), 1U);
-    EXPECT_EQ(fakes.messages.shown[0].text,
-              "Please enter a valid number of gallons of gas purchased, greater than zero.");
-    EXPECT_EQ(QApplication::focusWidget(), box("txtNumber_Gallons_Purchased"));
-}
-
 TEST_F(FillingUpWindow, ExpensiveVsCheapUsesItsOwnButtonNames) {
     open("B03_Expensive_Vs_Cheap");
     EXPECT_EQ(button("cmdExit")->toolTip(), "Click her to Exit this Calculator");
