@@ -146,6 +146,10 @@ void CalculatorWindow::build() {
             opt->setObjectName(element_name(g.name, o.index));
             opt->setProperty("index", o.index);
             opt->setFocusPolicy(Qt::TabFocus);
+            // A hidden option keeps its place, so that the others do not move under the mouse.
+            QSizePolicy policy = opt->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            opt->setSizePolicy(policy);
             if (!o.tooltip.empty()) {
                 opt->setToolTip(q(o.tooltip));
             }

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/fillingup/b03_expensive_vs_cheap.h"
+
+#include "numbers/format_pattern.h"
+#include "numbers/number_text.h"
+#include "numbers/precision.h"
+
+namespace milora::calc {
+namespace {
+
+using numbers::format;
+using numbers::number_text;
+using numbers::single;
+
+const char* const kIntro =
+    "If you have the choice, buying regular instead of premium, or a cheaper brand of gasoline, "
+    "can save you big bucks. Enter the difference in price between the cheap and expensive "
+    "gasolines, along with the other information, and click on Calculate to find out how much you "
+    "can save over one and five years by choosing the cheaper brand.";
+
+const float kPriceDifference = 0.2F;
+const float kYearlyDistance = 15000.0F;
+
+WindowDescription make_description() {
+    WindowDescription d;
+    d.window = "B03_Expensive_Vs_Cheap";
+    d.caption = "Expensive Vs. Cheap Gasoline";
+    d.help_topic = "Cheap_vs__Expensive_Gas.htm";
+    d.boxes = {
+        {"txtCombined_MPG", "Combined city/hwy MPG",
+         "Enter the combined city/highway MPG here (miles per gallon)",
+         "Please enter a valid number for your car's city mileage."},
+        {"txtGas_Cost", "Difference in cost between cheap and expensive gas",
+         "Enter the difference in price between the cheaper and more expensive brand of gasolines "
+         "you have a choice of buying, dollars per gallon",
+         "Please enter a valid amount for how much more premium costs you versus regular."},
+        {"txtYearlyDistance", "Miles Driven Yearly",
+         "Enter the total number of miles you drive this vehicle every year on average",
+         "Please enter a valid yearly mileage for your car."},
+    };
+    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
+    d.results.emplace_back(LabelDesc{"lblOneYearPR", "Savings over one year"});
+    d.results.emplace_back(LabelDesc{"lblFiveYearPR", "Savings over five years"});
+    d.buttons = {
+        {"cmdCalculatePR", "Calculate",
+         "Click here to calculate the initial results, and results (you will also need to click "
+         "Calculate again if you change any of the numbers)",
+         ButtonRole::Calculate},
+        {"cmdPrintPR", "Print", "Click here to print this form", ButtonRole::Print},
+        {"cmdHelp", "Help", "Click here to open the Help manual", ButtonRole::Help},
+        {"cmdExit", "Exit", "Click her to Exit this Calculator", ButtonRole::Exit},
+    };
+    return d;
+}
+
+class ExpensiveVsCheap final : public Calculator {
+public:
+    const WindowDescription& description() const override {
+        static const WindowDescription d = make_description();
+        return d;
+    }
+
+    void load(const CarData& car, FormState& s) override {
+        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
+        s.box("txtGas_Cost") = number_text(kPriceDifference);
+        s.box("txtYearlyDistance") = number_text(kYearlyDistance);
+    }
+
+    void calculate(FormState& s) override {
+        s.label("lblInitial_Caption").visible = false;
+        const float g = read_box(s, "txtCombined_MPG");
+        const float d = read_box(s, "txtGas_Cost");
+        const float y = read_box(s, "txtYearlyDistance");
+        const float saving = single(double{y} / g * d);
+        s.label("lblOneYearPR").text = "In one year, you will save " + format(saving, "$#0.00 ") +
+                                       "by buying the cheaper brand of gasoline.";
+        s.label("lblFiveYearPR").text = "Over five years, you will save " +
+                                        format(double{saving} * 5, "$#0.00 ") +
+                                        "by buying the cheaper brand of gasoline.";
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Calculator> make_B03_Expensive_Vs_Cheap() {
+    return std::make_unique<ExpensiveVsCheap>();
+}
+
+} // namespace milora::calc
