@@ -23,6 +23,8 @@ struct BoxDesc {
     std::string label_name;     // objectName of the label; "lbl" + name without "txt" when empty
     bool zero_allowed = false;  // time-worth boxes accept 0
     bool plain_message = false; // the message box has no icon and the program's title
+    std::string heading;        // a fixed label above the box and its label, where it has one
+    std::string heading_name;   // objectName of that heading label
 };
 
 struct OptionDesc {
@@ -51,6 +53,7 @@ struct LabelDesc {
     int points = 0; // 0: the window's font size
     bool visible = true;
     Align align = Align::Left;
+    bool wrap = true; // false: the text stays on one line and the window widens to show it
     bool is_array() const { return first != kScalar; }
 };
 
