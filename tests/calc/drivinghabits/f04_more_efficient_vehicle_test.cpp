@@ -68,3 +68,15 @@ TEST(MoreEfficientVehicle, FiguresComeFromTheStoredSingles) {
                  {"txtMiles_Of_Choice", "2500.5"}});
     EXPECT_EQ(w.text("lblResults"), sentence("2501", "22.3", "12.8", "$251.21", "1638", "$5.24"));
 }
+
+TEST(MoreEfficientVehicle, AnMpgTooSmallToDivideByStopsWithTheFaultMessage) {
+    OpenedWindow w("F04_More_Efficient_Vehicle");
+    const std::string intro = w.text("lblResults");
+    w.state.box("txtMPG_Car2") = "1e-45"; // passes the check: more than zero
+    EXPECT_FALSE(calc::validate_box(w.state, "txtMPG_Car2"));
+    EXPECT_FALSE(calc::run_calculate(*w.calc, w.state));
+    EXPECT_TRUE(w.state.fault);
+    ASSERT_EQ(w.state.messages.size(), 1U);
+    EXPECT_EQ(w.state.messages[0].text, calc::kFaultMessage);
+    EXPECT_EQ(w.text("lblResults"), intro);
+}
