@@ -27,6 +27,8 @@ struct BoxDesc {
     // it) of upper_limit or more is refused with limit_message, in the same kind of message box.
     double upper_limit = 0;
     std::string limit_message;
+    std::string heading;        // a fixed label above the box and its label, where it has one
+    std::string heading_name;   // objectName of that heading label
 };
 
 struct OptionDesc {
@@ -56,6 +58,7 @@ struct LabelDesc {
     int points = 0; // 0: the window's font size
     bool visible = true;
     Align align = Align::Left;
+    bool wrap = true; // false: the text stays on one line and the window widens to show it
     bool is_array() const { return first != kScalar; }
 };
 

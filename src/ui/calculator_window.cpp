@@ -73,7 +73,7 @@ QWidget* CalculatorWindow::build_label(const calc::LabelDesc& d, int index) {
         label->setProperty("index", index);
     }
     label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    label->setWordWrap(d.wrap);
     label->setAlignment(alignment(d.align));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!d.tooltip.empty()) {
@@ -98,8 +98,18 @@ void CalculatorWindow::build() {
         grid->setHorizontalSpacing(8);
         const int columns = std::max(1, d.box_columns);
         const int rows = (static_cast<int>(d.boxes.size()) + columns - 1) / columns;
+        std::vector<int> next_row(static_cast<std::size_t>(columns), 0);
         for (std::size_t i = 0; i < d.boxes.size(); ++i) {
             const calc::BoxDesc& b = d.boxes[i];
+            const int column = static_cast<int>(i) / rows;
+            const int col = column * 3;
+            int& row = next_row[static_cast<std::size_t>(column)];
+            if (!b.heading.empty()) {
+                auto* heading = new QLabel(q(b.heading), this);
+                heading->setObjectName(q(b.heading_name));
+                heading->setTextFormat(Qt::PlainText);
+                grid->addWidget(heading, row++, col, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+            }
             auto* label = new QLabel(q(b.caption), this);
             label->setObjectName(q(box_label_name(b)));
             label->setTextFormat(Qt::PlainText);
@@ -113,10 +123,8 @@ void CalculatorWindow::build() {
             box->installEventFilter(this);
             label->setBuddy(box);
             boxes_[b.name] = box;
-            const int row = static_cast<int>(i) % rows;
-            const int col = static_cast<int>(i) / rows * 3;
             grid->addWidget(label, row, col, Qt::AlignRight | Qt::AlignVCenter);
-            grid->addWidget(box, row, col + 1);
+            grid->addWidget(box, row++, col + 1);
             if (col > 0) {
                 grid->setColumnMinimumWidth(col - 1, 24);
             }
@@ -201,7 +209,8 @@ void CalculatorWindow::build() {
             for (int i = row.cells.first; i <= row.cells.last; ++i, ++c) {
                 QWidget* cell = build_label(row.cells, i);
                 if (grid_desc.cell_width > 0) {
-                    cell->setMinimumWidth(grid_desc.cell_width);
+                    // On the column, so that a figure that does not wrap may still widen it.
+                    grid->setColumnMinimumWidth(c, grid_desc.cell_width);
                 }
                 grid->addWidget(cell, r, c);
                 grid->setColumnStretch(c, 1);
@@ -276,9 +285,11 @@ void CalculatorWindow::fit_height() {
         return;
     }
     layout()->activate();
-    const int needed = layout()->totalHeightForWidth(width());
-    if (needed > height()) {
-        resize(width(), needed);
+    // Texts that do not wrap may ask for more width than the window has.
+    const int wide = std::max(width(), layout()->minimumSize().width());
+    const int needed = layout()->totalHeightForWidth(wide);
+    if (wide > width() || needed > height()) {
+        resize(wide, std::max(height(), needed));
     }
 }
 

@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "calc/drivinghabits/f01_driving_less.h"
+
+#include "calc/constants.h"
+#include "numbers/format_pattern.h"
+#include "numbers/number_text.h"
+#include "numbers/precision.h"
+
+namespace milora::calc {
+namespace {
+
+using numbers::format;
+using numbers::number_text;
+using numbers::single;
+
+constexpr int kColumns = 10; // cuts of 10, 20, ... 100 percent
+
+// Other pollutants: grams emitted per mile, and grams in a pound.
+constexpr double kPollutantGramsPerMile = 4.5;
+constexpr double kGramsPerPound = 453.5;
+
+const char* const kIntro =
+    "Driving less not only means saving money on gas; it also means saving on all the other "
+    "costs associated with driving (maintenance, depreciation, insurance, etc.). This calculator "
+    "will show you how much this can add up to over the course of a year.";
+
+GridDesc::Row row(const char* caption_name, const char* caption, const char* cells) {
+    return {LabelDesc{caption_name, caption},
+            LabelDesc{cells, "", "", 1, kColumns, false, 0, true, Align::Center, false}};
+}
+
+WindowDescription make_description() {
+    WindowDescription d;
+    d.window = "F01_Driving_Less";
+    d.caption = "How Much Can You Save By Driving Less?";
+    d.help_topic = "What_s_The_True_Cost_Of_Driving_.htm";
+    d.width = 1060;
+    d.box_columns = 2;
+    d.boxes = {
+        {"txtYearly_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
+         "Please enter a valid number of total miles driven every year, greater than zero.", "",
+         "lblTotal_Mileage"},
+        {"txtCombined_MPG", "Combined City/Hwy MPG", "Enter your combined city/highway MPG",
+         "Please enter a valid fuel economy figure (miles per gallon), greater than zero.", "",
+         "Label1"},
+        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gas (dollars per gallon)",
+         "Please enter a valid gas price, greater than zero.", "", "lblGas_Cost"},
+        {"txtMileage_Cost", "Driving Cost ($/ mile)",
+         "Enter the true total cost of driving one mile (dollars per mile)",
+         "Please enter a valid number for the total cost of driving per mile, greater than zero.",
+         "", "lblDriving_Cost"},
+    };
+    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
+    d.results.emplace_back(
+        LabelDesc{"lblCurrent_Results", "", "", kScalar, kScalar, false, 0, false});
+    GridDesc grid;
+    grid.rows = {
+        row("lblPercent_Caption",
+            "If you decrease the number of miles you drive every year by this percent:",
+            "lblPercent"),
+        row("lblLess_Miles_Caption",
+            "You will drive this many miles less ever year:", "lblLess_Miles"),
+        row("lblMoney_Savings_Caption",
+            "You will save this much on gas every year:", "lblMoney_Savings"),
+        row("Label2", "But save this much in total driving costs per year:", "lblOther_Costs"),
+        row("lblCO2_Reduction_Caption",
+            "Reducing your carbon dioxide emissions by this many pounds a year:",
+            "lblCO2_Reduction"),
+        row("lblPollution_Caption",
+            "And reducing your emissions of other pollutants by this many pound per year",
+            "lblPollution"),
+    };
+    grid.caption_width = 250;
+    grid.cell_width = 62;
+    d.results.emplace_back(grid);
+    d.results.emplace_back(LabelDesc{"lblDontForget"});
+    d.buttons = standard_buttons(
+        "Click here to Calculate results, or to update result when data at left is changed");
+    return d;
+}
+
+class DrivingLess final : public Calculator {
+public:
+    const WindowDescription& description() const override {
+        static const WindowDescription d = make_description();
+        return d;
+    }
+
+    void load(const CarData& car, FormState& s) override {
+        s.box("txtYearly_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
+        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
+        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
+        s.box("txtMileage_Cost") = number_text(car.Global_Mileage_Cost);
+        for (int n = 1; n <= kColumns; ++n) {
+            s.label("lblPercent", n).text = std::to_string(n * 10) + "%";
+        }
+    }
+
+    void calculate(FormState& s) override {
+        s.label("lblInitial_Caption").visible = false;
+        const float y = read_box(s, "txtYearly_Mileage");
+        const float m = read_box(s, "txtCombined_MPG");
+        const float g = read_box(s, "txtGas_Cost");
+        const float c = read_box(s, "txtMileage_Cost");
+
+        const float gallons = single(double{y} / m);
+        const float co2 = single(double{gallons} * kCo2PerGallon);
+        const float spending = single(double{gallons} * g);
+        const float total_cost = single(double{y} * c);
+        auto& current = s.label("lblCurrent_Results");
+        current.visible = true;
+        current.text = "Based on the information above, you're currently spending about " +
+                       format(spending, "$#0") +
+                       " every year on gas, but your total yearly driving costs, including gas, "
+                       "are " +
+                       format(total_cost, "$#0") + ".";
+
+        for (int n = 1; n <= kColumns; ++n) {
+            const double f = n / 10.0;
+            const float left_gallons = single((1 - f) * y / m);
+            const float left_spending = single(double{left_gallons} * g);
+            s.label("lblMoney_Savings", n).text =
+                format(single(double{spending} - left_spending), "$#0");
+            s.label("lblOther_Costs", n).text = format(single(f * y * c), "$#0");
+            s.label("lblCO2_Reduction", n).text = format(co2 - left_gallons * kCo2PerGallon, "#0");
+            // The miles are shown as the plain double they are, not through a pattern.
+            s.label("lblLess_Miles", n).text = number_text(n * double{y} / 10);
+            s.label("lblPollution", n).text =
+                format(f * y * kPollutantGramsPerMile / kGramsPerPound, "#0");
+        }
+        s.label("lblDontForget").text = "... and don't forget, the less time you spend driving, "
+                                        "the more time you'll have to do other things.";
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Calculator> make_F01_Driving_Less() {
+    return std::make_unique<DrivingLess>();
+}
+
+} // namespace milora::calc
