@@ -235,12 +235,11 @@ void DataSettings::change(Field field, const std::string& text) {
 
 std::optional<calc::Message> DataSettings::validate(Field field) const {
     const std::string& t = text(field);
-    // The whole text must be a number a single can hold, so that the commit can store it.
-    bool ok = numbers::parse_single(t).has_value();
-    if (ok) {
-        const double lead = numbers::leading_number(t);
-        ok = lead > 0 && (!is_percent(field) || lead < 100);
-    }
+    // The whole text must be a number a single can hold, so that the commit can store it, and the
+    // value stored must pass the same range as the text: 1e-50 would be stored as 0.
+    const auto value = numbers::parse_single(t);
+    const auto in_range = [&](double v) { return v > 0 && (!is_percent(field) || v < 100); };
+    const bool ok = value && in_range(numbers::leading_number(t)) && in_range(*value);
     if (ok) {
         return std::nullopt;
     }

@@ -139,8 +139,9 @@ TEST_F(DataSettingsTest, ValidationRefusesZeroNonNumbersAndPercentagesOfAHundred
         form.change(f, text);
         return form.validate(f).has_value();
     };
-    // 1e39 is a number, but no single holds it, so the commit could not store it.
-    for (const char* t : {"", "$3", "12abc", "1e39", "0.0"}) {
+    // 1e39 is a number, but no single holds it, so the commit could not store it; 1e-50 would be
+    // stored as 0.
+    for (const char* t : {"", "$3", "12abc", "1e39", "1e-50", "0.0"}) {
         EXPECT_TRUE(refused(Field::GasCost, t)) << t;
     }
     for (const char* t : {" 2.5 ", "1,000", "1e3"}) {
