@@ -90,7 +90,7 @@ calc::Message failure(const std::string& text) {
 
 } // namespace
 
-const BoxSpec& box_spec(Field field) {
+const BoxInfo& box_info(Field field) {
     return kBoxes[at(field)];
 }
 
@@ -197,7 +197,7 @@ void DataSettings::load() {
 }
 
 void DataSettings::fill_from_car() {
-    for (const BoxSpec& b : kBoxes) {
+    for (const BoxInfo& b : kBoxes) {
         change(b.field, field_text(state_.car, b.field));
     }
 }
@@ -243,13 +243,13 @@ std::optional<calc::Message> DataSettings::validate(Field field) const {
     if (ok) {
         return std::nullopt;
     }
-    return calc::Message{"Data Error", box_spec(field).message, calc::Icon::Warning,
+    return calc::Message{"Data Error", box_info(field).message, calc::Icon::Warning,
                          calc::Buttons::Ok};
 }
 
 void DataSettings::refuse(Field field) {
     messages_.push_back(
-        {"Data Error", box_spec(field).message, calc::Icon::Warning, calc::Buttons::Ok});
+        {"Data Error", box_info(field).message, calc::Icon::Warning, calc::Buttons::Ok});
     focus_ = field;
 }
 
@@ -286,7 +286,7 @@ bool DataSettings::estimate() {
 
 bool DataSettings::commit() {
     std::array<float, kFieldCount> values{};
-    for (const BoxSpec& b : kBoxes) {
+    for (const BoxInfo& b : kBoxes) {
         const auto v = numbers::parse_single(text(b.field));
         if (!v) {
             refuse(b.field);
@@ -294,7 +294,7 @@ bool DataSettings::commit() {
         }
         values[at(b.field)] = *v;
     }
-    for (const BoxSpec& b : kBoxes) {
+    for (const BoxInfo& b : kBoxes) {
         store(state_.car, b.field, values[at(b.field)]);
     }
     return true;

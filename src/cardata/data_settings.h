@@ -35,7 +35,7 @@ enum class Field : std::size_t {
 };
 inline constexpr std::size_t kFieldCount = 9;
 
-struct BoxSpec {
+struct BoxInfo {
     Field field;
     const char* box;     // objectName of the text box
     const char* label;   // objectName of its caption label
@@ -44,7 +44,7 @@ struct BoxSpec {
     const char* message; // shown when the box is refused on leaving it
 };
 
-inline constexpr std::array<BoxSpec, kFieldCount> kBoxes = {{
+inline constexpr std::array<BoxInfo, kFieldCount> kBoxes = {{
     {Field::GasCost, "txtGlobal_Gas_Cost", "lblGlobal_Gas_Cost", "Gas Cost",
      "Average cost of gas ($/gallon)",
      "Please enter a valid number for the cost of gas ($/gallon), greater than zero."},
@@ -79,18 +79,18 @@ inline constexpr std::array<BoxSpec, kFieldCount> kBoxes = {{
      "Please enter a valid value per hour of your time ($/hr), greater than zero."},
 }};
 
-const BoxSpec& box_spec(Field field);
+const BoxInfo& box_info(Field field);
 
 enum class Command { CalculateCombined, Ok, Cancel, Save, SaveAsDefault, LoadData, Help };
 
-struct ButtonSpec {
+struct ButtonInfo {
     Command command;
     const char* name;
     const char* caption;
     const char* tooltip;
 };
 
-inline constexpr std::array<ButtonSpec, 7> kButtons = {{
+inline constexpr std::array<ButtonInfo, 7> kButtons = {{
     {Command::CalculateCombined, "cmdCalculate_Combined_MPG", "Calculate Combined EPA MPG",
      "Click on this button to calculate combined mileage from EPA numbers and percentages above"},
     {Command::Ok, "cmdOK", "OK", "Exit form, saving all entered data in program"},

@@ -82,17 +82,17 @@ DataSettingsWindow::DataSettingsWindow(ProgramState& state, const ui::Services& 
 
 DataSettingsWindow::~DataSettingsWindow() = default;
 
-QLineEdit* DataSettingsWindow::build_box(const BoxSpec& spec, QLabel*& caption) {
-    caption = new QLabel(q(spec.caption), this);
-    caption->setObjectName(q(spec.label));
+QLineEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
+    caption = new QLabel(q(info.caption), this);
+    caption->setObjectName(q(info.label));
     caption->setTextFormat(Qt::PlainText);
     auto* box = new QLineEdit(this);
-    box->setObjectName(q(spec.box));
-    box->setToolTip(q(spec.tooltip));
+    box->setObjectName(q(info.box));
+    box->setToolTip(q(info.tooltip));
     box->setFixedWidth(90);
     box->installEventFilter(this);
     caption->setBuddy(box);
-    const Field field = spec.field;
+    const Field field = info.field;
     connect(box, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { on_text_changed(field, text); });
     boxes_[static_cast<std::size_t>(field)] = box;
@@ -128,13 +128,13 @@ void DataSettingsWindow::build() {
         const int first = row;
         for (const Field f : section.fields) {
             QLabel* caption = nullptr;
-            QLineEdit* box = build_box(box_spec(f), caption);
+            QLineEdit* box = build_box(box_info(f), caption);
             grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(box, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
             ++row;
         }
         if (section.fields.front() == Field::CombinedMpg) {
-            const ButtonSpec& b = kButtons[0];
+            const ButtonInfo& b = kButtons[0];
             auto* button = new QPushButton(q(b.caption), this);
             button->setObjectName(q(b.name));
             button->setToolTip(q(b.tooltip));
@@ -178,7 +178,7 @@ void DataSettingsWindow::build() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const ButtonSpec& b : kButtons) {
+    for (const ButtonInfo& b : kButtons) {
         QPushButton* button = nullptr;
         if (b.command == Command::CalculateCombined) {
             button = findChild<QPushButton*>(q(b.name));
@@ -210,7 +210,7 @@ void DataSettingsWindow::show_file_label() {
 
 void DataSettingsWindow::sync_boxes() {
     syncing_ = true;
-    for (const BoxSpec& b : kBoxes) {
+    for (const BoxInfo& b : kBoxes) {
         QLineEdit* box = boxes_[static_cast<std::size_t>(b.field)];
         const QString text = q(settings_.text(b.field));
         if (box->text() != text) {
@@ -257,7 +257,7 @@ bool DataSettingsWindow::check_box(Field field) {
 }
 
 bool DataSettingsWindow::check_focused_box() {
-    for (const BoxSpec& b : kBoxes) {
+    for (const BoxInfo& b : kBoxes) {
         if (boxes_[static_cast<std::size_t>(b.field)] == focusWidget()) {
             return check_box(b.field);
         }
@@ -273,7 +273,7 @@ bool DataSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::FocusOut && !refocusing_ && !closing_ &&
         validating_reason(static_cast<QFocusEvent*>(event)->reason())) {
-        for (const BoxSpec& b : kBoxes) {
+        for (const BoxInfo& b : kBoxes) {
             if (boxes_[static_cast<std::size_t>(b.field)] != watched) {
                 continue;
             }

@@ -43,7 +43,7 @@ protected:
 
 private:
     void build();
-    QLineEdit* build_box(const BoxSpec& spec, QLabel*& caption);
+    QLineEdit* build_box(const BoxInfo& info, QLabel*& caption);
     void on_text_changed(Field field, const QString& text);
     void on_command(Command command);
     void calculate_combined();

@@ -40,7 +40,7 @@ protected:
     }
     std::string boxes() const {
         std::string all;
-        for (const BoxSpec& b : kBoxes) {
+        for (const BoxInfo& b : kBoxes) {
             all += form.text(b.field) + "|";
         }
         return all;
@@ -190,7 +190,7 @@ TEST_F(DataSettingsTest, TheEstimateNamesTheBoxItCannotUseAndStoresNothing) {
     EXPECT_FALSE(form.estimate());
     auto shown = form.take_messages();
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0].text, box_spec(Field::EpaHighway).message);
+    EXPECT_EQ(shown[0].text, box_info(Field::EpaHighway).message);
     EXPECT_EQ(form.take_focus_request(), Field::EpaHighway);
 
     form.change(Field::EpaHighway, "24");
@@ -199,7 +199,7 @@ TEST_F(DataSettingsTest, TheEstimateNamesTheBoxItCannotUseAndStoresNothing) {
     EXPECT_FALSE(form.estimate());
     shown = form.take_messages();
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0].text, box_spec(Field::EpaCity).message);
+    EXPECT_EQ(shown[0].text, box_info(Field::EpaCity).message);
     EXPECT_EQ(form.take_focus_request(), Field::EpaCity);
     EXPECT_EQ(form.text(Field::CombinedMpg), "20");
     EXPECT_EQ(state.car.Global_EPA_City_MPG, before.Global_EPA_City_MPG);
@@ -213,7 +213,7 @@ TEST_F(DataSettingsTest, CommitStoresAllNineOrNone) {
     EXPECT_FALSE(form.commit());
     EXPECT_EQ(state.car.Global_Gas_Cost, 3.0F);
     EXPECT_EQ(form.take_focus_request(), Field::TimeCost);
-    EXPECT_EQ(form.take_messages().at(0).text, box_spec(Field::TimeCost).message);
+    EXPECT_EQ(form.take_messages().at(0).text, box_info(Field::TimeCost).message);
 
     form.change(Field::TimeCost, "12.5");
     form.change(Field::CityPercent, "33.3");

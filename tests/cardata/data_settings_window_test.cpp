@@ -97,7 +97,7 @@ TEST_F(DataSettingsWindowTest, OpensWithTheCarDataTheLabelsAndTheFileName) {
     EXPECT_EQ(window->objectName(), "A01_Data_Settings");
     EXPECT_EQ(window->windowTitle(), "Data Settings");
     QStringList shown;
-    for (const cardata::BoxSpec& b : cardata::kBoxes) {
+    for (const cardata::BoxInfo& b : cardata::kBoxes) {
         QLineEdit* e = box(b.box);
         shown << e->text();
         EXPECT_EQ(label(b.label)->buddy(), e) << b.box;
