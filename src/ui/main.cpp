@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/splash_wait.h"
 #include "app/splash_window.h"
+#include "cardata/data_settings_window.h"
 #include "ui/application.h"
 #include "ui/logging_help_service.h"
 #include "ui/real_services.h"
@@ -73,6 +74,9 @@ int main(int argc, char** argv) {
         splash.repaint();
     }
 
+    app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
+        return new milora::cardata::DataSettingsWindow(a);
+    });
     auto main_window = std::make_unique<milora::app::MainWindow>(app);
     main_window->show();
     return QApplication::exec();

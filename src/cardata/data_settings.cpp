@@ -1,0 +1,347 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "cardata/data_settings.h"
+
+#include "app/web_links.h"
+#include "cardata/car_data_file.h"
+#include "numbers/number_reading.h"
+#include "numbers/number_text.h"
+#include "numbers/precision.h"
+
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace milora::cardata {
+namespace {
+
+// A pathological pair of percentages could in principle keep rewriting each other; the settling
+// never takes more than a few rounds, so a deeper chain is cut off.
+constexpr int kMaxCouplingDepth = 8;
+
+std::size_t at(Field f) {
+    return static_cast<std::size_t>(f);
+}
+
+bool is_percent(Field f) {
+    return f == Field::CityPercent || f == Field::HighwayPercent;
+}
+
+std::string field_text(const CarData& car, Field f) {
+    using numbers::number_text;
+    switch (f) {
+    case Field::GasCost:
+        return number_text(car.Global_Gas_Cost);
+    case Field::EpaCity:
+        return number_text(car.Global_EPA_City_MPG);
+    case Field::EpaHighway:
+        return number_text(car.Global_EPA_Highway_MPG);
+    case Field::CityPercent:
+        return car.Global_City_Percent.text();
+    case Field::HighwayPercent:
+        return car.Global_Highway_Percent.text();
+    case Field::CombinedMpg:
+        return number_text(car.Global_Combined_MPG);
+    case Field::YearlyMiles:
+        return number_text(car.Global_Yearly_Miles_Traveled);
+    case Field::MileageCost:
+        return number_text(car.Global_Mileage_Cost);
+    case Field::TimeCost:
+        return number_text(car.Global_Time_Cost);
+    }
+    return {};
+}
+
+void store(CarData& car, Field f, float v) {
+    switch (f) {
+    case Field::GasCost:
+        car.Global_Gas_Cost = v;
+        break;
+    case Field::EpaCity:
+        car.Global_EPA_City_MPG = v;
+        break;
+    case Field::EpaHighway:
+        car.Global_EPA_Highway_MPG = v;
+        break;
+    case Field::CityPercent:
+        car.Global_City_Percent = TaggedPercent::from_single(v);
+        break;
+    case Field::HighwayPercent:
+        car.Global_Highway_Percent = TaggedPercent::from_single(v);
+        break;
+    case Field::CombinedMpg:
+        car.Global_Combined_MPG = v;
+        break;
+    case Field::YearlyMiles:
+        car.Global_Yearly_Miles_Traveled = v;
+        break;
+    case Field::MileageCost:
+        car.Global_Mileage_Cost = v;
+        break;
+    case Field::TimeCost:
+        car.Global_Time_Cost = v;
+        break;
+    }
+}
+
+calc::Message failure(const std::string& text) {
+    return {calc::kProgramTitle, text, calc::Icon::Warning, calc::Buttons::Ok};
+}
+
+} // namespace
+
+const BoxInfo& box_info(Field field) {
+    return kBoxes[at(field)];
+}
+
+std::string file_label_text(const std::string& car_data_filename) {
+    return "Car Data Filename: " + car_data_filename;
+}
+
+std::string fuel_economy_site() {
+    std::string_view address = web_address(WebLink::FindACar);
+    if (const auto scheme = address.find("://"); scheme != std::string_view::npos) {
+        address.remove_prefix(scheme + 3);
+    }
+    return std::string(address.substr(0, address.find('/')));
+}
+
+std::vector<Description> descriptions() {
+    return {
+        {"lblGas_Cost_Description",
+         std::string("Enter your best guess for the average cost of gas over the coming year. ") +
+             "It doesn't have to be the exact number - anything close should be fine."},
+        {"lblYearly_Miles_Description",
+         std::string("Enter the number of miles this vehicle is driven in an average year. If ") +
+             "you're not sure, check the Help manual for suggestions on how to come up with a "
+             "reasonable number."},
+        {"lblEPA_MPG_Description",
+         std::string("Enter the EPA city and highway mileage numbers, either from your car's "
+                     "original ") +
+             "sticker if you have it, or from the EPA's website at " + fuel_economy_site() +
+             ". See the Help manual for more information."},
+        {"lblPercent_Description",
+         std::string("Enter your best guesses for the percentage of driving you do in the city, "
+                     "and on ") +
+             "the highway, with this vehicle. If you're not sure, feel free to leave it at the "
+             "default settings of 55% " +
+             "city and 45% highway - those are the numbers the EPA assumes when calculating your "
+             "car's overall MPG. Note that " +
+             "you only have to enter one percentage; the other is automatically calculated for "
+             "you."},
+        {"lblCombined_MPG_Description",
+         std::string("Enter your combined true city/highway mileage. If you've measured it "
+                     "already based ") +
+             "on your actual gas use, enter that number. If not, click on the \"Calculate "
+             "Combined EPA MPG\" button to get a reasonable estimate " +
+             "based on your city and highway EPA MPGs and percentages, decreased by a "
+             "conservative 14% to more accurately reflect real-world " +
+             " numbers. This is explained further in the Handbook."},
+        {"lblMileage_Cost_Description",
+         std::string("Enter the true cost of driving your car one mile. To start, you should ") +
+             "probably use the IRS's mileage reimbursal rate (currently $0.445/mile for 2006). "
+             "This number is discussed " +
+             "in more detail later, and you should feel free to adjust it up or down. But the "
+             "IRS rate almost certainly " +
+             "underestimates the true cost per mile of driving your car."},
+        {"lblTime_Cost_Description",
+         std::string("Enter what you would pay to get an extra hour's worth of time in your "
+                     "life. If driving your car takes ") +
+             "up time that you could be spending doing something else, that gets included in "
+             "some of the calculations. If you think your time is worthless, feel free " +
+             " to enter $0.00, but free time must be worth something to you. See the Help "
+             "manual for " +
+             "additional info."},
+    };
+}
+
+calc::Message percent_message() {
+    return {calc::kProgramTitle,
+            "You may have typed some incorrect characters for the percentage - please try again.",
+            calc::Icon::None, calc::Buttons::Ok};
+}
+
+calc::Message cancel_question() {
+    return {"Save Modified Data?",
+            std::string("You have changed some data - click Yes to exit without saving the data, "
+                        "or No to ") +
+                "return to the window to save data permanently with a Save command, or "
+                "temporarily by clicking on OK",
+            calc::Icon::None, calc::Buttons::YesNo};
+}
+
+calc::Message saved_path_message(const std::string& path) {
+    return {calc::kProgramTitle, path, calc::Icon::None, calc::Buttons::Ok};
+}
+
+calc::Message default_saved_message() {
+    return {"Default Data Saved", "Data saved in file \"default.miloracar\".", calc::Icon::None,
+            calc::Buttons::Ok};
+}
+
+double combined_estimate(float city_mpg, float highway_mpg, float city_percent,
+                         float highway_percent) {
+    const float city_term = (city_percent / 100.0F) / city_mpg;
+    const float highway_term = (highway_percent / 100.0F) / highway_mpg;
+    const float sum = city_term + highway_term;
+    if (!std::isfinite(sum) || !(sum > 0.0F)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double estimate = 0.86 / static_cast<double>(sum);
+    return numbers::round_half_even(estimate * 10.0) / 10.0;
+}
+
+void DataSettings::load() {
+    fill_from_car();
+    modified_ = false;
+}
+
+void DataSettings::fill_from_car() {
+    for (const BoxInfo& b : kBoxes) {
+        change(b.field, field_text(state_.car, b.field));
+    }
+}
+
+const std::string& DataSettings::text(Field field) const {
+    return texts_[at(field)];
+}
+
+void DataSettings::change(Field field, const std::string& text) {
+    std::string& current = texts_[at(field)];
+    if (current == text) {
+        return; // the same text is no change
+    }
+    current = text;
+    modified_ = true;
+    if (!is_percent(field) || coupling_depth_ >= kMaxCouplingDepth) {
+        return;
+    }
+    ++coupling_depth_;
+    const Field other = field == Field::CityPercent ? Field::HighwayPercent : Field::CityPercent;
+    if (const auto p = numbers::parse_single(text)) {
+        const float complement = 100.0F - *p;
+        change(other, numbers::number_text(complement));
+    } else if (!restoring_) {
+        // Both boxes go back to the stored values; their own change handling runs as usual, so
+        // the restore must not start a second restore of its own.
+        restoring_ = true;
+        change(Field::CityPercent, state_.car.Global_City_Percent.text());
+        change(Field::HighwayPercent, state_.car.Global_Highway_Percent.text());
+        restoring_ = false;
+        messages_.push_back(percent_message());
+    }
+    --coupling_depth_;
+}
+
+std::optional<calc::Message> DataSettings::validate(Field field) const {
+    const std::string& t = text(field);
+    // The whole text must be a number a single can hold, so that the commit can store it, and the
+    // value stored must pass the same range as the text: 1e-50 would be stored as 0.
+    const auto value = numbers::parse_single(t);
+    const auto in_range = [&](double v) { return v > 0 && (!is_percent(field) || v < 100); };
+    const bool ok = value && in_range(numbers::leading_number(t)) && in_range(*value);
+    if (ok) {
+        return std::nullopt;
+    }
+    return calc::Message{"Data Error", box_info(field).message, calc::Icon::Warning,
+                         calc::Buttons::Ok};
+}
+
+void DataSettings::refuse(Field field) {
+    messages_.push_back(
+        {"Data Error", box_info(field).message, calc::Icon::Warning, calc::Buttons::Ok});
+    focus_ = field;
+}
+
+bool DataSettings::estimate() {
+    constexpr std::array<Field, 4> kInputs = {Field::EpaCity, Field::EpaHighway, Field::CityPercent,
+                                              Field::HighwayPercent};
+    std::array<float, 4> v{};
+    for (std::size_t i = 0; i < kInputs.size(); ++i) {
+        const auto value = numbers::parse_single(text(kInputs[i]));
+        if (!value) {
+            refuse(kInputs[i]);
+            return false;
+        }
+        v[i] = *value;
+    }
+    // A zero (or negative) EPA figure gives no mean; the user fixes that box first.
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!(v[i] > 0.0F)) {
+            refuse(kInputs[i]);
+            return false;
+        }
+    }
+    const double estimate = combined_estimate(v[0], v[1], v[2], v[3]);
+    if (!std::isfinite(estimate)) {
+        refuse(Field::CityPercent);
+        return false;
+    }
+    for (std::size_t i = 0; i < kInputs.size(); ++i) {
+        store(state_.car, kInputs[i], v[i]);
+    }
+    change(Field::CombinedMpg, numbers::number_text(estimate));
+    return true;
+}
+
+bool DataSettings::commit() {
+    std::array<float, kFieldCount> values{};
+    for (const BoxInfo& b : kBoxes) {
+        const auto v = numbers::parse_single(text(b.field));
+        if (!v) {
+            refuse(b.field);
+            return false;
+        }
+        values[at(b.field)] = *v;
+    }
+    for (const BoxInfo& b : kBoxes) {
+        store(state_.car, b.field, values[at(b.field)]);
+    }
+    return true;
+}
+
+bool DataSettings::save_to(const std::string& path) {
+    const WriteResult written = write_car_data(path, state_.car);
+    if (!written.ok) {
+        messages_.push_back(failure(save_failed_message(path, written.error)));
+        return false;
+    }
+    state_.Car_Data_Filename = path;
+    return true;
+}
+
+bool DataSettings::save_as_default(const std::string& default_path) {
+    const WriteResult written = write_car_data(default_path, state_.car);
+    if (!written.ok) {
+        messages_.push_back(failure(save_failed_message(default_path, written.error)));
+        return false;
+    }
+    messages_.push_back(default_saved_message());
+    state_.Car_Data_Filename = kDefaultFileName;
+    return true;
+}
+
+bool DataSettings::load_from(const std::string& path) {
+    const StrictRead read = read_strict(path, state_.car);
+    if (!read.ok) {
+        messages_.push_back(failure(read.message));
+        return false;
+    }
+    state_.Car_Data_Filename = path;
+    fill_from_car();
+    return true;
+}
+
+std::vector<calc::Message> DataSettings::take_messages() {
+    auto taken = std::move(messages_);
+    messages_.clear();
+    return taken;
+}
+
+std::optional<Field> DataSettings::take_focus_request() {
+    auto taken = focus_;
+    focus_.reset();
+    return taken;
+}
+
+} // namespace milora::cardata
