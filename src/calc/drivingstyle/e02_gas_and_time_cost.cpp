@@ -36,18 +36,13 @@ const char* const kLessCo2 = "and your car will put out this many pounds less of
                              "for that extra hour:";
 const char* const kNotApplicable = "Not applicable";
 
-// All three grids share their column widths, so that their cells stand under one another.
-constexpr int kCaptionWidth = 330;
-
-GridDesc grid(std::vector<GridDesc::Row> rows) {
-    GridDesc g;
-    g.caption_width = kCaptionWidth;
-    g.rows = std::move(rows);
-    return g;
-}
-
 LabelDesc heading(const char* name, const char* text) {
     return LabelDesc{name, text, "", kScalar, kScalar, true, 0, true, Align::Center};
+}
+
+// A heading or a note across the whole table, between its rows.
+GridDesc::Row across(LabelDesc label) {
+    return {std::move(label), LabelDesc{}};
 }
 
 WindowDescription make_description() {
@@ -56,7 +51,7 @@ WindowDescription make_description() {
     d.caption = "Gas And Time Cost Calculator";
     d.help_topic = "Highway_driving_style.htm";
     d.landscape = true;
-    d.width = 1000;
+    d.width = kSpeedWindowWidth;
     d.box_columns = 2;
     d.boxes = {
         {"txtMPG", "EPA Highway MPG", "EPA Highway Mileage (miles per gallon)",
@@ -66,25 +61,24 @@ WindowDescription make_description() {
     };
     d.option_groups = speed_selectors(SelectorTips::GasAndTime);
     d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(heading("lblCalc1Header", "Savings By Traveling At Slower Speeds"));
-    d.results.emplace_back(grid({
+    // One table, so that the cells of the upper and the lower rows stand under one another.
+    GridDesc grid = speed_grid();
+    grid.rows = {
+        across(heading("lblCalc1Header", "Savings By Traveling At Slower Speeds")),
         speed_row("lblIfTravelAt1", "", "lblDriveSpeed1"),
         speed_row("lblYouWillSave", "", "lblSave"),
         speed_row("lblLessCO2", "", "lblCO2"),
-    }));
-    d.results.emplace_back(LabelDesc{"lblCompareToBase", kCompareBeforeCalculate});
-    d.results.emplace_back(grid({
+        across(LabelDesc{"lblCompareToBase", kCompareBeforeCalculate}),
         speed_row("lblIfTravelAt2", "If you drive at:", "lblDriveSpeed3"),
         speed_row("lblTrue_MPG_Caption", "Your actual MPG will be:", "lblTrue_MPG"),
         speed_row("lblGas_CPM_Label", "Your gas cost per mile is:", "lblGas_CPM"),
-    }));
-    d.results.emplace_back(heading("lblEffGasCost", " Effective Gas Price"));
-    d.results.emplace_back(grid({
+        across(heading("lblEffGasCost", " Effective Gas Price")),
         speed_row("lblGallonCosts", "", "lblGallonCost"),
         speed_row(
             "lblHourly_CO2_Label",
             "You car will put out this much carbon dioxide in 10 miles (lbs):", "lblHourly_CO2"),
-    }));
+    };
+    d.results.emplace_back(grid);
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results when data above is modified");
     return d;

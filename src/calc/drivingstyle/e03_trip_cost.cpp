@@ -45,7 +45,7 @@ WindowDescription make_description() {
     d.caption = "Highway Trip Cost Calculator";
     d.help_topic = "Highway_driving_style.htm#singletripcost";
     d.landscape = true;
-    d.width = 1000;
+    d.width = kSpeedWindowWidth;
     d.box_columns = 3;
     d.boxes = {
         {"txtGasPrice", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
@@ -61,8 +61,7 @@ WindowDescription make_description() {
     d.results.emplace_back(LabelDesc{"lblTripCostCalculator", "Trip Time And Cost Calculator", "",
                                      kScalar, kScalar, true, 0, true, Align::Center});
     d.results.emplace_back(LabelDesc{"lblTripSummary", "Trip time and cost information."});
-    GridDesc grid;
-    grid.caption_width = 330;
+    GridDesc grid = speed_grid();
     grid.rows = {
         speed_row("lblIfTravelAt2", "If you drive at:", "lblDriveSpeed2"),
         speed_row("lblTimeWillBe", "", "lblTravelTime"),

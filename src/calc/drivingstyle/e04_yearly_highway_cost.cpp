@@ -32,7 +32,7 @@ WindowDescription make_description() {
     d.caption = "Yearly Highway Travel Cost Calculator";
     d.help_topic = "Highway_driving_style.htm#yearlytripcost";
     d.landscape = true;
-    d.width = 1000;
+    d.width = kSpeedWindowWidth;
     d.box_columns = 3;
     d.boxes = {
         {"txtGasPrice", "Gas Cost ($/gallon)", "Enter cost of gasoline (dollars per gallon)",
@@ -48,8 +48,7 @@ WindowDescription make_description() {
     d.results.emplace_back(LabelDesc{"lblTripCostCalculator",
                                      "Yearly Highway Travel Gas Cost Calculator", "", kScalar,
                                      kScalar, true, 0, true, Align::Center});
-    GridDesc grid;
-    grid.caption_width = 330;
+    GridDesc grid = speed_grid();
     grid.rows = {
         speed_row("lblIfTravelAt2", "If you drive on average at:", "lblDriveSpeed2"),
         speed_row(

@@ -163,6 +163,13 @@ void HighwayCalculator::bold_cells(FormState& state, std::initializer_list<const
     }
 }
 
+GridDesc speed_grid() {
+    GridDesc g;
+    g.caption_width = 320;
+    g.cell_width = 76;
+    return g;
+}
+
 GridDesc::Row speed_row(const char* caption_name, const char* caption, const char* cells) {
     return {LabelDesc{caption_name, caption},
             LabelDesc{cells, "", "", 0, kSpeedCount - 1, false, 0, true, Align::Center}};

@@ -78,6 +78,10 @@ protected:
     std::int16_t Base_Speed = 2;
 };
 
+// The three windows' width, and their tables of nine cells a row: the widths leave room for a
+// cell such as "-$12345.67" or a bold "3333h 20m" on one line.
+inline constexpr int kSpeedWindowWidth = 1120;
+GridDesc speed_grid();
 // The description of one row of nine cells, centred, empty until a Calculate.
 GridDesc::Row speed_row(const char* caption_name, const char* caption, const char* cells);
 
