@@ -153,8 +153,7 @@ public:
                 auto& co2 = s.label("lblCO2", k);
                 save.red = co2.red = saving < 0;
                 save.text = format(saving, "$#0.00");
-                co2.text =
-                    format(numbers::round_half_even(double{saving} / g * kCo2PerGallon), "#0");
+                co2.text = format(co2_pounds_per_extra_hour(saving, g), "#0");
             }
         }
         s.label("lblCompareToBase").text = kCompareToBase;
@@ -162,6 +161,10 @@ public:
 };
 
 } // namespace
+
+double co2_pounds_per_extra_hour(float saving, float gas_price) {
+    return numbers::round_half_even(double{saving} / gas_price * kCo2PerGallon);
+}
 
 std::unique_ptr<Calculator> make_E02_Gas_And_Time_Cost() {
     return std::make_unique<GasAndTimeCost>();
