@@ -46,6 +46,10 @@ TEST(GasAndTimeCost, LoadFillsTheBoxesSelectsGeneralAt55AndDoesNotCalculate) {
     EXPECT_EQ(w.state.label("lblIfTravelAt1").text, "");
     EXPECT_EQ(row_text(w.state, "lblTrue_MPG"), kEmptyRow);
     EXPECT_EQ(row_text(w.state, "lblSave"), kEmptyRow);
+    // The headings and the note run across the table: labels of their own, without cells.
+    for (const auto& key : w.state.label_order()) {
+        EXPECT_FALSE(key.name.empty());
+    }
 }
 
 TEST(GasAndTimeCost, GeneralAt55WithTheDefaults) {
