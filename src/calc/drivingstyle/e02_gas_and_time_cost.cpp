@@ -59,7 +59,7 @@ WindowDescription make_description() {
         {"txtGasPrice", "Gas cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
          "Please enter a valid gas price, greater than zero.", "", "lblGasPumpCost"},
     };
-    d.option_groups = speed_selectors(SelectorTips::GasAndTime);
+    d.option_groups = speed_selectors(SelectorWindow::GasAndTimeCost);
     d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
     // One table, so that the cells of the upper and the lower rows stand under one another.
     GridDesc grid = speed_grid();
@@ -122,7 +122,8 @@ public:
         for (int i = 0; i < kSpeedCount; ++i) {
             const float speed = speed_of_index(i);
             s.label("lblDriveSpeed3", i).text = format(speed, "##") + " mph";
-            // What a gallon bought at the base speed is worth in miles at this speed.
+            // The price of the gas that takes the car as far at this speed as a gallon does at
+            // the base speed.
             s.label("lblGallonCost", i).text =
                 speed != m.base_mph ? format(double{m.base_table()} * g / m.table(i), "$#0.00")
                                     : format(g, "$#0.00");

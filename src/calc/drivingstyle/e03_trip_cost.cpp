@@ -56,7 +56,7 @@ WindowDescription make_description() {
         {"txtMPG", "EPA Highway MPG", "Enter the EPA highway MPG (miles per gallon)",
          "Please enter a valid number for gas mileage, greater than 0.", "", "lblHighwayMileage"},
     };
-    d.option_groups = speed_selectors(SelectorTips::TripCost);
+    d.option_groups = speed_selectors(SelectorWindow::TripCost);
     d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
     d.results.emplace_back(LabelDesc{"lblTripCostCalculator", "Trip Time And Cost Calculator", "",
                                      kScalar, kScalar, true, 0, true, Align::Center});
@@ -120,30 +120,7 @@ public:
                     "lblExtraCO2"},
                    Base_Speed);
 
-        for (int i = 0; i < kSpeedCount; ++i) {
-            s.label("lblDriveSpeed2", i).text = format(speed_of_index(i), "## mph");
-            const TripColumn c = trip_column(m, base, distance, g, i);
-            s.label("lblTravelTime", i).text = time_text(c.time);
-
-            auto& saved = s.label("lblSaveTimeTable", i);
-            saved.red = c.time_gain < 0; // the trip takes longer at this speed
-            saved.text = time_text(c.time_saved);
-
-            auto& extra = s.label("lblExtraGasSpend", i);
-            auto& hourly = s.label("lblHourlyCost", i);
-            extra.red = hourly.red = c.extra_cost < 0; // this speed saves money
-            extra.text = format(c.extra_cost, "$#0.00");
-            if (c.time_gain != 0) {
-                hourly.text = format(double{c.extra_cost} / c.time_saved, "$#0.00");
-            } else {
-                hourly.bold = true;
-                hourly.text = "$0.00";
-            }
-
-            auto& co2 = s.label("lblExtraCO2", i);
-            co2.red = c.extra_cost < 0;
-            co2.text = format(extra_co2_pounds(c.extra_cost, g), "#0 lbs");
-        }
+        fill_trip_columns(s, m, base, distance, g, false);
     }
 };
 

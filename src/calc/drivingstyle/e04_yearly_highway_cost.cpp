@@ -43,7 +43,7 @@ WindowDescription make_description() {
         {"txtMPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
          "Please enter a valid number for gas mileage, greater than 0.", "", "lblHighwayMileage"},
     };
-    d.option_groups = speed_selectors(SelectorTips::None);
+    d.option_groups = speed_selectors(SelectorWindow::YearlyHighwayCost);
     d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
     d.results.emplace_back(LabelDesc{"lblTripCostCalculator",
                                      "Yearly Highway Travel Gas Cost Calculator", "", kScalar,
@@ -111,32 +111,7 @@ public:
                     "lblExtraCO2", "lblMinutes_Per_Year"},
                    Base_Speed);
 
-        for (int i = 0; i < kSpeedCount; ++i) {
-            s.label("lblDriveSpeed2", i).text = format(speed_of_index(i), "## mph");
-            const TripColumn c = trip_column(m, base, distance, g, i);
-            s.label("lblTravelTime", i).text = time_text(c.time);
-
-            auto& saved = s.label("lblSaveTimeTable", i);
-            auto& per_day = s.label("lblMinutes_Per_Year", i);
-            saved.red = per_day.red = c.time_gain < 0; // longer at this speed
-            saved.text = time_text(c.time_saved);
-            per_day.text = format(double{c.time_saved} * 60 / 365, "#0");
-
-            auto& hourly = s.label("lblHourlyCost", i);
-            if (c.time_gain != 0) {
-                hourly.text = format(double{c.extra_cost} / c.time_saved, "$#0.00");
-            } else {
-                hourly.bold = true;
-                hourly.text = "$0.00";
-            }
-            auto& extra = s.label("lblExtraGasSpend", i);
-            extra.red = hourly.red = c.extra_cost < 0; // this speed saves money
-            extra.text = format(c.extra_cost, "$#0.00");
-
-            auto& co2 = s.label("lblExtraCO2", i);
-            co2.red = c.extra_cost < 0;
-            co2.text = format(extra_co2_pounds(c.extra_cost, g), "#0 lbs");
-        }
+        fill_trip_columns(s, m, base, distance, g, true);
     }
 };
 

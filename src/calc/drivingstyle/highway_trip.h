@@ -31,6 +31,15 @@ TripBase trip_base(const SpeedModel& m, float distance, float gas_price);
 TripColumn trip_column(const SpeedModel& m, const TripBase& base, float distance, float gas_price,
                        int speed_index);
 
+// Writes the nine columns both windows show, colouring each cell: the speed (`lblDriveSpeed2`),
+// the time (`lblTravelTime`), the time saved (`lblSaveTimeTable`, red where the speed is slower),
+// with `minutes_per_day` the time saved in minutes a day (`lblMinutes_Per_Year`), the extra gas
+// money (`lblExtraGasSpend`), the money per hour saved (`lblHourlyCost`, a bold "$0.00" in the base
+// column) and the extra carbon dioxide (`lblExtraCO2`); the money and carbon dioxide cells are red
+// where the speed saves money.
+void fill_trip_columns(FormState& s, const SpeedModel& m, const TripBase& base, float distance,
+                       float gas_price, bool minutes_per_day);
+
 // Extra pounds of carbon dioxide for extra gas money X at price G: X / G stored, then x 19.7.
 double extra_co2_pounds(float extra_cost, float gas_price);
 

@@ -66,7 +66,7 @@ float SpeedModel::relative_mpg(int speed_index) const {
     return single(double{base_mpg} * (1 - double{drop(speed_index)}));
 }
 
-std::vector<OptionGroupDesc> speed_selectors(SelectorTips tips) {
+std::vector<OptionGroupDesc> speed_selectors(SelectorWindow window) {
     struct CarType {
         const char* caption;
         const char* gas_and_time_tip;
@@ -84,16 +84,16 @@ std::vector<OptionGroupDesc> speed_selectors(SelectorTips tips) {
 
     OptionGroupDesc speed{"optBaseSpeed", "frmBaseSpeed", "Your Average Highway Travel Speed"};
     OptionGroupDesc car{"optCarType", "frmSelectCarType", "Type Of Car You Own"};
-    switch (tips) {
-    case SelectorTips::GasAndTime:
+    switch (window) {
+    case SelectorWindow::GasAndTimeCost:
         speed.frame_tooltip = "Click on the highway travel speed to select it";
         car.frame_tooltip = "Click on the type of car you drive";
         break;
-    case SelectorTips::TripCost:
+    case SelectorWindow::TripCost:
         speed.frame_tooltip = "Click on a speed to select it";
         car.frame_tooltip = "Click on the closest match to your vehicle";
         break;
-    case SelectorTips::None:
+    case SelectorWindow::YearlyHighwayCost:
         break;
     }
     for (int i = 0; i < kSpeedCount; ++i) {
@@ -102,16 +102,16 @@ std::vector<OptionGroupDesc> speed_selectors(SelectorTips tips) {
     for (int c = 0; c < kCarTypeCount - 1; ++c) {
         const CarType& t = kCarTypes[c];
         OptionDesc o{c, t.caption, ""};
-        switch (tips) {
-        case SelectorTips::GasAndTime:
+        switch (window) {
+        case SelectorWindow::GasAndTimeCost:
             o.tooltip = t.gas_and_time_tip;
             break;
-        case SelectorTips::TripCost:
+        case SelectorWindow::TripCost:
             o.tooltip = t.trip_cost_tip;
             break;
-        case SelectorTips::None:
+        case SelectorWindow::YearlyHighwayCost:
             if (c == 4) {
-                o.caption = "MinVan"; // this window's own spelling
+                o.caption = "MinVan";
             }
             break;
         }

@@ -52,11 +52,12 @@ struct SpeedModel {
     float relative_mpg(int speed_index) const;
 };
 
-// Which of the windows' tooltip sets the selectors carry.
-enum class SelectorTips { GasAndTime, TripCost, None };
+// The selectors' tooltips differ from window to window; the yearly window has none and spells the
+// minivan option its own way.
+enum class SelectorWindow { GasAndTimeCost, TripCost, YearlyHighwayCost };
 
 // The frames `frmBaseSpeed` and `frmSelectCarType` with their option buttons, one row each.
-std::vector<OptionGroupDesc> speed_selectors(SelectorTips tips);
+std::vector<OptionGroupDesc> speed_selectors(SelectorWindow window);
 
 class HighwayCalculator : public Calculator {
 public:

@@ -55,7 +55,7 @@ TEST(SpeedModel, OnlySelectableColumnsAndSpeedsAreAccepted) {
 }
 
 TEST(SpeedSelectors, OneRowOfSpeedsAndOneOfCarTypesWithEachWindowsTooltips) {
-    const auto gas = speed_selectors(SelectorTips::GasAndTime);
+    const auto gas = speed_selectors(SelectorWindow::GasAndTimeCost);
     ASSERT_EQ(gas.size(), 2U);
     EXPECT_EQ(gas[0].name, "optBaseSpeed");
     EXPECT_EQ(gas[0].frame_name, "frmBaseSpeed");
@@ -72,13 +72,13 @@ TEST(SpeedSelectors, OneRowOfSpeedsAndOneOfCarTypesWithEachWindowsTooltips) {
     EXPECT_EQ(gas[1].options[2].tooltip, "Medium to large cars");
     EXPECT_EQ(gas[1].options[4].caption, "MiniVan");
 
-    const auto trip = speed_selectors(SelectorTips::TripCost);
+    const auto trip = speed_selectors(SelectorWindow::TripCost);
     EXPECT_EQ(trip[0].frame_tooltip, "Click on a speed to select it");
     EXPECT_EQ(trip[1].frame_tooltip, "Click on the closest match to your vehicle");
     EXPECT_EQ(trip[1].options[2].tooltip, "Large sport utility vehicles, trucks");
     EXPECT_EQ(trip[1].options[3].tooltip, "Sport utility vehicles and trucks");
 
-    const auto yearly = speed_selectors(SelectorTips::None);
+    const auto yearly = speed_selectors(SelectorWindow::YearlyHighwayCost);
     EXPECT_EQ(yearly[1].options[4].caption, "MinVan");
     for (const auto& group : yearly) {
         EXPECT_EQ(group.frame_tooltip, "");
