@@ -44,7 +44,9 @@ FormState::FormState(const WindowDescription& desc) : desc_(&desc) {
         } else {
             for (const auto& row : std::get<GridDesc>(item).rows) {
                 add_label(row.caption, labels_, label_order_);
-                add_label(row.cells, labels_, label_order_);
+                if (!row.spans()) {
+                    add_label(row.cells, labels_, label_order_);
+                }
             }
         }
     }

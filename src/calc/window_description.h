@@ -63,11 +63,13 @@ struct LabelDesc {
 };
 
 // A table: each row a caption label at the left and an array of cells, all rows with the same
-// indexes. `header` is an optional array shown above the rows (column titles).
+// indexes. `header` is an optional array shown above the rows (column titles). A row without cells
+// (an unnamed `cells`) is a caption across the whole table: a heading or a note between rows.
 struct GridDesc {
     struct Row {
         LabelDesc caption;
         LabelDesc cells;
+        bool spans() const { return cells.name.empty(); }
     };
     std::vector<Row> rows;
     int caption_width = 0; // pixels for the caption column; 0: fit the texts

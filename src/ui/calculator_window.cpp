@@ -198,9 +198,19 @@ void CalculatorWindow::build() {
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(10);
         grid->setVerticalSpacing(4);
+        int columns = 0;
+        for (const auto& row : grid_desc.rows) {
+            if (!row.spans()) {
+                columns = std::max(columns, row.cells.last - row.cells.first + 1);
+            }
+        }
         int r = 0;
         for (const auto& row : grid_desc.rows) {
             QWidget* caption = build_label(row.caption, calc::kScalar);
+            if (row.spans()) {
+                grid->addWidget(caption, r++, 0, 1, columns + 1);
+                continue;
+            }
             if (grid_desc.caption_width > 0) {
                 caption->setFixedWidth(grid_desc.caption_width);
             }
