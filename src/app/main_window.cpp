@@ -112,6 +112,8 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             grid->addWidget(label, r, 2);
         }
+        // Room for two lines in every row, so that rows line up from tab to tab.
+        grid->setRowMinimumHeight(r, 2 * page->fontMetrics().lineSpacing() + 4);
         ++r;
     }
 

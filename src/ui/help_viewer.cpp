@@ -189,8 +189,14 @@ void HelpWindow::show_topic(const QString& topic) {
 
 void HelpWindow::follow_link(const QUrl& url) {
     const QString scheme = url.scheme();
+    const QString whole = url.toString();
+    const qsizetype inside = whole.indexOf(QLatin1String("::/"));
     if (scheme == QLatin1String("chm")) {
         browser_->setSource(url);
+    } else if ((scheme == QLatin1String("ms-its") || scheme == QLatin1String("mk")) &&
+               inside >= 0) {
+        // A help-file link written as ms-its:edt.chm::/Oil.htm#ECMO names a page of the handbook.
+        browser_->setSource(handbook_url(whole.mid(inside + 3)));
     } else if (web_ != nullptr &&
                (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
                 scheme == QLatin1String("mailto"))) {
