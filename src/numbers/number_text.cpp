@@ -16,9 +16,10 @@ DecimalDigits shortest_digits(double value, int significant) {
     char buf[64];
     const auto res =
         significant <= 7
-            ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(value),
+            ? std::to_chars(buf, buf + sizeof buf - 1, static_cast<float>(value),
                             std::chars_format::scientific)
-            : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+            : std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific);
+    *res.ptr = '\0'; // to_chars does not end the text; atoi below reads up to the end
     DecimalDigits d;
     const char* p = buf;
     for (; p != res.ptr && *p != 'e'; ++p) {
