@@ -8,7 +8,7 @@ set -euo pipefail
 MILORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    nlohmann-json3-dev libchm-dev
+    nlohmann-json3-dev libchm-dev fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/calculator_window.h"
 
+#include "ui/program_folder.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
@@ -59,6 +60,7 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator,
                                    const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), calc_(std::move(calculator)),
       state_(calc::open_window(*calc_, car)), services_(services) {
+    enter_program_folder();
     build();
     apply_state();
     show_messages();

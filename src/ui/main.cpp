@@ -8,7 +8,7 @@
 #include "app/splash_window.h"
 #include "cardata/data_settings_window.h"
 #include "ui/application.h"
-#include "ui/logging_help_service.h"
+#include "ui/help_viewer.h"
 #include "ui/real_services.h"
 
 #include <QApplication>
@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
     milora::ui::QtMessageService messages;
     milora::ui::QtFileDialogService files;
     milora::ui::QtPrintService printer(messages, files);
-    milora::ui::LoggingHelpService help;
     milora::ui::DesktopWebService web;
+    milora::ui::HelpViewer help(&web);
     milora::ui::Application app({&messages, &files, &printer, &help, &web});
 
     {

@@ -40,14 +40,16 @@ QWidget* WindowTracker::open(const QString& name, const Factory& make) {
     return w;
 }
 
-void WindowTracker::close_all() {
+bool WindowTracker::close_all() {
     // Newest first; a window may refuse (asking to save), then it stays.
+    bool all_closed = true;
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
-        if (it->window) {
-            it->window->close();
+        if (it->window && !it->window->close()) {
+            all_closed = false;
         }
     }
     std::erase_if(windows_, [](const Entry& e) { return e.window.isNull(); });
+    return all_closed;
 }
 
 int WindowTracker::count() const {

@@ -24,8 +24,8 @@ public:
     // The open window of that name, brought to the front; otherwise a new one from `make`, shown.
     QWidget* open(const QString& name, const Factory& make);
     QWidget* find(const QString& name) const;
-    // Closes every tracked window, newest first.
-    void close_all();
+    // Closes every tracked window, newest first; false when one of them refused to close.
+    bool close_all();
     int count() const;
 
 private:

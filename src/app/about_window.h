@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// frmAbout: the program's name, picture, description, version and date; modal, owned by the main
+// window.
+
+#include <QDialog>
+
+namespace milora::app {
+
+class AboutWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutWindow(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+inline constexpr const char* kAboutDescription =
+    "A software and helpfile package designed to show you how to use, drive and maintain your car "
+    "in the most environmentally-friendly manner, and how much you can save in money and carbon "
+    "dioxide emissions.";
+
+} // namespace milora::app

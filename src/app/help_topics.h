@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Which chapter of the handbook (edt.chm) each command of the main window and of the Data
+// Settings window opens. Topics are page names inside the handbook, optionally followed by "#" and
+// an anchor, spelled exactly as the handbook spells them (case, double and trailing underscores).
+
+#include <span>
+#include <string_view>
+
+namespace milora::app {
+
+inline constexpr const char* kMainWindowName = "A0_Main";
+inline constexpr const char* kDataSettingsWindowName = "A01_Data_Settings";
+
+struct HelpTopic {
+    const char* window;  // the window whose command opens the topic
+    const char* control; // the command's control name
+    const char* topic;
+};
+
+std::span<const HelpTopic> help_topics();
+
+// The topic of a window's command; throws std::out_of_range for a command that has none.
+const char* help_topic(std::string_view window, std::string_view control);
+
+} // namespace milora::app
