@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/splash_wait.h"
 #include "app/splash_window.h"
+#include "mileage/mileage_window.h"
 #include "ui/application.h"
 #include "ui/logging_help_service.h"
 #include "ui/real_services.h"
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
         splash.repaint();
     }
 
+    app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
+        return new milora::mileage::MileageWindow(a);
+    });
     auto main_window = std::make_unique<milora::app::MainWindow>(app);
     main_window->show();
     return QApplication::exec();
