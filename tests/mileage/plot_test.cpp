@@ -101,23 +101,3 @@ TEST(PlotTest, SeriesPointsRunFromEntryTwoToTheLast) {
     EXPECT_EQ(k[1].x, 4.0);
     EXPECT_TRUE(series_points(log, Series::EpaUncorrected, std::nullopt).empty());
 }
-
-TEST(PlotTest, SeriesTableGivesCaptionsColoursAndInitialChecks) {
-    const auto& s = plot_series();
-    EXPECT_STREQ(s[0].check_box, "chkShow_Tank_Average");
-    EXPECT_EQ((std::array{s[0].red, s[0].green, s[0].blue}), (std::array{0, 0, 255}));
-    EXPECT_EQ((std::array{s[1].red, s[1].green, s[1].blue}), (std::array{0, 255, 0}));
-    EXPECT_EQ((std::array{s[2].red, s[2].green, s[2].blue}), (std::array{0, 0, 0}));
-    EXPECT_EQ((std::array{s[3].red, s[3].green, s[3].blue}), (std::array{255, 0, 255}));
-    EXPECT_EQ((std::array{s[4].red, s[4].green, s[4].blue}), (std::array{255, 0, 0}));
-    EXPECT_EQ((std::array{s[0].checked, s[1].checked, s[2].checked, s[3].checked, s[4].checked}),
-              (std::array{false, true, true, false, false}));
-    EXPECT_STREQ(s[1].tooltip, "Cumulative combined MPG average to dat");
-}
-
-TEST(PlotTest, PlottingNeedsThreeEntries) {
-    EXPECT_EQ(plot_needs_three(),
-              (calc::Message{"More Data Needed",
-                             "A minimum of three points is needed for a plot to make any sense.",
-                             calc::Icon::Information, calc::Buttons::Ok}));
-}
