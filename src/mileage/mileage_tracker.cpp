@@ -118,7 +118,9 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole) {
 
 void MileageTracker::open(const std::string& path) {
     bool whole = false;
-    const std::string full = std::filesystem::absolute(path).lexically_normal().string();
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::string full = error ? path : absolute.lexically_normal().string();
     if (!read_into_log(full, whole)) {
         return;
     }
