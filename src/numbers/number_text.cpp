@@ -19,6 +19,7 @@ DecimalDigits shortest_digits(double value, int significant) {
             ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(value),
                             std::chars_format::scientific)
             : std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+    *res.ptr = '\0'; // to_chars does not end the text; atoi below reads up to the end
     DecimalDigits d;
     const char* p = buf;
     for (; p != res.ptr && *p != 'e'; ++p) {
