@@ -5,6 +5,7 @@
 #include "app/car_data.h"
 #include "calc/registry.h"
 #include "cardata/car_data_file.h"
+#include "cli/mileage_cli.h"
 #include "numbers/number_reading.h"
 
 #include <nlohmann/json.hpp>
@@ -106,8 +107,11 @@ std::string usage() {
            "option VALUE of an option group; then Calculate runs once unless --no-calculate.\n"
            "Message boxes go to standard error as TITLE: TEXT.\n"
            "\n"
+           "mileage FILE reads a mileage or CSV file as the tracker's Open does and prints its\n"
+           "list; --summary adds the summary, --plot the plot's range, labels and EPA values.\n"
+           "\n"
            "Exit status: 0 done, 2 usage, 3 a box refused its text, 4 a calculation fault or an\n"
-           "unreadable file.\n";
+           "unreadable file (also a mileage file whose reading stopped before its end).\n";
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -122,6 +126,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (args[0] == "--version") {
         out << "milora-calc " << MILORA_VERSION << " (" << Program_Date << ")\n";
         return kExitOk;
+    }
+    if (args[0] == "mileage") {
+        return run_mileage({args.begin() + 1, args.end()}, out, err);
     }
     if (args[0] == "--list") {
         for (const auto& e : calc::calculators()) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "numbers/decimal_digits.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 
 namespace milora::numbers {
 
@@ -15,17 +15,20 @@ DecimalDigits decimal_digits(double value, int significant) {
         d.digits = "0";
         return d;
     }
+    // to_chars rounds exactly as printf's "%.*e" does, several times faster (long lists of
+    // figures are formatted one by one).
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                 std::chars_format::scientific, significant - 1);
     // buf is "d.ddddde+XX" (or "de+XX" for one digit)
-    std::string s(buf);
+    const std::string_view s(buf, static_cast<std::size_t>(r.ptr - buf));
     const auto e = s.find('e');
     for (std::size_t i = 0; i < e; ++i) {
         if (s[i] != '.') {
             d.digits.push_back(s[i]);
         }
     }
-    d.exponent = std::atoi(s.c_str() + e + 1);
+    std::from_chars(s.data() + e + 1 + (s[e + 1] == '+' ? 1 : 0), s.data() + s.size(), d.exponent);
     while (d.digits.size() > 1 && d.digits.back() == '0') {
         d.digits.pop_back();
     }

@@ -7,6 +7,7 @@
 #include "app/splash_wait.h"
 #include "app/splash_window.h"
 #include "cardata/data_settings_window.h"
+#include "mileage/mileage_window.h"
 #include "ui/application.h"
 #include "ui/help_viewer.h"
 #include "ui/real_services.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
 
     app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
         return new milora::cardata::DataSettingsWindow(a);
+    });
+    app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
+        return new milora::mileage::MileageWindow(a);
     });
     auto main_window = std::make_unique<milora::app::MainWindow>(app);
     main_window->show();

@@ -8,11 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 namespace milora::test {
+
+// Object names of windows that a test opens modal on purpose (a window modal to its parent that
+// the test then drives); the watch for unexpected modal dialogs leaves them alone.
+QStringList& expected_modal_windows();
 
 template <typename T> T* child(QWidget* window, const QString& name) {
     T* w = window->findChild<T*>(name);

@@ -1,0 +1,196 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "cli/mileage_cli.h"
+
+#include "app/car_data.h"
+#include "cardata/car_data_file.h"
+#include "cli/calc_cli.h"
+#include "mileage/entry_list.h"
+#include "mileage/mileage_file.h"
+#include "mileage/plot.h"
+#include "mileage/summary.h"
+#include "numbers/number_text.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+namespace milora::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using mileage::MileageLog;
+
+struct MileageOptions {
+    std::string file;
+    std::string car_file;
+    bool summary = false;
+    bool plot = false;
+    bool json = false;
+};
+
+// A single as JSON: the number its text form shows (27.27273, not 27.272729873657227).
+Json number(float v) {
+    return Json(std::stod(numbers::number_text(v)));
+}
+
+std::string lf_lines(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+struct PlotResult {
+    mileage::PlotRange range;
+    mileage::PlotLabels labels;
+    std::optional<mileage::EpaReference> epa;
+};
+
+Json entries_json(const MileageLog& log) {
+    Json entries = Json::array();
+    for (MileageLog::Index i = 1; i <= log.Fillup_Count(); ++i) {
+        const mileage::Fillup& f = log.entry(i);
+        const bool first = i == 1;
+        entries.push_back(Json{{"date", f.Fillup_Date},
+                               {"odometer", number(f.Fillup_Odometer)},
+                               {"gallons", number(f.Fillup_Gallons)},
+                               {"tank_mpg", first ? Json(nullptr) : number(f.Tank_MPG)},
+                               {"overall_mpg", first ? Json(nullptr) : number(f.Overall_MPG)},
+                               {"five_tank_mpg", first ? Json(nullptr) : number(f.Five_Tank_MPG)}});
+    }
+    return entries;
+}
+
+} // namespace
+
+int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    MileageOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--summary") {
+            o.summary = true;
+        } else if (a == "--plot") {
+            o.plot = true;
+        } else if (a == "--json") {
+            o.json = true;
+        } else if (a == "--car") {
+            if (++i >= args.size()) {
+                err << "--car needs a file name\n" << usage();
+                return kExitUsage;
+            }
+            o.car_file = args[i];
+        } else if (o.file.empty() && !a.starts_with("--")) {
+            o.file = a;
+        } else {
+            err << "unknown argument: " << a << '\n' << usage();
+            return kExitUsage;
+        }
+    }
+    if (o.file.empty()) {
+        err << "mileage needs a file name\n" << usage();
+        return kExitUsage;
+    }
+    CarData car;
+    if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
+        err << "cannot read the car data file " << o.car_file << '\n';
+        return kExitFault;
+    }
+
+    std::vector<calc::Message> messages;
+    auto show = [&](const calc::Message& m) {
+        err << m.title << ": " << m.text << '\n';
+        messages.push_back(m);
+    };
+    const auto contents = mileage::read_mileage_contents(o.file);
+    if (!contents) {
+        show(mileage::cannot_open_message(o.file));
+        return kExitFault;
+    }
+    MileageLog log;
+    const mileage::ReadResult read = mileage::read_mileage_text(*contents, log);
+    if (read.stop) {
+        show(mileage::read_stopped_message(o.file, read));
+    }
+    const std::string list = mileage::list_text(log);
+
+    std::optional<std::string> summary;
+    if (o.summary) {
+        summary = mileage::summary_text(log);
+        if (!summary) {
+            show(mileage::summary_needs_two());
+        }
+    }
+    std::optional<PlotResult> plot;
+    if (o.plot) {
+        if (log.Fillup_Count() >= mileage::kPlotMinimumEntries) {
+            PlotResult p;
+            p.range = mileage::plot_range(log);
+            p.labels = mileage::plot_labels(log, p.range);
+            p.epa = mileage::epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG);
+            plot = p;
+        } else {
+            show(mileage::plot_needs_three());
+        }
+    }
+
+    if (o.json) {
+        Json j;
+        j["entries"] = entries_json(log);
+        j["list"] = list;
+        j["summary"] = summary ? Json(*summary) : Json(nullptr);
+        if (plot) {
+            j["plot"] = Json{{"lo", plot->range.lo},
+                             {"hi", plot->range.hi},
+                             {"lblMin", plot->labels.lblMin},
+                             {"lblMid", plot->labels.lblMid},
+                             {"lblMax", plot->labels.lblMax},
+                             {"lblDateMin", plot->labels.lblDateMin},
+                             {"lblDateMax", plot->labels.lblDateMax},
+                             {"U", plot->epa ? number(plot->epa->U) : Json(nullptr)},
+                             {"K", plot->epa ? number(plot->epa->K) : Json(nullptr)}};
+        } else {
+            j["plot"] = nullptr;
+        }
+        Json m = Json::array();
+        for (const auto& msg : messages) {
+            m.push_back(Json{{"title", msg.title},
+                             {"text", msg.text},
+                             {"icon", calc::icon_name(msg.icon)},
+                             {"buttons", calc::buttons_name(msg.buttons)}});
+        }
+        j["messages"] = m;
+        j["read_error"] =
+            read.stop ? Json{{"line", read.stop->line}, {"entries", read.entries}} : Json(nullptr);
+        out << j.dump(2) << '\n';
+    } else {
+        out << lf_lines(list) << '\n';
+        if (summary) {
+            out << '\n' << lf_lines(*summary);
+        }
+        if (plot) {
+            out << '\n'
+                << "lo: " << numbers::number_text(plot->range.lo) << '\n'
+                << "hi: " << numbers::number_text(plot->range.hi) << '\n'
+                << "lblMin: " << plot->labels.lblMin << '\n'
+                << "lblMid: " << plot->labels.lblMid << '\n'
+                << "lblMax: " << plot->labels.lblMax << '\n'
+                << "lblDateMin: " << plot->labels.lblDateMin << '\n'
+                << "lblDateMax: " << plot->labels.lblDateMax << '\n';
+            if (plot->epa) {
+                out << "U: " << numbers::number_text(plot->epa->U) << '\n'
+                    << "K: " << numbers::number_text(plot->epa->K) << '\n';
+            } else {
+                out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
+            }
+        }
+    }
+    return read.stop ? kExitFault : kExitOk;
+}
+
+} // namespace milora::cli

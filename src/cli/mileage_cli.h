@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json]
+//
+// Reads a mileage or comma-separated file as the tracker's Open does and prints the list as the
+// tracker shows it (one line per entry, after the list's empty first line); --summary adds the
+// summary text, --plot the plot's range, axis labels and the two EPA reference values (from the
+// built-in car data, or from --car FILE). --json prints all of it as one object, with the list
+// and summary texts exactly as the tracker holds them, CR LF included.
+//
+// Exit status 4 when the file cannot be opened, or when reading stopped before its end (what was
+// read is still printed, and standard error says where and why).
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace milora::cli {
+
+// `args` are the arguments after "mileage".
+int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace milora::cli

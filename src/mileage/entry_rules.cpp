@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/entry_rules.h"
+
+#include "calc/calculator.h"
+#include "numbers/number_reading.h"
+#include "numbers/precision.h"
+
+namespace milora::mileage {
+
+namespace messages {
+
+using calc::Buttons;
+using calc::Icon;
+using calc::Message;
+
+Message odometer_invalid() {
+    return {"Data Error", "Please enter a valid number for your odometer reading.", Icon::Warning,
+            Buttons::Ok};
+}
+
+Message odometer_not_above() {
+    return {"Odometer Reading Error", "Odometer reading less than previous value.", Icon::Warning,
+            Buttons::Ok};
+}
+
+Message gallons_invalid() {
+    return {"Data Error",
+            "Please enter a valid number for gallons of gas purchased, greater than zero.",
+            Icon::Warning, Buttons::Ok};
+}
+
+Message far_above_average() {
+    return {"Is Your Data Correct?",
+            "According to the data you entered, your MPG is more than 50% greater than your "
+            "overall average MPG. Are you sure your numbers are right, or that you haven't missed "
+            "entering a previous gas purchase? Click Yes to accept this data; click No to correct "
+            "it, or to choose the missing gas purchase data option.",
+            Icon::None, Buttons::YesNo};
+}
+
+Message far_below_average() {
+    return {"Is Your Data Correct?",
+            "According to the data you entered, your MPG is 25% or more lower than your overall "
+            "average MPG. Are you sure your numbers are right? If the numbers are correct, click "
+            "Yes to record this data, but keep an eye on your fuel consumption. A sudden and "
+            "persistent 25% drop in MPG might be an indication that there's something wrong with "
+            "your car, or your driving. If the numbers are wrong, click No to correct them.",
+            Icon::None, Buttons::YesNo};
+}
+
+Message missing_needs_two() {
+    return {calc::kProgramTitle,
+            "You need to have at least two consecutive sets of gas purchase info entered before "
+            "you can use this option. If you didn't click this entry option by mistake, you'll "
+            "have to start recording your gas purchases again.",
+            Icon::None, Buttons::Ok};
+}
+
+Message missing_confirm() {
+    return {"Is This The Right Option?",
+            "You've selected the data entry option that's only appropriate if you've missed "
+            "entering the data from one or more earlier fillups. Is this what you want to do?",
+            Icon::None, Buttons::YesNo};
+}
+
+Message no_meaningful_result() {
+    return {calc::kProgramTitle, calc::kFaultMessage, Icon::Warning, Buttons::Ok};
+}
+
+} // namespace messages
+
+namespace {
+
+// A box text that is a number as a whole, within a single's range, whose leading number is above
+// zero.
+std::optional<float> read_entry_box(const std::string& text) {
+    if (!numbers::parse_single(text)) {
+        return std::nullopt;
+    }
+    const double lead = numbers::leading_number(text);
+    if (!(lead > 0)) {
+        return std::nullopt;
+    }
+    return numbers::single(lead);
+}
+
+struct Checked {
+    float odometer = 0;
+    float gallons = 0;
+};
+
+// The checks shared by both add operations.
+std::optional<Checked> check_boxes(const MileageLog& log, const std::string& miles,
+                                   const std::string& gallons, const Ask& ask,
+                                   EntryOutcome& outcome) {
+    const auto o = read_entry_box(miles);
+    if (!o) {
+        ask(messages::odometer_invalid());
+        outcome.focus = EntryBox::Miles;
+        return std::nullopt;
+    }
+    if (!log.empty() && !(*o > log.last().Fillup_Odometer)) {
+        ask(messages::odometer_not_above());
+        outcome.focus = EntryBox::Miles;
+        return std::nullopt;
+    }
+    const auto g = read_entry_box(gallons);
+    if (!g) {
+        ask(messages::gallons_invalid());
+        outcome.focus = EntryBox::Gallons;
+        return std::nullopt;
+    }
+    return Checked{*o, *g};
+}
+
+} // namespace
+
+EntryOutcome add_entry(MileageLog& log, const std::string& date, const std::string& miles,
+                       const std::string& gallons, const Ask& ask) {
+    EntryOutcome outcome;
+    const MileageLog::Index n = log.Fillup_Count();
+    try {
+        const float a = n > 1 ? numbers::checked(log.overall_average()) : 0.0F;
+        const auto c = check_boxes(log, miles, gallons, ask, outcome);
+        if (!c) {
+            return outcome;
+        }
+        if (n > 1) {
+            const float t =
+                numbers::checked((c->odometer - log.last().Fillup_Odometer) / c->gallons);
+            if (t > numbers::single(double{a} * 1.5) &&
+                ask(messages::far_above_average()) != calc::Answer::Yes) {
+                return outcome;
+            }
+            if (numbers::single(double{a} * 0.75) > t &&
+                ask(messages::far_below_average()) != calc::Answer::Yes) {
+                return outcome;
+            }
+        }
+        log.append(date, c->odometer, c->gallons);
+    } catch (const numbers::FloatFault&) {
+        ask(messages::no_meaningful_result());
+        return outcome;
+    }
+    outcome.added = true;
+    return outcome;
+}
+
+EntryOutcome add_with_missing(MileageLog& log, const std::string& date, const std::string& miles,
+                              const std::string& gallons, const Ask& ask) {
+    EntryOutcome outcome;
+    if (log.Fillup_Count() < 2) {
+        ask(messages::missing_needs_two());
+        return outcome;
+    }
+    if (ask(messages::missing_confirm()) != calc::Answer::Yes) {
+        return outcome;
+    }
+    try {
+        const float a = numbers::checked(log.overall_average());
+        const auto c = check_boxes(log, miles, gallons, ask, outcome);
+        if (!c) {
+            return outcome;
+        }
+        const float estimate = numbers::checked((c->odometer - log.last().Fillup_Odometer) / a);
+        if (!(estimate > 0)) {
+            throw numbers::FloatFault(); // a log whose average is not above zero
+        }
+        log.append(date, c->odometer, estimate);
+    } catch (const numbers::FloatFault&) {
+        ask(messages::no_meaningful_result());
+        return outcome;
+    }
+    outcome.added = true;
+    return outcome;
+}
+
+} // namespace milora::mileage

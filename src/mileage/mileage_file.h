@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Mileage files (*.miloragas) and comma-separated files (*.csv) share one format: one line per
+// entry, in entry order, no header:
+//
+//     "9/16/2006",12345,10.5<CR><LF>
+//
+// the date text in double quotes (a quote inside it doubled), then the odometer reading and the
+// gallons in the number text form. Reading takes each line as one record of three comma-separated
+// items: a quoted item without its quotes, an unquoted one up to the next comma with blanks
+// around it dropped; the two numbers are plain decimal numbers with a point (no thousands
+// separators). CR LF, a lone CR or a lone LF ends a line; blank lines are skipped.
+//
+// Reading stops at the first line that is not such a record, or whose fill-up gives no
+// meaningful MPG (no gallons); the entries before it stay in the log, and the result says at
+// which line reading stopped and why, so that the user can be told.
+
+#include "app/atomic_file.h"
+#include "calc/message.h"
+#include "mileage/mileage_log.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace milora::mileage {
+
+// The file text of the whole log.
+std::string mileage_file_text(const MileageLog& log);
+
+// Creates or replaces the file atomically: a failed write leaves an old file whole.
+// `before_rename` as for write_file_atomically (a test's stand-in for a crash).
+WriteResult write_mileage_file(const std::string& path, const MileageLog& log,
+                               const std::function<void()>& before_rename = {});
+
+struct ReadStop {
+    std::int64_t line = 0; // 1-based line of the file where reading stopped
+    std::string reason;    // what is wrong with that line, for the user
+};
+
+struct ReadResult {
+    std::int64_t entries = 0;     // entries appended to the log
+    std::optional<ReadStop> stop; // set when reading stopped before the end of the file
+};
+
+// Appends the records of `contents` to `log`.
+ReadResult read_mileage_text(const std::string& contents, MileageLog& log);
+
+// Reads a whole file first: nullopt when it cannot be opened or read, and then the log is
+// untouched.
+std::optional<std::string> read_mileage_contents(const std::string& path);
+
+// What the user is told when reading stopped part-way, when a file cannot be opened, and when a
+// save fails.
+calc::Message read_stopped_message(const std::string& path, const ReadResult& result);
+calc::Message cannot_open_message(const std::string& path);
+calc::Message save_failed_message(const std::string& path, const std::string& why);
+
+} // namespace milora::mileage

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// B08_MileagePlot: the MPG history of the log as lines over the entry number, with the EPA
+// reference lines, each switched on or off by its check box. It takes what it draws from the
+// log and the car data when it opens (the tracker cannot change meanwhile: the plot is modal
+// to it).
+
+#include "mileage/mileage_log.h"
+#include "mileage/plot.h"
+#include "ui/services.h"
+
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class QCheckBox;
+
+namespace milora {
+struct CarData;
+}
+
+namespace milora::mileage {
+
+class MileagePlotWindow : public QWidget {
+    Q_OBJECT
+public:
+    MileagePlotWindow(const MileageLog& log, const CarData& car, const ui::Services& services,
+                      QWidget* parent);
+
+    const PlotRange& range() const { return range_; }
+    const std::optional<EpaReference>& epa() const { return epa_; }
+    // Whether a series is drawn now (its check box).
+    bool shown(Series s) const;
+    // Draws the visible series onto `painter` inside `area` (the plot area's own drawing).
+    void draw(class QPainter& painter, const QRect& area) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void build(const MileageLog& log);
+
+    ui::Services services_;
+    PlotRange range_;
+    std::optional<EpaReference> epa_;
+    double last_x_ = 2;
+    std::array<std::vector<PlotPoint>, 5> points_;
+    std::array<QCheckBox*, 5> checks_{};
+    QWidget* area_ = nullptr;
+    bool centred_ = false;
+};
+
+} // namespace milora::mileage

@@ -1,0 +1,232 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/mileage_tracker.h"
+
+#include "mileage/entry_list.h"
+#include "mileage/mileage_file.h"
+#include "mileage/plot.h"
+#include "mileage/summary.h"
+
+#include <filesystem>
+#include <utility>
+
+namespace milora::mileage {
+
+const std::array<MainButtonDesc, 10>& main_buttons() {
+    static const std::array<MainButtonDesc, 10> buttons{{
+        {MainButton::New, "cmdNew", "Clear Data", "Clears out all data for a fresh set"},
+        {MainButton::Open, "cmdOpen", "Load Datafile", "Loads in previously-saved data"},
+        {MainButton::Save, "cmdSave", "Save Datafile", "Saves any data you've entered"},
+        {MainButton::Exit, "cmdExit", "Exit", "Return to the main program"},
+        {MainButton::AddNew, "cmdAddNew", "Add New Gas Purchase",
+         "Click here to enter new gas purchase data; a data entry box will appear"},
+        {MainButton::Plot, "cmdPlot", "Plot Your MPG",
+         "If you have 3 or more data points, you can plot how your mileage is changing with "
+         "time"},
+        {MainButton::PrintSummary, "cmdPrintSummary", "Calculate Summary",
+         "Calculate summary of gas purchase and mileage; print in text box above"},
+        {MainButton::Help, "cmdHelp", "Help", "Open helpfile to appropriate section"},
+        {MainButton::Export, "cmdExport_CSV", "Export CSV File",
+         "Exports the data into a spreadsheet-compatible CSV format"},
+        {MainButton::Import, "cmdImport_CSV", "Import CSV File",
+         "Imports date, mileage and gas consumption from a CSV spreadsheet file"},
+    }};
+    return buttons;
+}
+
+namespace messages {
+
+namespace {
+calc::Message unsaved_question(const std::string& yes_does) {
+    return {"Save Modified Data?",
+            "You have changed some data, or imported a .CSV file - click Yes to " + yes_does +
+                ", or No to return to the program window to save the data.",
+            calc::Icon::None, calc::Buttons::YesNo};
+}
+} // namespace
+
+calc::Message exit_question() {
+    return unsaved_question("exit without saving the data");
+}
+
+calc::Message replace_question(Replacing what) {
+    switch (what) {
+    case Replacing::Open:
+        return unsaved_question("load another datafile without saving the data");
+    case Replacing::Import:
+        return unsaved_question("import a .CSV file without saving the data");
+    case Replacing::Clear:
+        break;
+    }
+    return unsaved_question("clear out the data without saving it");
+}
+
+} // namespace messages
+
+MileageTracker::MileageTracker(Ask ask) : ask_(std::move(ask)) {
+    enabled_.fill(true);
+    load();
+}
+
+void MileageTracker::load() {
+    data_changed_ = false;
+    frame_visible_ = false;
+    EnableMainButtons(true);
+    NewFile();
+}
+
+void MileageTracker::NewFile() {
+    replace_list({});
+    log_.clear();
+    caption_ = kTrackerCaption;
+    set_enabled(MainButton::Plot, false);
+    set_enabled(MainButton::PrintSummary, false);
+}
+
+void MileageTracker::EnableMainButtons(bool enabled) {
+    enabled_.fill(enabled);
+}
+
+bool MileageTracker::may_replace_log(Replacing what) {
+    return !data_changed_ || ask_(messages::replace_question(what)) == calc::Answer::Yes;
+}
+
+void MileageTracker::clear_data() {
+    NewFile();
+    data_changed_ = false; // whatever was unsaved is gone by the user's choice
+}
+
+bool MileageTracker::read_into_log(const std::string& path, bool& whole) {
+    const auto contents = read_mileage_contents(path);
+    if (!contents) {
+        ask_(cannot_open_message(path));
+        return false;
+    }
+    NewFile();
+    const ReadResult r = read_mileage_text(*contents, log_);
+    replace_list(list_text(log_));
+    if (log_.Fillup_Count() >= 2 && !frame_visible_) {
+        set_enabled(MainButton::Plot, true);
+        set_enabled(MainButton::PrintSummary, true);
+    }
+    whole = !r.stop;
+    if (r.stop) {
+        ask_(read_stopped_message(path, r));
+    }
+    return true;
+}
+
+void MileageTracker::open(const std::string& path) {
+    bool whole = false;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    const std::string full = error ? path : absolute.lexically_normal().string();
+    if (!read_into_log(full, whole)) {
+        return;
+    }
+    caption_ = std::string(kTrackerCaption) + "-" + full;
+    data_changed_ = false; // the log is what the file holds
+}
+
+void MileageTracker::import_csv(const std::string& path) {
+    bool whole = false;
+    if (read_into_log(path, whole) && whole) {
+        data_changed_ = true;
+    }
+}
+
+bool MileageTracker::save(const std::string& path) {
+    const WriteResult w = write_mileage_file(path, log_);
+    if (!w.ok) {
+        ask_(save_failed_message(path, w.error));
+        return false;
+    }
+    data_changed_ = false;
+    return true;
+}
+
+bool MileageTracker::export_csv(const std::string& path) {
+    const WriteResult w = write_mileage_file(path, log_);
+    if (!w.ok) {
+        ask_(save_failed_message(path, w.error));
+    }
+    return w.ok;
+}
+
+void MileageTracker::add_new() {
+    EnableMainButtons(false);
+    frame_visible_ = true;
+}
+
+void MileageTracker::after_add(const EntryOutcome& outcome) {
+    if (outcome.added) {
+        data_changed_ = true;
+        AddEntryLine();
+    }
+}
+
+EntryOutcome MileageTracker::add_entry(const std::string& date, const std::string& miles,
+                                       const std::string& gallons) {
+    const EntryOutcome outcome = mileage::add_entry(log_, date, miles, gallons, ask_);
+    after_add(outcome);
+    return outcome;
+}
+
+EntryOutcome MileageTracker::add_with_missing(const std::string& date, const std::string& miles,
+                                              const std::string& gallons) {
+    const EntryOutcome outcome = mileage::add_with_missing(log_, date, miles, gallons, ask_);
+    after_add(outcome);
+    return outcome;
+}
+
+void MileageTracker::done_adding() {
+    frame_visible_ = false;
+    EnableMainButtons(true);
+}
+
+void MileageTracker::AddEntryLine() {
+    const MileageLog::Index n = log_.Fillup_Count();
+    if (n >= 2 && !frame_visible_) {
+        set_enabled(MainButton::Plot, true);
+        set_enabled(MainButton::PrintSummary, true);
+    }
+    std::string line = entry_line_addition(log_, n);
+    list_ += line;
+    if (!changes_.empty() && !changes_.back().replace) {
+        changes_.back().text += line;
+    } else {
+        changes_.push_back({false, std::move(line)});
+    }
+}
+
+void MileageTracker::summary() {
+    if (auto text = summary_text(log_)) {
+        replace_list(std::move(*text));
+    } else {
+        ask_(summary_needs_two());
+    }
+}
+
+bool MileageTracker::may_plot() {
+    if (log_.Fillup_Count() >= kPlotMinimumEntries) {
+        return true;
+    }
+    ask_(plot_needs_three());
+    return false;
+}
+
+bool MileageTracker::may_exit() {
+    return !data_changed_ || ask_(messages::exit_question()) == calc::Answer::Yes;
+}
+
+void MileageTracker::replace_list(std::string text) {
+    list_ = text;
+    changes_.clear(); // a whole new list makes earlier changes moot
+    changes_.push_back({true, std::move(text)});
+}
+
+std::vector<ListChange> MileageTracker::take_list_changes() {
+    return std::exchange(changes_, {});
+}
+
+} // namespace milora::mileage

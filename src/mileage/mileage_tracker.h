@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The tracker window's behaviour without any widget: the log, the list text, the caption, which
+// of the ten main buttons are enabled, whether the entry frame is shown, the changed-data flag,
+// and every message and question on the way (through `ask`). The window asks for file names
+// with its dialogs and hands them in; it renders the rest.
+//
+// The list changes either as a whole (a file read, a summary, Clear Data) or by one line at the
+// end (an entry added); the changes are queued in that form, so that adding to a long log costs
+// one line, not the whole list.
+
+#include "calc/message.h"
+#include "mileage/entry_rules.h"
+#include "mileage/mileage_log.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace milora::mileage {
+
+inline constexpr const char* kTrackerWindow = "B07_Mileage";
+inline constexpr const char* kTrackerCaption = "Track Your Gas Mileage";
+inline constexpr const char* kHelpTopic = "What_s_Your_True_MPG.htm";
+
+// The ten main buttons, in the order in which EnableMainButtons sets them.
+enum class MainButton { New, Open, Save, Exit, AddNew, Plot, PrintSummary, Help, Export, Import };
+
+struct MainButtonDesc {
+    MainButton button;
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+};
+const std::array<MainButtonDesc, 10>& main_buttons();
+
+struct FileDialogDesc {
+    const char* title;
+    const char* filter; // "Files (*.miloragas)"
+    const char* default_suffix;
+};
+inline constexpr FileDialogDesc kOpenDialog{"Open Mileage File", "Files (*.miloragas)",
+                                            "miloragas"};
+inline constexpr FileDialogDesc kSaveDialog{"Save Mileage File", "Files (*.miloragas)",
+                                            "miloragas"};
+inline constexpr FileDialogDesc kExportDialog{"Save Mileage Data As .csv File", "Files (*.csv)",
+                                              "csv"};
+inline constexpr FileDialogDesc kImportDialog{"Import Data From .csv File",
+                                              "Car Data Files (*.csv)", ""};
+
+// What is about to replace the log, for the question about unsaved entries.
+enum class Replacing { Open, Import, Clear };
+
+struct ListChange {
+    bool replace = false; // the whole list becomes `text`; otherwise `text` is added at its end
+    std::string text;
+};
+
+class MileageTracker {
+public:
+    explicit MileageTracker(Ask ask);
+
+    // Load: clears the changed-data flag and starts a new, empty log.
+    void load();
+    // Empties the list and the log, resets the caption, disables Plot and Summary.
+    void NewFile();
+    void EnableMainButtons(bool enabled);
+
+    // Before Open, Import and Clear Data: with unsaved entries, asks whether to drop them.
+    bool may_replace_log(Replacing what);
+    // Clear Data, after may_replace_log.
+    void clear_data();
+    // Open and Import with the chosen file. A file that cannot be read leaves the log as it was;
+    // reading that stops part-way keeps the entries read so far and tells the user.
+    void open(const std::string& path);
+    void import_csv(const std::string& path);
+    // Save and Export with the chosen file; false (and the user told) when it failed.
+    bool save(const std::string& path);
+    bool export_csv(const std::string& path);
+
+    // The entry frame.
+    void add_new();
+    EntryOutcome add_entry(const std::string& date, const std::string& miles,
+                           const std::string& gallons);
+    EntryOutcome add_with_missing(const std::string& date, const std::string& miles,
+                                  const std::string& gallons);
+    void done_adding();
+
+    // Calculate Summary: the summary text replaces the list.
+    void summary();
+    // Plot: false, after telling the user, when the log is too short to plot.
+    bool may_plot();
+    // Exit: with unsaved entries, asks whether to leave without saving.
+    bool may_exit();
+
+    const MileageLog& log() const { return log_; }
+    const std::string& caption() const { return caption_; }
+    bool Data_Changed() const { return data_changed_; }
+    bool entry_frame_visible() const { return frame_visible_; }
+    bool enabled(MainButton b) const { return enabled_[static_cast<std::size_t>(b)]; }
+    const std::string& list() const { return list_; }
+    std::vector<ListChange> take_list_changes();
+
+private:
+    void AddEntryLine();
+    void replace_list(std::string text);
+    void set_enabled(MainButton b, bool on) { enabled_[static_cast<std::size_t>(b)] = on; }
+    // Reads the file into a fresh log; false when it could not be opened (log untouched).
+    bool read_into_log(const std::string& path, bool& whole);
+    void after_add(const EntryOutcome& outcome);
+
+    Ask ask_;
+    MileageLog log_;
+    std::string caption_ = kTrackerCaption;
+    std::string list_;
+    std::vector<ListChange> changes_;
+    std::array<bool, 10> enabled_{};
+    bool data_changed_ = false;
+    bool frame_visible_ = false;
+};
+
+namespace messages {
+
+calc::Message exit_question();
+calc::Message replace_question(Replacing what);
+
+} // namespace messages
+
+} // namespace milora::mileage

@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// B07_Mileage: the mileage tracker window. MileageTracker decides everything; this window asks
+// for file names with the file dialogs, passes the entry boxes and the picker's date in, and
+// shows the tracker's state: caption, list, enabled buttons, entry frame. The list is kept in a
+// fixed-pitch font, since its columns are laid out by character positions, and an added entry
+// adds one line to it rather than setting the whole text again.
+
+#include "mileage/mileage_tracker.h"
+#include "ui/services.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace milora {
+struct CarData;
+}
+namespace milora::ui {
+class Application;
+}
+
+namespace milora::mileage {
+
+class MileagePlotWindow;
+
+class MileageWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MileageWindow(ui::Application& app, QWidget* parent = nullptr);
+    ~MileageWindow() override;
+
+    const MileageTracker& tracker() const { return tracker_; }
+    // The date text that an entry added now would get.
+    QString picker_date_text() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build();
+    QWidget* build_list_column();
+    QGroupBox* build_entry_frame();
+    void sync();
+    void apply_list_changes();
+    void on_main_button(MainButton b);
+    void open_log(Replacing what);
+    void write_log(const FileDialogDesc& dialog, bool save);
+    void add(bool with_missing);
+    void open_plot();
+
+    const CarData& car_;
+    ui::Services services_;
+    MileageTracker tracker_;
+    std::map<MainButton, QPushButton*> buttons_;
+    QPlainTextEdit* list_ = nullptr;
+    QGroupBox* frame_ = nullptr;
+    QDateEdit* picker_ = nullptr;
+    QLineEdit* miles_ = nullptr;
+    QLineEdit* gallons_ = nullptr;
+    QPointer<MileagePlotWindow> plot_;
+    bool exiting_ = false;
+    bool centred_ = false;
+};
+
+} // namespace milora::mileage

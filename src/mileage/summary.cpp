@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/summary.h"
+
+#include "calc/constants.h"
+#include "numbers/format_pattern.h"
+
+namespace milora::mileage {
+namespace {
+
+using Index = MileageLog::Index;
+
+// The entry with the highest or lowest value, the earliest one on a tie. Both searches start
+// from entry 2, so that a log whose MPG values are all zero or below still names a real entry.
+template <typename Value, typename Better>
+Index extreme(const MileageLog& log, Value value, Better better) {
+    Index best = 2;
+    float best_value = value(log.entry(2));
+    for (Index i = 3; i <= log.Fillup_Count(); ++i) {
+        const float v = value(log.entry(i));
+        if (better(v, best_value)) {
+            best_value = v;
+            best = i;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<std::string> summary_text(const MileageLog& log) {
+    const Index n = log.Fillup_Count();
+    if (n < 2) {
+        return std::nullopt;
+    }
+    float gallons = 0;
+    for (Index i = 2; i <= n; ++i) {
+        gallons += log.entry(i).Fillup_Gallons;
+    }
+    auto tank = [](const Fillup& f) { return f.Tank_MPG; };
+    auto five = [](const Fillup& f) { return f.Five_Tank_MPG; };
+    auto higher = [](float a, float b) { return a > b; };
+    auto lower = [](float a, float b) { return a < b; };
+    const Index high_tank = extreme(log, tank, higher);
+    const Index low_tank = extreme(log, tank, lower);
+    const Index high_five = extreme(log, five, higher);
+    const Index low_five = extreme(log, five, lower);
+    const float miles = log.entry(n).Fillup_Odometer - log.entry(1).Fillup_Odometer;
+    const float overall = miles / gallons;
+
+    auto on = [&](float value, Index i) {
+        return numbers::format(value, "#0.0") + " on " + log.entry(i).Fillup_Date + ".\r\n";
+    };
+    std::string s = "Over the period you've been tracking your gas consumption: \r\n\r\n";
+    s += "Your overall average fuel economy is " + numbers::format(overall, "#0.0") +
+         " miles per gallon.\r\n";
+    s += "You have traveled " + numbers::format(miles, "#0") + " miles.\r\n";
+    s += "You have bought " + numbers::format(gallons, "#0.0") + " gallons of gasoline.\r\n";
+    s += "You have put roughly " + numbers::format(double{gallons} * calc::kCo2PerGallon, "#0") +
+         " pounds of carbon dioxide into the atmosphere.\r\n";
+    s += "Your highest single-tank MPG was " + on(log.entry(high_tank).Tank_MPG, high_tank);
+    s += "Your lowest single-tank MPG was " + on(log.entry(low_tank).Tank_MPG, low_tank);
+    s += "Your highest five-tank average MPG was " +
+         on(log.entry(high_five).Five_Tank_MPG, high_five);
+    s += "Your lowest five-tank average MPG was " + on(log.entry(low_five).Five_Tank_MPG, low_five);
+    return s;
+}
+
+calc::Message summary_needs_two() {
+    return {calc::kProgramTitle, "You need to have at least two data points to create a summary.",
+            calc::Icon::None, calc::Buttons::Ok};
+}
+
+} // namespace milora::mileage

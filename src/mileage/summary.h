@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The summary that replaces the tracker's list: miles, gallons, overall MPG, carbon dioxide, and
+// the highest and lowest tank and five-tank MPG with the dates of their entries. Entry 1 only
+// fills the tank the log starts from, so its gallons and MPG take no part.
+
+#include "calc/message.h"
+#include "mileage/mileage_log.h"
+
+#include <optional>
+#include <string>
+
+namespace milora::mileage {
+
+// The text, lines ended by CR LF; nullopt for a log of fewer than two entries.
+std::optional<std::string> summary_text(const MileageLog& log);
+
+calc::Message summary_needs_two();
+
+} // namespace milora::mileage

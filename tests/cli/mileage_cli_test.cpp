@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "cli/calc_cli.h"
+
+#include "mileage/mileage_tracker.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace milora;
+
+namespace {
+
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+
+CliRun run(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun r;
+    r.status = cli::run(args, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+const std::string kSix = std::string(MILORA_TEST_DATA) + "/six_entries.miloragas";
+
+} // namespace
+
+TEST(MileageCliTest, PrintsTheListTheTrackerShowsAfterOpen) {
+    mileage::MileageTracker tracker([](const calc::Message& m) {
+        ADD_FAILURE() << m.text;
+        return calc::Answer::Ok;
+    });
+    tracker.open(kSix);
+    std::string shown;
+    for (const char c : tracker.list()) {
+        if (c != '\r') {
+            shown += c;
+        }
+    }
+    const CliRun r = run({"mileage", kSix});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, shown + "\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(MileageCliTest, JsonHoldsTheExactTextsAndNullsForTheFirstEntry) {
+    const CliRun r = run({"mileage", kSix, "--json", "--summary"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"list\": \"\\r\\n 9/16/2006       1000"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"tank_mpg\": null"), std::string::npos);
+    EXPECT_NE(r.out.find("\"summary\": \"Over the period"), std::string::npos);
+    EXPECT_NE(r.out.find("\"plot\": null"), std::string::npos);
+    EXPECT_NE(r.out.find("\"read_error\": null"), std::string::npos);
+}
+
+TEST(MileageCliTest, TooFewEntriesAreToldOnStandardError) {
+    const std::string two = std::string(MILORA_TEST_DATA) + "/header_line.csv";
+    const CliRun r = run({"mileage", kSix, "--plot", "--car", "/no/such/car.miloracar"});
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.err, "cannot read the car data file /no/such/car.miloracar\n");
+    const CliRun header = run({"mileage", two, "--summary", "--plot"});
+    EXPECT_EQ(header.status, 4);
+    EXPECT_NE(header.err.find("Milora: You need to have at least two data points to create a "
+                              "summary.\n"),
+              std::string::npos);
+    EXPECT_NE(header.err.find("More Data Needed: A minimum of three points is needed for a plot "
+                              "to make any sense.\n"),
+              std::string::npos);
+}
+
+TEST(MileageCliTest, UsageErrors) {
+    EXPECT_EQ(run({"mileage"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--bogus"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, kSix}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--car"}).status, 2);
+}

@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/entry_rules.h"
+
+#include "mileage/log_fixtures.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+
+using namespace milora;
+using namespace milora::mileage;
+using milora::test::make_log;
+
+namespace {
+
+// Records every message and answers questions from a queue (a question without an answer fails).
+struct Asker {
+    std::vector<calc::Message> shown;
+    std::deque<calc::Answer> answers;
+    Ask ask() {
+        return [this](const calc::Message& m) {
+            shown.push_back(m);
+            if (m.buttons == calc::Buttons::Ok) {
+                return calc::Answer::Ok;
+            }
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected question " << m.text;
+                return calc::Answer::No;
+            }
+            const calc::Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+    }
+};
+
+MileageLog thirty_mpg_log() {
+    return make_log({{"a", 1000, 10}, {"b", 1300, 10}, {"c", 1600, 10}});
+}
+
+} // namespace
+
+TEST(EntryRulesTest, NoQuestionForTheFirstTwoEntries) {
+    Asker user;
+    MileageLog log;
+    EXPECT_TRUE(add_entry(log, "a", "1000", "10", user.ask()).added);
+    EXPECT_TRUE(add_entry(log, "b", "1900", "1", user.ask()).added); // 900 MPG
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(log.entry(2).Fillup_Date, "b");
+    EXPECT_EQ(log.entry(2).Tank_MPG, 900.0F);
+}
+
+TEST(EntryRulesTest, TankMpgFarFromTheAverageAsksFirst) {
+    struct Case {
+        const char* gallons;
+        std::optional<calc::Message> question;
+    };
+    // A = 30: above 45 asks, below 22.5 asks, in between nothing.
+    const Case cases[] = {{"6.6", messages::far_above_average()},  // 45.45
+                          {"6.7", std::nullopt},                   // 44.78
+                          {"13.4", messages::far_below_average()}, // 22.39
+                          {"13.3", std::nullopt}};                 // 22.56
+    for (const Case& c : cases) {
+        for (const calc::Answer answer : {calc::Answer::No, calc::Answer::Yes}) {
+            Asker user;
+            MileageLog log = thirty_mpg_log();
+            if (c.question) {
+                user.answers.push_back(answer);
+            }
+            const EntryOutcome out = add_entry(log, "d", "1900", c.gallons, user.ask());
+            const bool added = !c.question || answer == calc::Answer::Yes;
+            EXPECT_EQ(out.added, added) << c.gallons;
+            EXPECT_EQ(log.Fillup_Count(), added ? 4 : 3) << c.gallons;
+            EXPECT_FALSE(out.focus) << c.gallons;
+            if (c.question) {
+                ASSERT_EQ(user.shown.size(), 1U) << c.gallons;
+                EXPECT_EQ(user.shown[0], *c.question) << c.gallons;
+                EXPECT_EQ(user.shown[0].title, "Is Your Data Correct?");
+            } else {
+                EXPECT_TRUE(user.shown.empty()) << c.gallons;
+                break; // no question: the answer makes no difference
+            }
+        }
+    }
+}
+
+TEST(EntryRulesTest, ExactlyOneAndAHalfOrThreeQuartersOfTheAverageAsksNothing) {
+    // 300 more miles at exactly 150 % of A = 10, and at exactly 75 % of A = 40.
+    const struct {
+        MileageLog log;
+        const char* miles;
+        const char* gallons;
+    } cases[] = {{make_log({{"a", 1000, 10}, {"b", 1200, 20}}), "1500", "20"},
+                 {make_log({{"a", 1000, 10}, {"b", 1400, 10}}), "1700", "10"}};
+    for (auto c : cases) {
+        Asker user;
+        EXPECT_TRUE(add_entry(c.log, "c", c.miles, c.gallons, user.ask()).added) << c.miles;
+        EXPECT_TRUE(user.shown.empty()) << c.miles;
+    }
+}
+
+TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
+    struct Case {
+        const char* miles;
+        const char* gallons;
+        calc::Message message;
+        EntryBox focus;
+    };
+    const Case cases[] = {
+        {"", "10", messages::odometer_invalid(), EntryBox::Miles},
+        {"abc", "10", messages::odometer_invalid(), EntryBox::Miles},
+        {"0", "10", messages::odometer_invalid(), EntryBox::Miles},
+        {"-1900", "10", messages::odometer_invalid(), EntryBox::Miles},
+        {"1e39", "10", messages::odometer_invalid(), EntryBox::Miles},
+        {"1600", "10", messages::odometer_not_above(), EntryBox::Miles}, // equal to the last
+        {"1599.9", "10", messages::odometer_not_above(), EntryBox::Miles},
+        {"12,345", "10", messages::odometer_not_above(), EntryBox::Miles}, // read as 12
+        {"1900", "0", messages::gallons_invalid(), EntryBox::Gallons},
+        {"1900", "$10", messages::gallons_invalid(), EntryBox::Gallons},
+        {"1900", "10 gal", messages::gallons_invalid(), EntryBox::Gallons},
+    };
+    for (const Case& c : cases) {
+        Asker user;
+        MileageLog log = thirty_mpg_log();
+        const EntryOutcome out = add_entry(log, "d", c.miles, c.gallons, user.ask());
+        EXPECT_FALSE(out.added) << c.miles << " " << c.gallons;
+        EXPECT_EQ(out.focus, c.focus) << c.miles << " " << c.gallons;
+        ASSERT_EQ(user.shown.size(), 1U) << c.miles;
+        EXPECT_EQ(user.shown[0], c.message) << c.miles << " " << c.gallons;
+        EXPECT_EQ(log.Fillup_Count(), 3);
+    }
+}
+
+TEST(EntryRulesTest, ThousandsSeparatorEndsTheOdometerReading) {
+    Asker user;
+    MileageLog log;
+    EXPECT_TRUE(add_entry(log, "a", "12,345", "1,000", user.ask()).added);
+    EXPECT_EQ(log.entry(1).Fillup_Odometer, 12.0F);
+    EXPECT_EQ(log.entry(1).Fillup_Gallons, 1.0F);
+    EXPECT_TRUE(user.shown.empty());
+}
+
+TEST(EntryRulesTest, MissingDataEntryStoresTheGallonsAtTheOverallAverage) {
+    Asker user;
+    MileageLog log = make_log({{"a", 1000, 10}, {"b", 1300, 10}});
+    user.answers.push_back(calc::Answer::Yes);
+    // The gallons box must hold a valid number, but its value is not used.
+    EXPECT_TRUE(add_with_missing(log, "c", "1900", "99", user.ask()).added);
+    ASSERT_EQ(log.Fillup_Count(), 3);
+    EXPECT_EQ(log.entry(3).Fillup_Gallons, 20.0F);
+    EXPECT_EQ(log.entry(3).Tank_MPG, 30.0F);
+    EXPECT_EQ(log.entry(3).Overall_MPG, 30.0F);
+    ASSERT_EQ(user.shown.size(), 1U);
+    EXPECT_EQ(user.shown[0], messages::missing_confirm());
+}
+
+TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) {
+    {
+        Asker user;
+        MileageLog log = make_log({{"a", 1000, 10}});
+        EXPECT_FALSE(add_with_missing(log, "b", "1900", "10", user.ask()).added);
+        ASSERT_EQ(user.shown.size(), 1U);
+        EXPECT_EQ(user.shown[0].title, "Milora");
+        EXPECT_EQ(user.shown[0].buttons, calc::Buttons::Ok);
+        EXPECT_EQ(user.shown[0], messages::missing_needs_two());
+    }
+    {
+        Asker user;
+        MileageLog log = thirty_mpg_log();
+        user.answers.push_back(calc::Answer::No);
+        EXPECT_FALSE(add_with_missing(log, "d", "1900", "10", user.ask()).added);
+        EXPECT_EQ(user.shown.size(), 1U); // no check after No
+        EXPECT_EQ(log.Fillup_Count(), 3);
+    }
+    {
+        Asker user;
+        MileageLog log = thirty_mpg_log();
+        user.answers.push_back(calc::Answer::Yes);
+        const EntryOutcome out = add_with_missing(log, "d", "1900", "", user.ask());
+        EXPECT_FALSE(out.added);
+        EXPECT_EQ(out.focus, EntryBox::Gallons);
+        EXPECT_EQ(user.shown.back(), messages::gallons_invalid());
+    }
+    {
+        // A read log whose odometer went backwards has no average to estimate from.
+        Asker user;
+        MileageLog log = make_log({{"a", 1000, 10}, {"b", 700, 10}});
+        user.answers.push_back(calc::Answer::Yes);
+        EXPECT_FALSE(add_with_missing(log, "c", "900", "10", user.ask()).added);
+        EXPECT_EQ(user.shown.back(), messages::no_meaningful_result());
+        EXPECT_EQ(log.Fillup_Count(), 2);
+    }
+}

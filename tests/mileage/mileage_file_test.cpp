@@ -1,0 +1,190 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/mileage_file.h"
+
+#include "mileage/log_fixtures.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace milora;
+using namespace milora::mileage;
+using milora::test::make_log;
+using milora::test::six_entry_log;
+namespace fs = std::filesystem;
+
+namespace {
+
+class MileageFileTest : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("milora-mileage-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    static std::string slurp(const std::string& p) {
+        std::string s;
+        read_whole_file(p, s);
+        return s;
+    }
+};
+
+struct Read {
+    MileageLog log;
+    ReadResult result;
+};
+
+Read read_text(const std::string& text) {
+    Read r;
+    r.result = read_mileage_text(text, r.log);
+    return r;
+}
+
+void expect_same_entries(const MileageLog& a, const MileageLog& b) {
+    ASSERT_EQ(a.Fillup_Count(), b.Fillup_Count());
+    for (MileageLog::Index i = 1; i <= a.Fillup_Count(); ++i) {
+        const Fillup& x = a.entry(i);
+        const Fillup& y = b.entry(i);
+        EXPECT_EQ(x.Fillup_Date, y.Fillup_Date) << i;
+        EXPECT_EQ(x.Fillup_Odometer, y.Fillup_Odometer) << i;
+        EXPECT_EQ(x.Fillup_Gallons, y.Fillup_Gallons) << i;
+        EXPECT_EQ(x.Tank_MPG, y.Tank_MPG) << i;
+        EXPECT_EQ(x.Overall_MPG, y.Overall_MPG) << i;
+        EXPECT_EQ(x.Five_Tank_MPG, y.Five_Tank_MPG) << i;
+    }
+}
+
+} // namespace
+
+TEST_F(MileageFileTest, EachEntryIsAQuotedDateAndTwoNumbersEndedByCrLf) {
+    const MileageLog log = make_log({{"9/16/2006", 12345, 10.5F}, {"9/23/2006", 12600.7F, 0.125F}});
+    EXPECT_EQ(mileage_file_text(log),
+              "\"9/16/2006\",12345,10.5\r\n\"9/23/2006\",12600.7,0.125\r\n");
+    EXPECT_EQ(mileage_file_text(MileageLog{}), "");
+}
+
+TEST_F(MileageFileTest, SavedThenReadGivesBackTheSameEntriesAndDerivedValues) {
+    const MileageLog log = make_log({{"9/16/2006", 12345.6F, 11.111F},
+                                     {"Sep 23, 2006", 12601.3F, 9.87654F},
+                                     {"the \"long\" trip", 13012.9F, 14.2F},
+                                     {"", 13200, 6.5F},
+                                     {"10/7/2006", 13555.5F, 12.25F},
+                                     {"10/14/2006", 13811, 8.001F},
+                                     {"10/21/2006", 14100.2F, 10.3F}});
+    const std::string p = path("log.miloragas");
+    ASSERT_TRUE(write_mileage_file(p, log).ok);
+    const auto contents = read_mileage_contents(p);
+    ASSERT_TRUE(contents);
+    const Read back = read_text(*contents);
+    EXPECT_FALSE(back.result.stop);
+    EXPECT_EQ(back.result.entries, 7);
+    expect_same_entries(back.log, log);
+}
+
+TEST_F(MileageFileTest, LinesMayEndWithCrLfALoneCrOrALoneLf) {
+    const Read r = read_text("\"a\",1000,10\n\"b\",1300,10\r\"c\",1600,10\r\n\"d\",1900,10");
+    EXPECT_FALSE(r.result.stop);
+    ASSERT_EQ(r.log.Fillup_Count(), 4);
+    EXPECT_EQ(r.log.entry(4).Fillup_Date, "d");
+    EXPECT_EQ(r.log.entry(4).Overall_MPG, 30.0F);
+}
+
+TEST_F(MileageFileTest, ASpreadsheetsCommaSeparatedFileReads) {
+    // Unquoted dates, blanks around items, a byte order mark, blank lines, a quoted number.
+    const Read r = read_text("\xEF\xBB\xBF"
+                             "9/16/2006, 1000 ,10\r\n"
+                             "\r\n"
+                             " 9/23/2006 ,1300,\"10\"\r\n"
+                             "\"Sep 30, 2006\",1600,1e1\r\n"
+                             "   \r\n");
+    EXPECT_FALSE(r.result.stop);
+    ASSERT_EQ(r.log.Fillup_Count(), 3);
+    EXPECT_EQ(r.log.entry(1).Fillup_Date, "9/16/2006");
+    EXPECT_EQ(r.log.entry(2).Fillup_Date, "9/23/2006");
+    EXPECT_EQ(r.log.entry(3).Fillup_Date, "Sep 30, 2006");
+    EXPECT_EQ(r.log.entry(3).Fillup_Gallons, 10.0F);
+}
+
+TEST_F(MileageFileTest, AHeaderLineImportsNothing) {
+    const Read r = read_text("Date,Odometer,Gallons\r\n\"9/16/2006\",1000,10\r\n");
+    EXPECT_EQ(r.log.Fillup_Count(), 0);
+    EXPECT_EQ(r.result.entries, 0);
+    ASSERT_TRUE(r.result.stop);
+    EXPECT_EQ(r.result.stop->line, 1);
+    EXPECT_EQ(r.result.stop->reason, "the odometer reading \"Odometer\" is not a number");
+}
+
+TEST_F(MileageFileTest, ReadingStopsAtTheFirstBadLineAndKeepsWhatCameBefore) {
+    struct Case {
+        const char* line;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"\"c\",1600", "the line is cut short: it has two items instead of three"},
+        {"\"c\"", "the line is cut short: it has one item instead of three"},
+        {"\"c\",1600,10,extra", "it has more than three items"},
+        {"\"c,1600,10", "a quoted item has no closing quote"},
+        {"\"c\"x,1600,10", "there is text after a quoted item"},
+        {"\"c\",1,600,10", "it has more than three items"},
+        {"\"c\",1600,ten", "the gallons \"ten\" are not a number"},
+        {"\"c\",,10", "the odometer reading \"\" is not a number"},
+        {"\"c\",1600,0", "its odometer reading and gallons give no meaningful MPG"},
+    };
+    for (const Case& c : cases) {
+        const Read r = read_text("\"a\",1000,10\r\n\r\n\"b\",1300,10\r\n" + std::string(c.line) +
+                                 "\r\n\"d\",1900,10\r\n");
+        EXPECT_EQ(r.log.Fillup_Count(), 2) << c.line;
+        EXPECT_EQ(r.result.entries, 2) << c.line;
+        ASSERT_TRUE(r.result.stop) << c.line;
+        EXPECT_EQ(r.result.stop->line, 4) << c.line; // the blank line counts
+        EXPECT_EQ(r.result.stop->reason, c.reason) << c.line;
+    }
+}
+
+TEST_F(MileageFileTest, TheUserIsToldWhereReadingStopped) {
+    const Read two = read_text("\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",x,10\r\n");
+    EXPECT_EQ(read_stopped_message("/home/u/car.csv", two.result),
+              (calc::Message{"Milora",
+                             "Reading of the file \"/home/u/car.csv\" stopped at line 3: the "
+                             "odometer reading \"x\" is not a number. 2 entries were read before "
+                             "that line.",
+                             calc::Icon::Warning, calc::Buttons::Ok}));
+    const Read one = read_text("\"a\",1000,10\r\n\"b\"\r\n");
+    EXPECT_NE(read_stopped_message("f", one.result).text.find(". 1 entry was read before"),
+              std::string::npos);
+}
+
+TEST_F(MileageFileTest, AFileOfAnyLengthIsReadWhole) {
+    std::string text;
+    for (int i = 0; i < 1500; ++i) {
+        text += "\"d\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
+    }
+    const Read r = read_text(text);
+    EXPECT_FALSE(r.result.stop);
+    EXPECT_EQ(r.log.Fillup_Count(), 1500);
+    EXPECT_EQ(r.log.last().Fillup_Odometer, 1000.0F + 300.0F * 1499);
+}
+
+TEST_F(MileageFileTest, AFailedSaveLeavesTheOldFileWhole) {
+    const std::string p = path("log.miloragas");
+    ASSERT_TRUE(write_mileage_file(p, six_entry_log()).ok);
+    const std::string before = slurp(p);
+    const WriteResult w =
+        write_mileage_file(p, make_log({{"x", 1, 1}}), [] { throw std::runtime_error("crash"); });
+    EXPECT_FALSE(w.ok);
+    EXPECT_EQ(slurp(p), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_FALSE(write_mileage_file(path("no/such/folder/log.miloragas"), six_entry_log()).ok);
+}
+
+TEST_F(MileageFileTest, AFileThatCannotBeOpenedReadsAsNothing) {
+    EXPECT_FALSE(read_mileage_contents(path("missing.miloragas")));
+    EXPECT_FALSE(read_mileage_contents(dir.string()));
+    EXPECT_EQ(cannot_open_message("/x/y.csv").text, "The file \"/x/y.csv\" could not be opened.");
+}

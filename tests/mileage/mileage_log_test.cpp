@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/entry_list.h"
+#include "mileage/log_fixtures.h"
+#include "mileage/mileage_log.h"
+#include "numbers/format_pattern.h"
+#include "numbers/precision.h"
+
+#include <gtest/gtest.h>
+
+using namespace milora;
+using namespace milora::mileage;
+using milora::test::make_log;
+using milora::test::six_entry_log;
+
+namespace {
+
+// Columns `from` to `to` (1-based, inclusive) of a list line.
+std::string columns(const std::string& line, std::size_t from, std::size_t to) {
+    return line.substr(from - 1, to - from + 1);
+}
+
+} // namespace
+
+TEST(MileageLogTest, EvenFillupsGiveThirtyInEveryColumn) {
+    const MileageLog log = six_entry_log();
+    ASSERT_EQ(log.Fillup_Count(), 6);
+    for (MileageLog::Index i = 2; i <= 6; ++i) {
+        EXPECT_EQ(log.entry(i).Tank_MPG, 30.0F) << i;
+        EXPECT_EQ(log.entry(i).Overall_MPG, 30.0F) << i;
+        EXPECT_EQ(log.entry(i).Five_Tank_MPG, 30.0F) << i;
+        const std::string line = entry_line(log, i);
+        EXPECT_EQ(columns(line, 49, 52), "30.0") << i;
+        EXPECT_EQ(columns(line, 64, 67), "30.0") << i;
+    }
+    EXPECT_EQ(log.overall_average(), 30.0F);
+}
+
+TEST(MileageLogTest, FiveTankAverageLooksBackFiveTanksOnceThereAreSix) {
+    // Entry 7 runs 600 miles on 15 gallons after five tanks of 30 MPG.
+    const MileageLog log = make_log({{"a", 1000, 99}, // the first fill-up's gallons count nowhere
+                                     {"b", 1300, 10},
+                                     {"c", 1600, 10},
+                                     {"d", 1900, 10},
+                                     {"e", 2200, 10},
+                                     {"f", 2500, 10},
+                                     {"g", 3100, 15}});
+    const Fillup& g = log.entry(7);
+    EXPECT_EQ(numbers::format(g.Tank_MPG, "0.0"), "40.0");
+    EXPECT_EQ(numbers::format(g.Overall_MPG, "0.0"), "32.3");   // 2100 miles / 65 gallons
+    EXPECT_EQ(numbers::format(g.Five_Tank_MPG, "0.0"), "32.7"); // 1800 miles / 55 gallons
+    // Up to entry 6 the five-tank average is the average since the first entry.
+    const MileageLog uneven = make_log({{"a", 1000, 5}, {"b", 1400, 10}, {"c", 1600, 10}});
+    EXPECT_EQ(uneven.entry(2).Five_Tank_MPG, 40.0F);
+    EXPECT_EQ(uneven.entry(3).Five_Tank_MPG, 30.0F);
+    EXPECT_EQ(uneven.entry(3).Overall_MPG, 30.0F);
+    EXPECT_EQ(uneven.entry(3).Tank_MPG, 20.0F);
+}
+
+TEST(MileageLogTest, FirstAndSecondListLines) {
+    const MileageLog log = make_log({{"9/16/2006", 1000, 10}, {"9/23/2006", 1075, 10}});
+    const std::string first = entry_line(log, 1);
+    EXPECT_EQ(first, " 9/16/2006       1000          10.0             XXXX          XXXX   ");
+    EXPECT_EQ(first.size(), kLineColumns);
+    EXPECT_EQ(columns(first, 49, 52), "XXXX");
+    EXPECT_EQ(columns(first, 63, 66), "XXXX");
+    // The tank MPG in both MPG columns, the five-tank one with two digits before the point.
+    const std::string second = entry_line(log, 2);
+    EXPECT_EQ(second, " 9/23/2006       1075          10.0              7.5           07.5  ");
+    EXPECT_EQ(second.size(), kLineColumns);
+}
+
+TEST(MileageLogTest, ListValuesAreRoundedAndRightAligned) {
+    const MileageLog log =
+        make_log({{"12/31/2006", 123456.6F, 9.96F}, {"1/1/2007", 123789.4F, 10.04F}});
+    const std::string line = entry_line(log, 1);
+    EXPECT_EQ(columns(line, 1, 10), "12/31/2006");
+    EXPECT_EQ(columns(line, 11, 21), "     123457");
+    EXPECT_EQ(columns(line, 22, 35), "          10.0");
+    const std::string second = entry_line(log, 2);
+    EXPECT_EQ(columns(second, 1, 10), "  1/1/2007");
+    EXPECT_EQ(columns(second, 36, 52), "             33.1"); // 332.8 miles / 10.04 gallons
+    EXPECT_EQ(columns(second, 53, 69), "           33.1  ");
+}
+
+TEST(MileageLogTest, AValueTooLongForItsPlaceKeepsABlankBeforeIt) {
+    const MileageLog log = make_log({{"Saturday 16 September 2006", 1000, 10}});
+    const std::string line = entry_line(log, 1);
+    EXPECT_EQ(line.substr(0, 37), "Saturday 16 September 2006 1000 10.0 ");
+    // Later values that still fit stay in their columns.
+    EXPECT_EQ(columns(line, 49, 52), "XXXX");
+    EXPECT_EQ(line.size(), kLineColumns);
+}
+
+TEST(MileageLogTest, ListTextStartsWithAnEmptyLineAndUsesCrLf) {
+    const MileageLog log = six_entry_log();
+    const std::string list = list_text(log);
+    std::string expected;
+    for (MileageLog::Index i = 1; i <= 6; ++i) {
+        expected += "\r\n" + entry_line(log, i);
+        EXPECT_EQ(entry_line_addition(log, i), "\r\n" + entry_line(log, i));
+    }
+    EXPECT_EQ(list, expected);
+    EXPECT_EQ(list_text(MileageLog{}), "");
+}
+
+TEST(MileageLogTest, AFillupWithoutMeaningfulMpgIsRefusedAndTheLogUnchanged) {
+    MileageLog log = make_log({{"a", 1000, 0}}); // the first fill-up's gallons enter nothing
+    EXPECT_THROW(log.append("b", 1300, 0), numbers::FloatFault);
+    EXPECT_THROW(log.append("b", 3e38F, 1e-30F), numbers::FloatFault);
+    EXPECT_EQ(log.Fillup_Count(), 1);
+    log.append("b", 1300, 10);
+    EXPECT_EQ(log.entry(2).Tank_MPG, 30.0F);
+    EXPECT_EQ(log.gallons_after_first(), 10.0F);
+}
+
+TEST(MileageLogTest, ClearEmptiesTheLogAndItsRunningTotal) {
+    MileageLog log = six_entry_log();
+    log.clear();
+    EXPECT_EQ(log.Fillup_Count(), 0);
+    log.append("a", 100, 5);
+    log.append("b", 400, 10);
+    EXPECT_EQ(log.entry(2).Overall_MPG, 30.0F);
+}
+
+TEST(MileageLogTest, HoldsFarMoreThanFiveHundredEntries) {
+    MileageLog log;
+    for (int i = 0; i < 2000; ++i) {
+        log.append("d", static_cast<float>(1000 + 300 * i), 10);
+    }
+    EXPECT_EQ(log.Fillup_Count(), 2000);
+    EXPECT_EQ(log.last().Five_Tank_MPG, 30.0F);
+}

@@ -1,0 +1,300 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/mileage_tracker.h"
+
+#include "app/atomic_file.h"
+#include "mileage/entry_list.h"
+#include "mileage/mileage_file.h"
+#include "mileage/plot.h"
+#include "mileage/summary.h"
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace milora;
+using namespace milora::mileage;
+namespace fs = std::filesystem;
+
+namespace {
+
+class MileageTrackerTest : public ::testing::Test {
+protected:
+    fs::path dir;
+    std::vector<calc::Message> shown;
+    std::deque<calc::Answer> answers;
+    MileageTracker tracker{[this](const calc::Message& m) {
+        shown.push_back(m);
+        if (m.buttons == calc::Buttons::Ok) {
+            return calc::Answer::Ok;
+        }
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question " << m.text;
+            return calc::Answer::No;
+        }
+        const calc::Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }};
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("milora-tracker-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::remove_all(dir);
+        EXPECT_TRUE(answers.empty()) << "a question that was expected did not come";
+    }
+    std::string put(const std::string& name, const std::string& contents) {
+        const auto p = dir / name;
+        std::ofstream(p, std::ios::binary) << contents;
+        return p.string();
+    }
+    static std::string slurp(const std::string& p) {
+        std::string s;
+        read_whole_file(p, s);
+        return s;
+    }
+    void enter_thirty_mpg_entries(int count) {
+        tracker.add_new();
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(
+                tracker.add_entry("d" + std::to_string(i + 1), std::to_string(1000 + 300 * i), "10")
+                    .added);
+        }
+        tracker.done_adding();
+    }
+    bool all_enabled(bool on) const {
+        for (const auto& b : main_buttons()) {
+            if (tracker.enabled(b.button) != on) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+const std::string kThreeEntries = "\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",1600,12\r\n";
+
+} // namespace
+
+TEST_F(MileageTrackerTest, StartsEmptyWithPlotAndSummaryDisabled) {
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+    EXPECT_EQ(tracker.list(), "");
+    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_FALSE(tracker.entry_frame_visible());
+    for (const auto& b : main_buttons()) {
+        const bool off = b.button == MainButton::Plot || b.button == MainButton::PrintSummary;
+        EXPECT_EQ(tracker.enabled(b.button), !off) << b.name;
+    }
+}
+
+TEST_F(MileageTrackerTest, EntryFrameDisablesTheMainButtonsUntilFinished) {
+    tracker.add_new();
+    EXPECT_TRUE(tracker.entry_frame_visible());
+    EXPECT_TRUE(all_enabled(false));
+    ASSERT_TRUE(tracker.add_entry("a", "1000", "10").added);
+    ASSERT_TRUE(tracker.add_entry("b", "1300", "10").added);
+    EXPECT_TRUE(all_enabled(false)); // a second entry enables nothing while the frame is open
+    EXPECT_TRUE(tracker.Data_Changed());
+    tracker.done_adding();
+    EXPECT_FALSE(tracker.entry_frame_visible());
+    EXPECT_TRUE(all_enabled(true));
+    // Finished enables Plot and Summary whatever the number of entries.
+    tracker.clear_data();
+    tracker.add_new();
+    tracker.done_adding();
+    EXPECT_TRUE(all_enabled(true));
+}
+
+TEST_F(MileageTrackerTest, AddingAnEntryAddsOneLineToTheList) {
+    enter_thirty_mpg_entries(2);
+    auto changes = tracker.take_list_changes();
+    ASSERT_EQ(changes.size(), 2U);
+    EXPECT_TRUE(changes[0].replace); // the load's empty list
+    EXPECT_FALSE(changes[1].replace);
+    EXPECT_EQ(changes[1].text, list_text(tracker.log()));
+    tracker.add_new();
+    ASSERT_TRUE(tracker.add_entry("d3", "1600", "10").added);
+    changes = tracker.take_list_changes();
+    ASSERT_EQ(changes.size(), 1U);
+    EXPECT_FALSE(changes[0].replace);
+    EXPECT_EQ(changes[0].text, entry_line_addition(tracker.log(), 3));
+    EXPECT_EQ(tracker.list(), list_text(tracker.log()));
+    // A refused entry changes nothing.
+    tracker.add_entry("d4", "1600", "10");
+    EXPECT_TRUE(tracker.take_list_changes().empty());
+    EXPECT_EQ(shown.back(), messages::odometer_not_above());
+}
+
+TEST_F(MileageTrackerTest, SummaryReplacesTheListAndLaterEntriesFollowIt) {
+    tracker.summary();
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0], summary_needs_two());
+    enter_thirty_mpg_entries(3);
+    tracker.summary();
+    const std::string summary = summary_text(tracker.log()).value();
+    EXPECT_EQ(tracker.list(), summary);
+    tracker.add_new();
+    ASSERT_TRUE(tracker.add_entry("d4", "1900", "10").added);
+    EXPECT_EQ(tracker.list(), summary + entry_line_addition(tracker.log(), 4));
+}
+
+TEST_F(MileageTrackerTest, PlotNeedsMoreThanTwoEntries) {
+    enter_thirty_mpg_entries(2);
+    EXPECT_FALSE(tracker.may_plot());
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0], plot_needs_three());
+    tracker.add_new();
+    tracker.add_entry("d3", "1600", "10");
+    tracker.done_adding();
+    EXPECT_TRUE(tracker.may_plot());
+    EXPECT_EQ(shown.size(), 1U);
+}
+
+TEST_F(MileageTrackerTest, OpenReadsTheFileAndNamesItInTheCaption) {
+    const std::string p = put("car.miloragas", kThreeEntries);
+    tracker.open(p);
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage-" + p);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.list(), list_text(tracker.log()));
+    EXPECT_TRUE(tracker.enabled(MainButton::Plot));
+    EXPECT_TRUE(tracker.enabled(MainButton::PrintSummary));
+    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_TRUE(shown.empty());
+    // One entry has no MPG: Plot and Summary stay disabled.
+    tracker.open(put("one.miloragas", "\"a\",1000,10\r\n"));
+    EXPECT_FALSE(tracker.enabled(MainButton::Plot));
+    EXPECT_FALSE(tracker.enabled(MainButton::PrintSummary));
+}
+
+TEST_F(MileageTrackerTest, AFileThatCannotBeOpenedLeavesTheLogAsItWas) {
+    enter_thirty_mpg_entries(3);
+    const std::string list = tracker.list();
+    const std::string missing = (dir / "missing.miloragas").string();
+    tracker.open(missing);
+    tracker.import_csv(missing);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.list(), list);
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+    EXPECT_TRUE(tracker.Data_Changed());
+    ASSERT_EQ(shown.size(), 2U);
+    EXPECT_EQ(shown[0], cannot_open_message(missing));
+}
+
+TEST_F(MileageTrackerTest, ReadingThatStopsKeepsTheEntriesAndSaysWhere) {
+    const std::string p = put("broken.csv", "\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",16OO,10\r\n");
+    tracker.import_csv(p);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 2);
+    EXPECT_EQ(tracker.list(), list_text(tracker.log()));
+    EXPECT_FALSE(tracker.Data_Changed()); // a stopped import does not count as a change
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_NE(shown[0].text.find("\"" + p + "\" stopped at line 3"), std::string::npos);
+    EXPECT_NE(shown[0].text.find("2 entries were read"), std::string::npos);
+    EXPECT_EQ(shown[0].icon, calc::Icon::Warning);
+}
+
+TEST_F(MileageTrackerTest, ImportMarksTheDataChangedAndKeepsThePlainCaption) {
+    tracker.import_csv(put("car.csv", kThreeEntries));
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+}
+
+TEST_F(MileageTrackerTest, AHeaderLineImportsNothingAndKeepsTheChangedFlag) {
+    for (const bool changed_before : {false, true}) {
+        tracker.load();
+        if (changed_before) {
+            enter_thirty_mpg_entries(1);
+        }
+        shown.clear();
+        tracker.import_csv(put("header.csv", "Date,Miles,Gallons\r\n" + kThreeEntries));
+        EXPECT_EQ(tracker.log().Fillup_Count(), 0);
+        EXPECT_EQ(tracker.list(), "");
+        EXPECT_EQ(tracker.Data_Changed(), changed_before);
+        ASSERT_EQ(shown.size(), 1U);
+        EXPECT_NE(shown[0].text.find("stopped at line 1"), std::string::npos);
+        EXPECT_NE(shown[0].text.find("0 entries were read"), std::string::npos);
+    }
+}
+
+TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
+    // Nothing unsaved: nothing asked.
+    EXPECT_TRUE(tracker.may_replace_log(Replacing::Open));
+    EXPECT_TRUE(tracker.may_exit());
+    EXPECT_TRUE(shown.empty());
+    enter_thirty_mpg_entries(2);
+    const struct {
+        Replacing what;
+        const char* yes_does;
+    } cases[] = {{Replacing::Open, "load another datafile without saving the data"},
+                 {Replacing::Import, "import a .CSV file without saving the data"},
+                 {Replacing::Clear, "clear out the data without saving it"}};
+    for (const auto& c : cases) {
+        answers = {calc::Answer::No, calc::Answer::Yes};
+        shown.clear();
+        EXPECT_FALSE(tracker.may_replace_log(c.what));
+        EXPECT_TRUE(tracker.may_replace_log(c.what));
+        ASSERT_EQ(shown.size(), 2U);
+        EXPECT_EQ(shown[0], (calc::Message{"Save Modified Data?",
+                                           "You have changed some data, or imported a .CSV file - "
+                                           "click Yes to " +
+                                               std::string(c.yes_does) +
+                                               ", or No to return to the program window to save "
+                                               "the data.",
+                                           calc::Icon::None, calc::Buttons::YesNo}));
+    }
+    answers = {calc::Answer::No};
+    EXPECT_FALSE(tracker.may_exit());
+    EXPECT_EQ(shown.back(),
+              (calc::Message{"Save Modified Data?",
+                             "You have changed some data, or imported a .CSV file - click Yes to "
+                             "exit without saving the data, or No to return to the program window "
+                             "to save the data.",
+                             calc::Icon::None, calc::Buttons::YesNo}));
+    EXPECT_EQ(tracker.log().Fillup_Count(), 2); // asking replaced nothing
+    // Once cleared there is nothing left to lose.
+    tracker.clear_data();
+    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_TRUE(tracker.may_exit());
+}
+
+TEST_F(MileageTrackerTest, SavedAndExportedFilesAreTheSameBytes) {
+    enter_thirty_mpg_entries(4);
+    tracker.add_new();
+    ASSERT_TRUE(tracker.add_entry("Oct 1, 2006", "2234.5", "11.25").added);
+    tracker.done_adding();
+    const std::string saved = (dir / "log.miloragas").string();
+    const std::string exported = (dir / "log.csv").string();
+    EXPECT_TRUE(tracker.export_csv(exported));
+    EXPECT_TRUE(tracker.Data_Changed()); // an export is no save
+    EXPECT_TRUE(tracker.save(saved));
+    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_EQ(slurp(saved), slurp(exported));
+    EXPECT_TRUE(slurp(saved).ends_with("\n\"Oct 1, 2006\",2234.5,11.25\r\n"));
+
+    // Opening the saved file gives back the same log and list.
+    const MileageLog before = tracker.log();
+    const std::string list = tracker.list();
+    tracker.open(saved);
+    EXPECT_EQ(tracker.list(), list);
+    ASSERT_EQ(tracker.log().Fillup_Count(), before.Fillup_Count());
+    EXPECT_EQ(tracker.log().last().Five_Tank_MPG, before.last().Five_Tank_MPG);
+    EXPECT_EQ(tracker.log().last().Overall_MPG, before.last().Overall_MPG);
+}
+
+TEST_F(MileageTrackerTest, AFailedSaveSaysSoAndKeepsTheChangedFlag) {
+    enter_thirty_mpg_entries(2);
+    const std::string bad = (dir / "no" / "such" / "log.miloragas").string();
+    EXPECT_FALSE(tracker.save(bad));
+    EXPECT_TRUE(tracker.Data_Changed());
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_EQ(shown[0].icon, calc::Icon::Warning);
+    EXPECT_EQ(shown[0].text.rfind("The file \"" + bad + "\" could not be saved: ", 0), 0U);
+    EXPECT_FALSE(tracker.export_csv(bad));
+    EXPECT_EQ(shown.size(), 2U);
+}
