@@ -33,10 +33,16 @@ bool answer_command_line(int argc, char** argv) {
                         "\n"
                         "Milora: fuel-economy calculators, car data settings and a mileage "
                         "tracker.\n"
+                        "\n"
+                        "  --help     this text\n"
+                        "  --version  the version and the program date\n"
+                        "\n"
                         "Car data is read from default.miloracar in the program folder: the "
                         "folder named by\n"
-                        "MILORA_HOME, else the program's own folder when writable, else the "
-                        "per-user data folder.\n"
+                        "MILORA_HOME, else the program's own folder when it is writable and not "
+                        "an installed\n"
+                        "copy, else the per-user data folder (usually "
+                        "~/.local/share/Milora/Milora).\n"
                         "The handbook edt.chm is looked for there and then in share/milora.\n"
                         "See also milora-calc(1).\n");
             return true;

@@ -11,14 +11,27 @@
 
 namespace milora::ui {
 
+namespace {
+
+bool is_installed_copy(const QString& executable_folder) {
+    return QFileInfo(executable_folder).fileName() == QLatin1String("bin") &&
+           QFileInfo(installed_data_folder_for(executable_folder)).isDir();
+}
+
+} // namespace
+
 QString program_folder() {
+    return program_folder_for(QCoreApplication::applicationDirPath());
+}
+
+QString program_folder_for(const QString& executable_folder) {
     const QString home = qEnvironmentVariable("MILORA_HOME");
     if (!home.isEmpty()) {
         return QDir(home).absolutePath();
     }
-    const QString exe = QCoreApplication::applicationDirPath();
-    if (!exe.isEmpty() && QFileInfo(exe).isWritable()) {
-        return exe;
+    if (!executable_folder.isEmpty() && QFileInfo(executable_folder).isWritable() &&
+        !is_installed_copy(executable_folder)) {
+        return executable_folder;
     }
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
@@ -34,8 +47,11 @@ void enter_program_folder() {
 }
 
 QString installed_data_folder() {
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/milora"))
-        .absolutePath();
+    return installed_data_folder_for(QCoreApplication::applicationDirPath());
+}
+
+QString installed_data_folder_for(const QString& executable_folder) {
+    return QDir(executable_folder + QStringLiteral("/../share/milora")).absolutePath();
 }
 
 } // namespace milora::ui

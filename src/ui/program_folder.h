@@ -4,18 +4,23 @@
 
 // The program folder: where default.miloracar is kept and edt.chm is looked for first.
 // MILORA_HOME when set; else the executable's folder when it is writable (a build tree, a
-// portable copy); else the per-user data folder.
+// portable copy); else the per-user data folder. An installed copy (a bin/ folder with
+// share/milora beside it) always uses the per-user data folder: run by root, /usr/bin is writable,
+// and user files do not belong there.
 
 #include <QString>
 
 namespace milora::ui {
 
 QString program_folder();
+// The same choice for an executable in `executable_folder`.
+QString program_folder_for(const QString& executable_folder);
 // The full path of default.miloracar in the program folder.
 QString default_car_data_path();
 // Makes the program folder the current directory (created first when missing).
 void enter_program_folder();
 // Where an installed copy keeps its shared data (share/milora), for edt.chm.
 QString installed_data_folder();
+QString installed_data_folder_for(const QString& executable_folder);
 
 } // namespace milora::ui

@@ -15,7 +15,7 @@ foreach(f
         usr/share/icons/hicolor/scalable/apps/org.milora.Milora.svg
         usr/share/metainfo/org.milora.Milora.metainfo.xml
         usr/share/mime/packages/org.milora.Milora.xml
-        usr/share/man/man1/milora-calc.1
+        usr/share/man/man1/milora-calc.1 usr/share/man/man1/milora.1
         usr/share/milora/README)
     if(NOT EXISTS ${dest}/${f})
         message(SEND_ERROR "missing from the install tree: ${f}")
@@ -40,4 +40,9 @@ endif()
 execute_process(COMMAND ${dest}/usr/bin/milora-calc --version OUTPUT_VARIABLE v)
 if(NOT v STREQUAL "milora-calc 1.02 (9/16/06)\n")
     message(SEND_ERROR "milora-calc --version printed: ${v}")
+endif()
+# Answered before any window system is needed, so this runs without a display.
+execute_process(COMMAND ${dest}/usr/bin/milora --version OUTPUT_VARIABLE v)
+if(NOT v STREQUAL "Milora 1.02 (9/16/06)\n")
+    message(SEND_ERROR "milora --version printed: ${v}")
 endif()

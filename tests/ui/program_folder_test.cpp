@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace milora;
+
+namespace {
+
+// Each case chooses the folder for an executable placed in a temporary tree, with MILORA_HOME
+// unset (the test program sets it; it is put back afterwards).
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    QByteArray saved_home;
+
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        saved_home = qgetenv("MILORA_HOME");
+        qunsetenv("MILORA_HOME");
+    }
+    void TearDown() override { qputenv("MILORA_HOME", saved_home); }
+
+    QString folder(const QString& relative) {
+        QDir(root.path()).mkpath(relative);
+        return QDir(root.path()).filePath(relative);
+    }
+    static QString per_user_folder() {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
+};
+
+TEST_F(ProgramFolderTest, WritableBuildTreeOrPortableCopyKeepsFilesBesideTheProgram) {
+    const QString build = folder(QStringLiteral("build"));
+    EXPECT_EQ(ui::program_folder_for(build), build);
+    // A bin folder without share/milora beside it is a portable copy, not an installation.
+    const QString bin = folder(QStringLiteral("portable/bin"));
+    EXPECT_EQ(ui::program_folder_for(bin), bin);
+}
+
+TEST_F(ProgramFolderTest, InstalledCopyUsesThePerUserFolderEvenWhenItsBinIsWritable) {
+    // As root, /usr/bin is writable; default.miloracar must still not land there.
+    const QString bin = folder(QStringLiteral("usr/bin"));
+    folder(QStringLiteral("usr/share/milora"));
+    EXPECT_EQ(ui::program_folder_for(bin), per_user_folder());
+    EXPECT_TRUE(per_user_folder().endsWith(QStringLiteral("/Milora/Milora")))
+        << per_user_folder().toStdString();
+    EXPECT_EQ(ui::installed_data_folder_for(bin), QDir(root.path()).filePath("usr/share/milora"));
+}
+
+TEST_F(ProgramFolderTest, ReadOnlyOrMissingExecutableFolderFallsBackToThePerUserFolder) {
+    EXPECT_EQ(ui::program_folder_for(QDir(root.path()).filePath(QStringLiteral("gone"))),
+              per_user_folder());
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root may write into a read-only folder";
+    }
+    const QString locked = folder(QStringLiteral("locked"));
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_EQ(ui::program_folder_for(locked), per_user_folder());
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(ProgramFolderTest, MiloraHomeOverridesEveryOtherRule) {
+    const QString home = folder(QStringLiteral("home"));
+    qputenv("MILORA_HOME", home.toLocal8Bit());
+    EXPECT_EQ(ui::program_folder_for(folder(QStringLiteral("build"))), home);
+    EXPECT_EQ(ui::program_folder_for(folder(QStringLiteral("usr/bin"))), home);
+}
+
+} // namespace
