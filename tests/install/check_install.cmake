@@ -16,7 +16,7 @@ foreach(f
         usr/share/metainfo/org.milora.Milora.metainfo.xml
         usr/share/mime/packages/org.milora.Milora.xml
         usr/share/man/man1/milora-calc.1 usr/share/man/man1/milora.1
-        usr/share/milora/README)
+        usr/share/milora/README usr/share/doc/milora/copyright)
     if(NOT EXISTS ${dest}/${f})
         message(SEND_ERROR "missing from the install tree: ${f}")
     endif()
