@@ -334,3 +334,27 @@ TEST(BadInput, AnEpaFigureTooSmallToDivideByIsRefusedByItsOwnBox) {
     EXPECT_EQ(form.text(cardata::Field::CombinedMpg), "20");
     EXPECT_EQ(state.car.Global_EPA_City_MPG, 18.0F);
 }
+
+TEST(BadInput, TrackerEntryBoxesRefuseHostileTexts) {
+    // The odometer box, then the gallons box, of a log that already holds one fill-up.
+    for (const bool odometer : {true, false}) {
+        for (const SettingsCase& c : kSettingsCases) {
+            std::vector<calc::Message> shown;
+            mileage::MileageTracker tracker([&](const calc::Message& m) {
+                shown.push_back(m);
+                return calc::Answer::Yes;
+            });
+            tracker.add_new();
+            ASSERT_TRUE(tracker.add_entry("a", "0.5", "10").added);
+            const auto outcome = odometer ? tracker.add_entry("b", c.text, "10")
+                                          : tracker.add_entry("b", "300", c.text);
+            EXPECT_EQ(outcome.added, c.accepted) << c.text;
+            if (!c.accepted) {
+                ASSERT_EQ(shown.size(), 1U) << c.text;
+                EXPECT_EQ(shown[0].title, "Data Error") << c.text;
+                EXPECT_EQ(tracker.log().Fillup_Count(), 1) << c.text;
+            }
+            EXPECT_FALSE(std::regex_search(tracker.list(), kNotANumber)) << c.text;
+        }
+    }
+}
