@@ -167,33 +167,42 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
     const std::string digits(100000, '9');
     // clang-format off
     const MileageCase cases[] = {
-        // "nan" and "inf" are no numbers anywhere in Milora.
+        // "nan" is no number anywhere in Milora: reading stops there, the two before stay.
         {"nan", after_two("\"c\",nan,10\r\n"), 2, 3, "the odometer reading \"nan\" is not a number"},
+        // Nor is "inf".
         {"inf", after_two("\"c\",1600,inf\r\n"), 2, 3, "the gallons \"inf\" are not a number"},
-        // Beyond what a single holds.
+        // Beyond what a single holds: no number rather than an infinite odometer.
         {"1e39", after_two("\"c\",1e39,10\r\n"), 2, 3, "the odometer reading \"1e39\" is not a number"},
-        // Zero as a single: no gallons, no MPG.
+        // Zero once stored: no gallons, so no MPG.
         {"1e-50", after_two("\"c\",1600,1e-50\r\n"), 2, 3, "its odometer reading and gallons give no meaningful MPG"},
+        // Two signs.
         {"--5", after_two("\"c\",--5,10\r\n"), 2, 3, "the odometer reading \"--5\" is not a number"},
+        // A sign after the digits.
         {"5-", after_two("\"c\",1600,5-\r\n"), 2, 3, "the gallons \"5-\" are not a number"},
-        // Unquoted, the commas make items of their own; quoted, it is no number of a file.
+        // Unquoted, the commas make items of their own.
         {"1,2,3", after_two("\"c\",1,2,3\r\n"), 2, 3, "it has more than three items"},
+        // Quoted, it is one item, but a file's numbers have no thousands separators.
         {"\"1,2,3\"", after_two("\"c\",\"1,2,3\",10\r\n"), 2, 3, "the odometer reading \"1,2,3\" is not a number"},
         // Arabic-Indic digits are not read as digits.
         {"non-ASCII digits", after_two("\"c\",\xd9\xa1\xd9\xa6\xd9\xa0\xd9\xa0,10\r\n"), 2, 3,
          "the odometer reading \"\xd9\xa1\xd9\xa6\xd9\xa0\xd9\xa0\" is not a number"},
-        // A runaway line: named by its first characters only.
+        // A 100,000-character line: too large a number, named by its first characters only.
         {"100,000 digits", after_two("\"c\"," + digits + ",10\r\n"), 2, 3,
          "the odometer reading \"99999999999999999999999999999999...\" is not a number"},
         // A date is never checked, however long.
         {"100,000-character date", after_two("\"" + std::string(100000, 'x') + "\",1600,10"), 3, 0, ""},
+        // An empty file is an empty log.
         {"empty", "", 0, 0, ""},
-        // Binary: control bytes are shown as "?".
+        // Binary after good lines: control bytes are shown as "?" in the message.
         {"NUL bytes", after_two(std::string("\"c\",\0\x01\x02,10\r\n", 14) + std::string(500, '\0')), 2, 3,
          "the odometer reading \"???\" is not a number"},
+        // Binary from the start: nothing read.
         {"NUL bytes only", std::string(1000, '\0'), 0, 1, "the line is cut short: it has one item instead of three"},
+        // A spreadsheet's quoted date with a comma in it is one item.
         {"quoted comma in the date", after_two("\"Sep 30, 2006\",1600,10\r\n"), 3, 0, ""},
+        // CR LF, LF and CR each end a line.
         {"mixed line ends", "\"a\",1000,10\n\"b\",1300,10\r\"c\",1600,10\r\n\"d\",1900,10\n", 4, 0, ""},
+        // The last line needs no line end.
         {"no final line end", after_two("\"c\",1600,10"), 3, 0, ""},
         // A byte that is not UTF-8 in a date from an old spreadsheet is kept as it is.
         {"Latin-1 date", after_two("\"30 sept. 2006 \xe9t\xe9\",1600,10\r\n"), 3, 0, ""},
@@ -269,19 +278,19 @@ struct SettingsCase {
 
 // clang-format off
 const SettingsCase kSettingsCases[] = {
-    {"nan",              false},
-    {"inf",              false},
-    {"-inf",             false},
+    {"nan",              false},  // no number anywhere in Milora
+    {"inf",              false},  // nor this
+    {"-inf",             false},  // nor this
     {"1e39",             false},  // beyond what a single holds
     {"1e-50",            false},  // zero once stored
-    {"--5",              false},
-    {"5-",               false},
-    {"1,2,3",            false},
-    {"\xd9\xa1\xd9\xa2", false},  // Arabic-Indic digits
-    {"0x10",             false},
-    {"",                 false},
-    {"1,234",            true},
-    {" 7 ",              true},
+    {"--5",              false},  // two signs
+    {"5-",               false},  // a sign after the digits
+    {"1,2,3",            false},  // thousands separators only between groups of three
+    {"\xd9\xa1\xd9\xa2", false},  // Arabic-Indic digits are no digits here
+    {"0x10",             false},  // no hexadecimal
+    {"",                 false},  // nothing
+    {"1,234",            true},   // a thousands separator where it belongs
+    {" 7 ",              true},   // blanks around a number
 };
 // clang-format on
 
