@@ -194,7 +194,7 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
         // An empty file is an empty log.
         {"empty", "", 0, 0, ""},
         // Binary after good lines: control bytes are shown as "?" in the message.
-        {"NUL bytes", after_two(std::string("\"c\",\0\x01\x02,10\r\n", 14) + std::string(500, '\0')), 2, 3,
+        {"NUL bytes", after_two(std::string("\"c\",\0\x01\x02,10\r\n", 12) + std::string(500, '\0')), 2, 3,
          "the odometer reading \"???\" is not a number"},
         // Binary from the start: nothing read.
         {"NUL bytes only", std::string(1000, '\0'), 0, 1, "the line is cut short: it has one item instead of three"},
