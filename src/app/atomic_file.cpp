@@ -35,18 +35,41 @@ bool write_all(int fd, const std::string& contents) {
     return true;
 }
 
+// Where a write to `path` lands: a symbolic link is followed to the file it names (which need not
+// exist yet), so that the new file replaces that file and not the link.
+std::filesystem::path link_target(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) {
+            break;
+        }
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return p;
+}
+
 } // namespace
 
 WriteResult write_file_atomically(const std::string& path, const std::string& contents,
                                   const std::function<void()>& before_rename) {
     namespace fs = std::filesystem;
-    const fs::path target(path);
-    if (fs::is_directory(target)) {
+    std::error_code ec;
+    const fs::path target = link_target(path);
+    const fs::file_status existing = fs::status(target, ec);
+    if (fs::is_directory(existing)) {
         return {false, reason(EISDIR)};
     }
+    if (fs::exists(existing) && !fs::is_regular_file(existing)) {
+        // A device or a pipe cannot be replaced by a file; renaming over it would remove it.
+        return {false, "Not a regular file"};
+    }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // The hidden name must stay within the longest name a folder takes.
     std::string hidden(".");
-    hidden += target.filename().string();
+    hidden += target.filename().string().substr(0, 200);
     hidden += ".XXXXXX";
     std::string temp = (folder / hidden).string();
     std::vector<char> name(temp.begin(), temp.end());
@@ -63,7 +86,7 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
     };
     // Keep the permissions an existing file had; a new file gets the usual ones.
     struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(fd, mode) != 0) {
         return fail(errno);
     }
@@ -83,7 +106,7 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
         ::unlink(temp.c_str());
         return {false, "the write was interrupted"};
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
         return {false, reason(err)};
@@ -92,23 +115,37 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
 }
 
 bool read_whole_file(const std::string& path, std::string& contents) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) {
+    // Not blocking on a pipe that nobody writes to; only a regular file is read, so that a
+    // device such as /dev/zero cannot fill the memory.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         return false;
     }
     struct stat st {};
-    if (::fstat(::fileno(f), &st) != 0 || S_ISDIR(st.st_mode)) {
-        std::fclose(f);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > kMaxReadSize) {
+        ::close(fd);
         return false;
     }
     std::string out;
+    out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        out.append(buf, n);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 || out.size() + static_cast<std::size_t>(n) > kMaxReadSize) {
+            ok = false;
+            break;
+        }
+        if (n == 0) {
+            break;
+        }
+        out.append(buf, static_cast<std::size_t>(n));
     }
-    const bool ok = std::ferror(f) == 0;
-    std::fclose(f);
+    ::close(fd);
     if (ok) {
         contents = std::move(out);
     }

@@ -4,8 +4,10 @@
 
 // Writing a file so that a failure never leaves it half written: the contents go into a new file
 // in the same folder, which is flushed to disk and then renamed over the old one. Any failure
-// removes the new file and leaves the old one as it was.
+// removes the new file and leaves the old one as it was. A symbolic link is followed, so the file
+// it names is replaced and the link stays; a folder, a device or a pipe is never replaced.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -21,7 +23,11 @@ struct WriteResult {
 WriteResult write_file_atomically(const std::string& path, const std::string& contents,
                                   const std::function<void()>& before_rename = {});
 
-// Reads a whole file; false when it cannot be opened or read (a folder, no permission).
+// Every file Milora reads is far below this; a larger one is no file of its own.
+inline constexpr std::size_t kMaxReadSize = 256U * 1024 * 1024;
+
+// Reads a whole regular file; false when it cannot be opened or read (a folder, a device or a
+// pipe, no permission, larger than kMaxReadSize).
 bool read_whole_file(const std::string& path, std::string& contents);
 
 } // namespace milora

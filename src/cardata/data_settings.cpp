@@ -265,9 +265,10 @@ bool DataSettings::estimate() {
         }
         v[i] = *value;
     }
-    // A zero (or negative) EPA figure gives no mean; the user fixes that box first.
+    // A zero (or negative) EPA figure gives no mean, and one so small that its share overflows
+    // ("1e-45") none either; the user fixes that box first.
     for (std::size_t i = 0; i < 2; ++i) {
-        if (!(v[i] > 0.0F)) {
+        if (!(v[i] > 0.0F) || !std::isfinite((v[i + 2] / 100.0F) / v[i])) {
             refuse(kInputs[i]);
             return false;
         }

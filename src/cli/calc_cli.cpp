@@ -228,7 +228,7 @@ int run_window(const std::vector<std::string>& args, std::ostream& out, std::ost
         print_messages(state, log, err);
     }
     if (o.json) {
-        out << to_json(state, log).dump(2) << '\n';
+        out << to_json(state, log).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
         print_text(state, out);
     }

@@ -167,7 +167,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         j["messages"] = m;
         j["read_error"] =
             read.stop ? Json{{"line", read.stop->line}, {"entries", read.entries}} : Json(nullptr);
-        out << j.dump(2) << '\n';
+        out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
         out << lf_lines(list) << '\n';
         if (summary) {

@@ -73,7 +73,7 @@ Message no_meaningful_result() {
 namespace {
 
 // A box text that is a number as a whole, within a single's range, whose leading number is above
-// zero.
+// zero, also once stored as a single: "1e-50" would be stored as 0.
 std::optional<float> read_entry_box(const std::string& text) {
     if (!numbers::parse_single(text)) {
         return std::nullopt;
@@ -82,7 +82,11 @@ std::optional<float> read_entry_box(const std::string& text) {
     if (!(lead > 0)) {
         return std::nullopt;
     }
-    return numbers::single(lead);
+    const float stored = numbers::single(lead);
+    if (!(stored > 0)) {
+        return std::nullopt;
+    }
+    return stored;
 }
 
 struct Checked {

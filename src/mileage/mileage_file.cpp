@@ -95,6 +95,25 @@ std::optional<std::string> split_record(std::string_view line, Record& record) {
     return std::nullopt;
 }
 
+// An item as quoted in a message: a long one cut short (at a character's start) and control
+// characters shown as "?", so that a binary file or a runaway line gives a message one can read.
+std::string shown(const std::string& item) {
+    constexpr std::size_t kLongest = 32;
+    std::size_t end = item.size();
+    if (end > kLongest) {
+        end = kLongest;
+        while (end > 0 && (static_cast<unsigned char>(item[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+    }
+    std::string out;
+    for (std::size_t i = 0; i < end; ++i) {
+        const auto c = static_cast<unsigned char>(item[i]);
+        out += c < 0x20 || c == 0x7F ? '?' : item[i];
+    }
+    return end < item.size() ? out + "..." : out;
+}
+
 std::string entries_read(std::int64_t n) {
     return n == 1 ? "1 entry was read" : std::to_string(n) + " entries were read";
 }
@@ -152,12 +171,12 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log) {
         }
         const auto odometer = cardata::read_line_number(record.odometer);
         if (!odometer) {
-            stop("the odometer reading \"" + record.odometer + "\" is not a number");
+            stop("the odometer reading \"" + shown(record.odometer) + "\" is not a number");
             break;
         }
         const auto gallons = cardata::read_line_number(record.gallons);
         if (!gallons) {
-            stop("the gallons \"" + record.gallons + "\" are not a number");
+            stop("the gallons \"" + shown(record.gallons) + "\" are not a number");
             break;
         }
         try {

@@ -3,38 +3,33 @@
 #pragma once
 
 // Read access to the files inside a compiled HTML help file (*.chm): the handbook's pages,
-// pictures and style sheets.
+// pictures and style sheets, in Qt's types. The reading itself is ChmFile's.
+
+#include "ui/chm_file.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
-struct chmFile;
-
 namespace milora::ui {
 
 class ChmArchive {
 public:
-    ChmArchive() = default;
-    ~ChmArchive();
-    ChmArchive(const ChmArchive&) = delete;
-    ChmArchive& operator=(const ChmArchive&) = delete;
-
     // False when the file cannot be opened or is not a help file (or this build cannot read
     // help files at all); the archive is then closed.
     bool open(const QString& path);
-    void close();
-    bool is_open() const { return file_ != nullptr; }
+    void close() { file_.close(); }
+    bool is_open() const { return file_.is_open(); }
 
     // `name` is a path inside the archive, "/Tires.htm" or "/images/car.png".
     bool contains(const QString& name) const;
     std::optional<QByteArray> read(const QString& name) const;
 
     // Whether this build links the help file reader.
-    static bool supported();
+    static bool supported() { return ChmFile::supported(); }
 
 private:
-    chmFile* file_ = nullptr;
+    ChmFile file_;
 };
 
 } // namespace milora::ui

@@ -4,8 +4,11 @@
 
 #include "mileage/mileage_tracker.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 using namespace milora;
 
@@ -79,4 +82,15 @@ TEST(MileageCliTest, UsageErrors) {
     EXPECT_EQ(run({"mileage", kSix, "--bogus"}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, kSix}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, "--car"}).status, 2);
+}
+
+TEST(MileageCliTest, JsonOfTextThatIsNotUtf8ShowsReplacementCharacters) {
+    // A date from an old spreadsheet in a single-byte code page.
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("milora-latin1-" + std::to_string(::getpid()) + ".csv");
+    std::ofstream(path, std::ios::binary) << "\"1 ao\xfbt 2006\",1000,10\r\n\"2\",1300,10\r\n";
+    const CliRun r = run({"mileage", path.string(), "--json"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"date\": \"1 ao\xef\xbf\xbdt 2006\""), std::string::npos) << r.out;
 }

@@ -14,10 +14,11 @@ namespace {
 
 bool finite(const milora::CarData& c) {
     return std::isfinite(c.Global_Gas_Cost) && std::isfinite(c.Global_EPA_City_MPG) &&
-           std::isfinite(c.Global_EPA_Highway_MPG) && std::isfinite(c.Global_City_Percent.value()) &&
-           std::isfinite(c.Global_Highway_Percent.value()) && std::isfinite(c.Global_Combined_MPG) &&
-           std::isfinite(c.Global_Yearly_Miles_Traveled) && std::isfinite(c.Global_Mileage_Cost) &&
-           std::isfinite(c.Global_Time_Cost);
+           std::isfinite(c.Global_EPA_Highway_MPG) &&
+           std::isfinite(c.Global_City_Percent.value()) &&
+           std::isfinite(c.Global_Highway_Percent.value()) &&
+           std::isfinite(c.Global_Combined_MPG) && std::isfinite(c.Global_Yearly_Miles_Traveled) &&
+           std::isfinite(c.Global_Mileage_Cost) && std::isfinite(c.Global_Time_Cost);
 }
 
 } // namespace
@@ -37,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!r.ok && milora::cardata::car_data_text(strict) != milora::cardata::car_data_text({})) {
         std::abort(); // a refused file changed something
     }
-    if (r.ok && milora::cardata::car_data_text(strict) != milora::cardata::car_data_text(tolerant)) {
+    if (r.ok &&
+        milora::cardata::car_data_text(strict) != milora::cardata::car_data_text(tolerant)) {
         std::abort(); // a whole file reads the same both ways
     }
     return 0;

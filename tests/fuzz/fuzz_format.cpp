@@ -14,13 +14,26 @@
 
 namespace {
 
-constexpr std::array<const char*, 40> kPatterns = {
-    "$#0",    "$#0.00", "#0",          "#0.0",        "$#0.00 ",        "$#0.00.",   "#/8ths",
-    "## mph", "# miles", "$#0.000",    "$#0.00#",     "$#.00",          "#0.00",     "#0 mph",
-    "#0 lbs", "00.0",   "00.0 ",       "0",           "0.0",            "$0.00#",    "$#0.00. ",
-    "$#0.00,", "$#0.00 to ", "$#0.00 per hour", "$#0.#0", "#0m",        "#0h ",      "#00",
-    "#00 ",   "#0.",    "#0 fillups",  "#0 fillups vs. ", "#0 MPH",     "#.00 gallons ", "##",
-    "## mph:", "## MPH :", "# miles ", "#0 pounds ", "#0.0 psi"};
+constexpr std::array<const char*, 40> kPatterns = {"$#0",        "$#0.00",
+                                                   "#0",         "#0.0",
+                                                   "$#0.00 ",    "$#0.00.",
+                                                   "#/8ths",     "## mph",
+                                                   "# miles",    "$#0.000",
+                                                   "$#0.00#",    "$#.00",
+                                                   "#0.00",      "#0 mph",
+                                                   "#0 lbs",     "00.0",
+                                                   "00.0 ",      "0",
+                                                   "0.0",        "$0.00#",
+                                                   "$#0.00. ",   "$#0.00,",
+                                                   "$#0.00 to ", "$#0.00 per hour",
+                                                   "$#0.#0",     "#0m",
+                                                   "#0h ",       "#00",
+                                                   "#00 ",       "#0.",
+                                                   "#0 fillups", "#0 fillups vs. ",
+                                                   "#0 MPH",     "#.00 gallons ",
+                                                   "##",         "## mph:",
+                                                   "## MPH :",   "# miles ",
+                                                   "#0 pounds ", "#0.0 psi"};
 
 // A pattern's own letters are copied, so "inf" and "nan" are looked for only with the patterns
 // in use.
@@ -48,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     float f = 0;
     std::memcpy(&f, data, sizeof f);
     const bool in_use = data[sizeof d] < 128;
-    const std::string pattern = in_use
-                                    ? std::string(kPatterns[data[sizeof d] % kPatterns.size()])
-                                    : std::string(reinterpret_cast<const char*>(data) + sizeof d + 1,
-                                                  size - sizeof d - 1);
+    const std::string pattern =
+        in_use
+            ? std::string(kPatterns[data[sizeof d] % kPatterns.size()])
+            : std::string(reinterpret_cast<const char*>(data) + sizeof d + 1, size - sizeof d - 1);
     check(d, pattern, in_use);
     check(f, pattern, in_use);
     check(static_cast<long double>(d), pattern, in_use);

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+// Looking up a help topic in a help file: any file and any topic, and no crash, leak or hang.
+//
+// An input is the topic ("Tires.htm#alignment"), a NUL byte, then the bytes of the whole file.
+// The file is handed to the reader through a file in memory, as the viewer hands it edt.chm.
+
+#include "ui/chm_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+// One file in memory for the whole run, rewritten for each input.
+int memory_file() {
+    static const int fd = [] {
+        const int f = ::memfd_create("fuzz.chm", MFD_CLOEXEC);
+        if (f < 0) {
+            std::perror("memfd_create");
+            std::abort();
+        }
+        return f;
+    }();
+    return fd;
+}
+
+void put(int fd, const std::uint8_t* data, std::size_t size) {
+    if (::ftruncate(fd, 0) != 0) {
+        std::abort();
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(fd, data + done, size - done, static_cast<off_t>(done));
+        if (n <= 0) {
+            std::abort();
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// What the viewer asks for: the page of the topic, without its anchor.
+std::string page_of(const std::string& topic) {
+    const std::string page = topic.substr(0, topic.find('#'));
+    return page.starts_with('/') ? page : "/" + page;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::size_t nul = input.find('\0');
+    const std::string topic = input.substr(0, nul);
+    const std::size_t start = nul == std::string::npos ? size : nul + 1;
+
+    const int fd = memory_file();
+    put(fd, data + start, size - start);
+    milora::ui::ChmFile file;
+    if (!file.open("/proc/self/fd/" + std::to_string(fd))) {
+        return 0;
+    }
+    for (const std::string& name : {page_of(topic), topic, std::string("/images/road.png")}) {
+        const bool found = file.contains(name);
+        const auto bytes = file.read(name);
+        if (bytes && (!found || bytes->size() > milora::ui::ChmFile::kMaxObjectSize)) {
+            std::abort(); // read what it says is not there, or more than it may
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,255 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+// Saves that fail part-way: the old file stays byte for byte as it was, nothing is left beside
+// it, and the user is told by the window that saved.
+
+#include "cardata/car_data_file.h"
+#include "cardata/data_settings.h"
+#include "mileage/mileage_file.h"
+#include "mileage/mileage_tracker.h"
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace milora;
+namespace fs = std::filesystem;
+
+namespace {
+
+enum class Fault {
+    DiskFillsUp,    // the disk takes the first bytes of the new file and refuses the rest
+    ReadOnlyFolder, // no new file can be made beside the old one
+};
+
+// Holds a fault for as long as it lives.
+class Armed {
+public:
+    Armed(Fault fault, const fs::path& dir) : fault_(fault), dir_(dir) {
+        if (fault_ == Fault::DiskFillsUp) {
+            // A file may not grow past 16 bytes: a write beyond fails with EFBIG instead of the
+            // signal that would end the process.
+            getrlimit(RLIMIT_FSIZE, &old_limit_);
+            old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{16, old_limit_.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &small);
+        } else {
+            fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+        }
+    }
+    ~Armed() {
+        if (fault_ == Fault::DiskFillsUp) {
+            setrlimit(RLIMIT_FSIZE, &old_limit_);
+            std::signal(SIGXFSZ, old_handler_);
+        } else {
+            fs::permissions(dir_, fs::perms::owner_all);
+        }
+    }
+    Armed(const Armed&) = delete;
+    Armed& operator=(const Armed&) = delete;
+
+private:
+    Fault fault_;
+    fs::path dir_;
+    rlimit old_limit_{};
+    void (*old_handler_)(int) = SIG_DFL;
+};
+
+struct FaultCase {
+    Fault fault;
+    const char* name;
+};
+
+const FaultCase kFaults[] = {
+    {Fault::DiskFillsUp, "disk fills up"},
+    {Fault::ReadOnlyFolder, "read-only folder"},
+};
+
+// One way the program saves: writes the old file, then tries to save other contents over it
+// through the window's own layer and returns what the user was told.
+struct SaveCase {
+    const char* name;
+    std::function<void(const std::string& path)> write_old;
+    std::function<std::vector<calc::Message>(const std::string& path)> save;
+    std::string told; // the start of the message
+};
+
+std::string slurp(const std::string& path) {
+    std::string s;
+    read_whole_file(path, s);
+    return s;
+}
+
+class CrashSafeSaveTest : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("milora-crash-safe-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::permissions(dir, fs::perms::owner_all);
+        fs::remove_all(dir);
+    }
+    std::size_t files_in_dir() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dir), fs::directory_iterator{}));
+    }
+};
+
+CarData other_car() {
+    CarData car;
+    car.Global_Gas_Cost = 4.25F;
+    car.Global_Yearly_Miles_Traveled = 15000;
+    return car;
+}
+
+std::vector<calc::Message> save_settings(const std::string& path, bool as_default) {
+    ProgramState state;
+    state.car = other_car();
+    state.Car_Data_Filename = "before";
+    cardata::DataSettings form(state);
+    form.load();
+    const bool saved = as_default ? form.save_as_default(path) : form.save_to(path);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(state.Car_Data_Filename, "before"); // the window does not name a file not saved
+    return form.take_messages();
+}
+
+std::vector<calc::Message> save_tracker(const std::string& path, bool as_csv) {
+    std::vector<calc::Message> shown;
+    mileage::MileageTracker tracker([&](const calc::Message& m) {
+        shown.push_back(m);
+        return calc::Answer::Ok;
+    });
+    tracker.add_new();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(
+            tracker.add_entry("day " + std::to_string(i), std::to_string(2000 + 250 * i), "9.5")
+                .added);
+    }
+    tracker.done_adding();
+    EXPECT_FALSE(as_csv ? tracker.export_csv(path) : tracker.save(path));
+    EXPECT_TRUE(tracker.Data_Changed()); // still unsaved
+    return shown;
+}
+
+void write_old_log(const std::string& path) {
+    mileage::MileageLog log;
+    log.append("9/16/2006", 1000, 10);
+    log.append("9/23/2006", 1300, 10);
+    ASSERT_TRUE(mileage::write_mileage_file(path, log).ok);
+}
+
+void write_old_car(const std::string& path) {
+    ASSERT_TRUE(cardata::write_car_data(path, CarData{}).ok);
+}
+
+const std::string kCarTold = "The car data file \"";
+const std::string kLogTold = "The file \"";
+
+const SaveCase kSaves[] = {
+    {"Data Settings Save", write_old_car,
+     [](const std::string& p) { return save_settings(p, false); }, kCarTold},
+    {"Data Settings Save As Default", write_old_car,
+     [](const std::string& p) { return save_settings(p, true); }, kCarTold},
+    {"tracker Save", write_old_log, [](const std::string& p) { return save_tracker(p, false); },
+     kLogTold},
+    {"tracker Export", write_old_log, [](const std::string& p) { return save_tracker(p, true); },
+     kLogTold},
+};
+
+} // namespace
+
+TEST_F(CrashSafeSaveTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
+    for (const FaultCase& f : kFaults) {
+        if (f.fault == Fault::ReadOnlyFolder && ::geteuid() == 0) {
+            continue; // root writes into read-only folders anyway
+        }
+        for (const SaveCase& s : kSaves) {
+            const std::string where = std::string(s.name) + ", " + f.name;
+            const std::string path = (dir / "old.file").string();
+            s.write_old(path);
+            const std::string before = slurp(path);
+            ASSERT_FALSE(before.empty());
+            std::vector<calc::Message> told;
+            {
+                const Armed armed(f.fault, dir);
+                told = s.save(path);
+            }
+            EXPECT_EQ(slurp(path), before) << where;
+            EXPECT_EQ(files_in_dir(), 1U) << where; // no half-written new file beside it
+            ASSERT_EQ(told.size(), 1U) << where;
+            EXPECT_EQ(told[0].icon, calc::Icon::Warning) << where;
+            EXPECT_EQ(told[0].text.rfind(s.told + path + "\" could not be saved: ", 0), 0U)
+                << where << ": " << told[0].text;
+            fs::remove(path);
+        }
+    }
+}
+
+TEST_F(CrashSafeSaveTest, AStopBetweenWritingAndRenamingKeepsTheOldFile) {
+    const std::string car = (dir / "car.miloracar").string();
+    const std::string log = (dir / "log.miloragas").string();
+    write_old_car(car);
+    write_old_log(log);
+    const std::string car_before = slurp(car);
+    const std::string log_before = slurp(log);
+    auto crash = [] { throw std::runtime_error("power cut"); };
+    const WriteResult c = cardata::write_car_data(car, other_car(), crash);
+    const WriteResult m = mileage::write_mileage_file(log, mileage::MileageLog{}, crash);
+    for (const WriteResult& r : {c, m}) {
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error, "the write was interrupted");
+    }
+    EXPECT_EQ(slurp(car), car_before);
+    EXPECT_EQ(slurp(log), log_before);
+    EXPECT_EQ(files_in_dir(), 2U);
+}
+
+TEST_F(CrashSafeSaveTest, ASaveReplacesTheFileALinkNamesAndNeverAPipe) {
+    // A link, as a dotfile manager leaves one: the file it names gets the new contents and the
+    // link stays a link.
+    fs::create_directories(dir / "real");
+    const fs::path real = dir / "real" / "car.miloracar";
+    write_old_car(real.string());
+    const auto owner_only = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(real, owner_only);
+    const fs::path link = dir / "car.miloracar";
+    fs::create_symlink(fs::path("real") / "car.miloracar", link);
+    ASSERT_TRUE(cardata::write_car_data(link.string(), other_car()).ok);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(slurp(real.string()), cardata::car_data_text(other_car()));
+    EXPECT_EQ(fs::status(real).permissions(), owner_only); // the file's own, not the link's
+
+    // A link to a file yet to be made makes that file.
+    const fs::path dangling = dir / "new.miloragas";
+    fs::create_symlink(fs::path("real") / "new.miloragas", dangling);
+    ASSERT_TRUE(mileage::write_mileage_file(dangling.string(), mileage::MileageLog{}).ok);
+    EXPECT_TRUE(fs::is_regular_file(dir / "real" / "new.miloragas"));
+
+    // A pipe (or a device) is not replaced by a file: the save fails and says why.
+    const std::string pipe = (dir / "pipe.csv").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::vector<calc::Message> told = save_tracker(pipe, true);
+    ASSERT_EQ(told.size(), 1U);
+    EXPECT_EQ(told[0].text, "The file \"" + pipe +
+                                "\" could not be saved: Not a regular file. Your data has not "
+                                "been saved.");
+    EXPECT_TRUE(fs::is_fifo(fs::status(pipe)));
+}
+
+TEST_F(CrashSafeSaveTest, AVeryLongFileNameStillSavesAtomically) {
+    const std::string name = std::string(250, 'n') + ".csv";
+    const std::string path = (dir / name).string();
+    write_old_log(path);
+    ASSERT_TRUE(mileage::write_mileage_file(path, mileage::MileageLog{}).ok);
+    EXPECT_EQ(slurp(path), "");
+    EXPECT_EQ(files_in_dir(), 1U);
+}
