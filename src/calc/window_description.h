@@ -27,8 +27,8 @@ struct BoxDesc {
     // it) of upper_limit or more is refused with limit_message, in the same kind of message box.
     double upper_limit = 0;
     std::string limit_message;
-    std::string heading;        // a fixed label above the box and its label, where it has one
-    std::string heading_name;   // objectName of that heading label
+    std::string heading;      // a fixed label above the box and its label, where it has one
+    std::string heading_name; // objectName of that heading label
 };
 
 struct OptionDesc {
