@@ -3,9 +3,12 @@
 #include "calc/calculator.h"
 
 #include "numbers/number_reading.h"
+#include "numbers/number_text.h"
 #include "numbers/precision.h"
 
 namespace milora::calc {
+
+void Calculator::load(const CarData& /*car*/, FormState& /*state*/) {}
 
 void Calculator::click_option(FormState& state, const std::string& group, int index) {
     state.options(group).selected = index;
@@ -37,6 +40,13 @@ double read_label(const FormState& state, const std::string& label, int index) {
 
 FormState open_window(Calculator& calc, const CarData& car) {
     FormState state(calc.description());
+    for (const BoxDesc& box : state.description().boxes) {
+        if (box.car_field != nullptr) {
+            state.box(box.name) = numbers::number_text(car.*box.car_field);
+        } else if (box.start_value) {
+            state.box(box.name) = numbers::number_text(*box.start_value);
+        }
+    }
     calc.load(car, state);
     return state;
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 // Every calculator by window name: the main window's buttons and milora-calc open them from here.
-// Each main-window tab's folder adds its calculators in its own register function (tabs.h).
+// The list itself is in registry.cpp, tab by tab.
 
 #include "calc/calculator.h"
 

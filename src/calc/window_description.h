@@ -6,6 +6,9 @@
 // Any renderer turns a description into a window; the Qt one is ui/calculator_window. Every name is
 // the objectName of its widget; an element of a label or option array is named `name_index`.
 
+#include "base/car_data.h"
+
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -29,7 +32,26 @@ struct BoxDesc {
     std::string limit_message;
     std::string heading;      // a fixed label above the box and its label, where it has one
     std::string heading_name; // objectName of that heading label
+    // The text the box starts with when the window opens: the car data field, or else a fixed
+    // number, in the number text form. Neither: the logic unit's load fills it (or it stays empty).
+    float CarData::*car_field = nullptr;
+    std::optional<float> start_value;
+
+    // The parts only some boxes have, added to a box made by `box` below; each returns the box
+    // with that part set.
+    BoxDesc from(float CarData::*field) const;
+    BoxDesc starting_at(float value) const;
+    BoxDesc allowing_zero() const;
+    BoxDesc with_plain_message() const;
+    BoxDesc with_label_tooltip(std::string text) const;
+    BoxDesc with_label_name(std::string label) const;
+    BoxDesc limited_to(double limit, std::string refusal) const;
+    BoxDesc under_heading(std::string text, std::string label) const;
 };
+
+// A box with what every box has: its name, the caption beside it, its tooltip and the message shown
+// when its text is refused.
+BoxDesc box(std::string name, std::string caption, std::string tooltip, std::string message);
 
 struct OptionDesc {
     int index = 0;
@@ -100,8 +122,13 @@ struct WindowDescription {
     int width = 640; // the window's width in pixels; the height follows the content
 
     const BoxDesc* find_box(std::string_view name) const;
+    // The button with this role; a description without one is a programming error (throws).
+    ButtonDesc& button(ButtonRole role);
     const OptionGroupDesc* find_option_group(std::string_view name) const;
 };
+
+// A window with no boxes, options, results or buttons yet: its name, title and help topic.
+WindowDescription describe_window(std::string window, std::string caption, std::string help_topic);
 
 // The usual four buttons; `calculate_tooltip` differs from window to window, and so may the others.
 std::vector<ButtonDesc>

@@ -3,6 +3,7 @@
 #include "calc/drivinghabits/f01_driving_less.h"
 
 #include "calc/constants.h"
+#include "calc/drivinghabits/trip_costs.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -26,34 +27,28 @@ const char* const kIntro =
     "will show you how much this can add up to over the course of a year.";
 
 GridDesc::Row row(const char* caption_name, const char* caption, const char* cells) {
-    return {LabelDesc{caption_name, caption},
-            LabelDesc{cells, "", "", 1, kColumns, false, 0, true, Align::Center, false}};
+    return {
+        LabelDesc{.name = caption_name, .text = caption},
+        LabelDesc{
+            .name = cells, .first = 1, .last = kColumns, .align = Align::Center, .wrap = false}};
 }
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "F01_Driving_Less";
-    d.caption = "How Much Can You Save By Driving Less?";
-    d.help_topic = "What_s_The_True_Cost_Of_Driving_.htm";
-    d.width = 1060;
+    WindowDescription d =
+        describe_window("F01_Driving_Less", "How Much Can You Save By Driving Less?",
+                        "What_s_The_True_Cost_Of_Driving_.htm");
     d.box_columns = 2;
+    d.width = 1060;
     d.boxes = {
-        {"txtYearly_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
-         "Please enter a valid number of total miles driven every year, greater than zero.", "",
-         "lblTotal_Mileage"},
-        {"txtCombined_MPG", "Combined City/Hwy MPG", "Enter your combined city/highway MPG",
-         "Please enter a valid fuel economy figure (miles per gallon), greater than zero.", "",
-         "Label1"},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gas (dollars per gallon)",
-         "Please enter a valid gas price, greater than zero.", "", "lblGas_Cost"},
-        {"txtMileage_Cost", "Driving Cost ($/ mile)",
-         "Enter the true total cost of driving one mile (dollars per mile)",
-         "Please enter a valid number for the total cost of driving per mile, greater than zero.",
-         "", "lblDriving_Cost"},
+        box("txtYearly_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
+            "Please enter a valid number of total miles driven every year, greater than zero.")
+            .with_label_name("lblTotal_Mileage")
+            .from(&CarData::Global_Yearly_Miles_Traveled),
     };
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(
-        LabelDesc{"lblCurrent_Results", "", "", kScalar, kScalar, false, 0, false});
+    const std::vector<BoxDesc> per_mile = cost_per_mile_boxes();
+    d.boxes.insert(d.boxes.end(), per_mile.begin(), per_mile.end());
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblCurrent_Results", .visible = false});
     GridDesc grid;
     grid.rows = {
         row("lblPercent_Caption",
@@ -74,24 +69,15 @@ WindowDescription make_description() {
     grid.caption_width = 250;
     grid.cell_width = 62;
     d.results.emplace_back(grid);
-    d.results.emplace_back(LabelDesc{"lblDontForget"});
+    d.results.emplace_back(LabelDesc{.name = "lblDontForget"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update result when data at left is changed");
     return d;
 }
 
-class DrivingLess final : public Calculator {
+class DrivingLess final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtYearly_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtMileage_Cost") = number_text(car.Global_Mileage_Cost);
+    void load(const CarData& /*car*/, FormState& s) override {
         for (int n = 1; n <= kColumns; ++n) {
             s.label("lblPercent", n).text = std::to_string(n * 10) + "%";
         }
@@ -99,10 +85,8 @@ public:
 
     void calculate(FormState& s) override {
         s.label("lblInitial_Caption").visible = false;
-        const float y = read_box(s, "txtYearly_Mileage");
-        const float m = read_box(s, "txtCombined_MPG");
-        const float g = read_box(s, "txtGas_Cost");
-        const float c = read_box(s, "txtMileage_Cost");
+        const auto [y, m, g, c] = read_boxes(
+            s, {"txtYearly_Mileage", "txtCombined_MPG", "txtGas_Cost", "txtMileage_Cost"});
 
         const float gallons = single(double{y} / m);
         const float co2 = single(double{gallons} * kCo2PerGallon);

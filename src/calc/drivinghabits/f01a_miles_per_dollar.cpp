@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/drivinghabits/f01a_miles_per_dollar.h"
 
+#include "calc/drivinghabits/trip_costs.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -10,7 +11,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -19,46 +19,21 @@ const char* const kIntro =
     "gas by itself, and a dollar of total driving costs.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "F01a_Miles_Per_Dollar";
-    d.caption = "Miles Per Dollar, & Dollars Per Mile";
-    d.help_topic = "Miles_Per_Dollar.htm";
+    WindowDescription d = describe_window(
+        "F01a_Miles_Per_Dollar", "Miles Per Dollar, & Dollars Per Mile", "Miles_Per_Dollar.htm");
     d.width = 560;
-    d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG", "Enter your combined city/highway MPG",
-         "Please enter a valid fuel economy figure (miles per gallon), greater than zero.", "",
-         "Label1"},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gas (dollars per gallon)",
-         "Please enter a valid gas price, greater than zero.", "", "lblGas_Cost"},
-        {"txtMileage_Cost", "Driving Cost ($/ mile)",
-         "Enter the true total cost of driving one mile (dollars per mile)",
-         "Please enter a valid number for the total cost of driving per mile, greater than zero.",
-         "", "lblDriving_Cost"},
-    };
-    d.results.emplace_back(LabelDesc{"lblGas_Dollars", kIntro});
-    d.results.emplace_back(LabelDesc{"lblDollars_Per_Mile"});
+    d.boxes = cost_per_mile_boxes();
+    d.results.emplace_back(LabelDesc{.name = "lblGas_Dollars", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblDollars_Per_Mile"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update result when data at left is changed");
     return d;
 }
 
-class MilesPerDollar final : public Calculator {
+class MilesPerDollar final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtMileage_Cost") = number_text(car.Global_Mileage_Cost);
-    }
-
     void calculate(FormState& s) override {
-        const float m = read_box(s, "txtCombined_MPG");
-        const float g = read_box(s, "txtGas_Cost");
-        const float c = read_box(s, "txtMileage_Cost");
+        const auto [m, g, c] = read_boxes(s, {"txtCombined_MPG", "txtGas_Cost", "txtMileage_Cost"});
         const float gas_miles = single(double{m} / g);
         const float all_miles = single(1.0 / c);
         s.label("lblGas_Dollars").text =

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "calc/drivinghabits/f03_will_you_save.h"
 
+#include "calc/common_boxes.h"
+#include "calc/drivinghabits/trip_costs.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -12,7 +14,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -23,49 +24,50 @@ const char* const kIntro =
     "up costing you more than you \"save\".";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "F03_Will_You_Save";
-    d.caption = "Will You Really Save Money?";
-    d.help_topic = "Is_This_Trip_Necessary_.htm#reallysave";
-    d.width = 760;
+    WindowDescription d = describe_window("F03_Will_You_Save", "Will You Really Save Money?",
+                                          "Is_This_Trip_Necessary_.htm#reallysave");
     d.box_columns = 2;
-    BoxDesc mpg{"txtCombined_MPG", "Combined City/Hwy MPG",
-                "The combined city/highway MPG (miles per gallon)",
-                "Please enter a valid combined city/highway MPG, greater than zero."};
+    d.width = 760;
+    BoxDesc mpg =
+        combined_mpg_box("The combined city/highway MPG (miles per gallon)",
+                         "Please enter a valid combined city/highway MPG, greater than zero.");
     mpg.plain_message = true;
-    BoxDesc how_much{"txtHow_Much",
-                     "Expected Savings ($)",
-                     "How much you think you'll save by making this trip",
-                     "Please enter a valid amount of money you think you're saving, greater than "
-                     "zero.",
-                     "",
-                     "lblHow_Much_Caption"};
+    BoxDesc how_much =
+        box("txtHow_Much", "Expected Savings ($)",
+            "How much you think you'll save by making this trip",
+            "Please enter a valid amount of money you think you're saving, greater than zero.")
+            .with_label_name("lblHow_Much_Caption")
+            .starting_at(10.0F);
     how_much.heading = "How Much Do You Think You'll Save By Making This Trip?";
     how_much.heading_name = "lblHow_Much";
     d.boxes = {
-        {"txtDistance_To_Destination", "Total Driving Distance",
-         "The total distance you'll be driving to \"save\" money",
-         "Please enter a valid distance to travel to the Destination and back, greater than "
-         "zero."},
-        {"txtTime_To_Drive_To_Destination", "Driving Time (minutes)",
-         "The total extra time (in minutes) this trip will consume",
-         "Please enter a valid time to drive to the Destination and back, greater than zero."},
-        {"txtMileage_Cost", "Driving Cost ($/mile)",
-         "Total cost per mile of operating your vehicle (including gas, maintenance, insurance, "
-         "depreciation, etc.)",
-         "Please enter a valid cost per mile, greater than zero.", "", "lblCost_Per_Mile"},
-        {"txtTime_Worth", "Time Worth ($/hr)", "What your free time is worth to you ($ per hour)",
-         "Please enter a valid number for the worth of your time ($/hr), greater than zero.", "",
-         "", true},
+        box("txtDistance_To_Destination", "Total Driving Distance",
+            "The total distance you'll be driving to \"save\" money",
+            "Please enter a valid distance to travel to the Destination and back, greater "
+            "than zero.")
+            .starting_at(10.0F),
+        box("txtTime_To_Drive_To_Destination", "Driving Time (minutes)",
+            "The total extra time (in minutes) this trip will consume",
+            "Please enter a valid time to drive to the Destination and back, greater than zero.")
+            .starting_at(30.0F),
+        box("txtMileage_Cost", "Driving Cost ($/mile)",
+            "Total cost per mile of operating your vehicle (including gas, maintenance, "
+            "insurance, depreciation, etc.)",
+            "Please enter a valid cost per mile, greater than zero.")
+            .with_label_name("lblCost_Per_Mile")
+            .from(&CarData::Global_Mileage_Cost),
+        time_worth_box(
+            "What your free time is worth to you ($ per hour)",
+            "Please enter a valid number for the worth of your time ($/hr), greater than zero."),
         mpg,
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline ($/gallon)",
-         "Please enter a valid cost of gas ($ per gallon), greater than zero."},
+        gas_cost_box("Cost of gasoline ($/gallon)",
+                     "Please enter a valid cost of gas ($ per gallon), greater than zero."),
         how_much,
     };
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
     for (const char* name : {"lblResults_Top", "lblResults_Gas_Only", "lblResults_Total_Cost_Only",
                              "lblResults_With_Time"}) {
-        d.results.emplace_back(LabelDesc{name, "", "", kScalar, kScalar, false, 0, false});
+        d.results.emplace_back(LabelDesc{.name = name, .visible = false});
     }
     d.buttons = standard_buttons(
         "Click here to Calculate results, or update results after changing any of the data");
@@ -87,36 +89,13 @@ std::string verdict(const std::string& opening, float cost, const std::string& m
     return text + closing;
 }
 
-class WillYouSave final : public Calculator {
+class WillYouSave final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtDistance_To_Destination") = number_text(10.0F);
-        s.box("txtTime_To_Drive_To_Destination") = number_text(30.0F);
-        s.box("txtMileage_Cost") = number_text(car.Global_Mileage_Cost);
-        s.box("txtTime_Worth") = number_text(car.Global_Time_Cost);
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtHow_Much") = number_text(10.0F);
-    }
-
     void calculate(FormState& s) override {
         s.label("lblInitial_Caption").visible = false;
-        const float w = read_box(s, "txtTime_Worth");
-        const float t = read_box(s, "txtTime_To_Drive_To_Destination");
-        const float d = read_box(s, "txtDistance_To_Destination");
-        const float c = read_box(s, "txtMileage_Cost");
-        const float m = read_box(s, "txtCombined_MPG");
-        const float g = read_box(s, "txtGas_Cost");
+        const auto [w, d, gas, time, mileage] = trip_costs(s);
         const float expected = read_box(s, "txtHow_Much");
 
-        const float gas = single(double{g} * d / m);
-        const float time = single(t / 60.0 * w);
-        const float mileage = single(double{c} * d);
         const float net_of_gas = single(double{expected} - gas);
         const float net_of_mileage = single(double{expected} - mileage);
         const float net_of_all = single(double{net_of_mileage} - time);

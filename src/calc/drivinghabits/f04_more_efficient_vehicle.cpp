@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/drivinghabits/f04_more_efficient_vehicle.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -13,56 +14,44 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "F04_More_Efficient_Vehicle";
-    d.caption = "Use Your Most Fuel-Efficient Car";
-    d.help_topic = "Choose_The_Most_Efficient_Vehicle.htm";
+    WindowDescription d =
+        describe_window("F04_More_Efficient_Vehicle", "Use Your Most Fuel-Efficient Car",
+                        "Choose_The_Most_Efficient_Vehicle.htm");
     d.width = 600;
     d.boxes = {
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
-        {"txtMPG_Car1", "MPG Of First Car", "Enter the MPG (miles per gallon) of the first car",
-         "Please enter a valid number for the MPG of your first car, greater than 0."},
-        {"txtMPG_Car2", "MPG Of Second Car", "Enter the MPG (miles per gallon) of the second car",
-         "Please enter a valid number for the MPG of your second car, greater than 0."},
-        {"txtMiles_Of_Choice", "Yearly Miles That Could Be Driven In Either Car",
-         "Enter the number of miles you drive in a year where you can choose one vehicle or the "
-         "other",
-         "Please enter a valid number for the number of miles in a year you have a choice of "
-         "which car to drive, greater than 0."},
+        gas_cost_box("Enter the cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
+        box("txtMPG_Car1", "MPG Of First Car", "Enter the MPG (miles per gallon) of the first car",
+            "Please enter a valid number for the MPG of your first car, greater than 0.")
+            .from(&CarData::Global_Combined_MPG),
+        box("txtMPG_Car2", "MPG Of Second Car",
+            "Enter the MPG (miles per gallon) of the second car",
+            "Please enter a valid number for the MPG of your second car, greater than 0.")
+            .starting_at(16.0F),
+        box("txtMiles_Of_Choice", "Yearly Miles That Could Be Driven In Either Car",
+            "Enter the number of miles you drive in a year where you can choose one "
+            "vehicle or the other",
+            "Please enter a valid number for the number of miles in a year you have a "
+            "choice of which car to drive, greater than 0.")
+            .starting_at(3000.0F),
     };
-    d.results.emplace_back(
-        LabelDesc{"lblResults", "If you own two cars, you can use this calculator to determine how "
-                                "much you could save by using the more fuel-efficient vehicle "
-                                "when you have a choice."});
+    d.results.emplace_back(LabelDesc{
+        .name = "lblResults",
+        .text = "If you own two cars, you can use this calculator to determine how much you could "
+                "save by using the more fuel-efficient vehicle when you have a choice."});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results when data at left is changed");
     return d;
 }
 
-class MoreEfficientVehicle final : public Calculator {
+class MoreEfficientVehicle final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtMPG_Car1") = number_text(car.Global_Combined_MPG);
-        s.box("txtMPG_Car2") = number_text(16.0F);
-        s.box("txtMiles_Of_Choice") = number_text(3000.0F);
-    }
-
     void calculate(FormState& s) override {
-        const float g = read_box(s, "txtGas_Cost");
-        const float mpg1 = read_box(s, "txtMPG_Car1");
-        const float mpg2 = read_box(s, "txtMPG_Car2");
-        const float y = read_box(s, "txtMiles_Of_Choice");
+        const auto [g, mpg1, mpg2, y] =
+            read_boxes(s, {"txtGas_Cost", "txtMPG_Car1", "txtMPG_Car2", "txtMiles_Of_Choice"});
         auto& result = s.label("lblResults");
         if (mpg1 == mpg2) {
             result.text = "Since both cars get the same miles per gallon, there's no advantage to "

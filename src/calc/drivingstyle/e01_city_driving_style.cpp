@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/drivingstyle/e01_city_driving_style.h"
 
-#include "calc/constants.h"
+#include "calc/common_boxes.h"
 #include "calc/drivingstyle/condition_miles.h"
 #include "calc/drivingstyle/extra_gallons.h"
 #include "numbers/format_pattern.h"
@@ -28,48 +28,36 @@ const char* const kIntro =
 constexpr double kCityLossFactor = 0.9;
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "E01_City_Driving_Style";
-    d.caption = "How Much Can You Save With Smart City Driving?";
-    d.help_topic = "City_driving_style.htm";
-    d.width = 640;
+    WindowDescription d =
+        describe_window("E01_City_Driving_Style", "How Much Can You Save With Smart City Driving?",
+                        "City_driving_style.htm");
     d.boxes = {
-        {"txtCity_MPG", "EPA City MPG", "Enter the EPA City MPG (miles per gallon)",
-         "Please enter a valid number for MPG, greater than 0."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
-        {"txtCity_Mileage", "Yearly City Miles",
-         "Number of miles this vehicle is driven in city conditions (stop and go)",
-         "Please enter a valid number for your total yearly city mileage, greater than 0.", "",
-         "lbl_Yearly_Mileage"},
+        box("txtCity_MPG", "EPA City MPG", "Enter the EPA City MPG (miles per gallon)",
+            "Please enter a valid number for MPG, greater than 0.")
+            .from(&CarData::Global_EPA_City_MPG),
+        gas_cost_box("Cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
+        box("txtCity_Mileage", "Yearly City Miles",
+            "Number of miles this vehicle is driven in city conditions (stop and go)",
+            "Please enter a valid number for your total yearly city mileage, greater than 0.")
+            .with_label_name("lbl_Yearly_Mileage"),
     };
-    d.results.emplace_back(LabelDesc{"lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 
-class CityDrivingStyle final : public Calculator {
+class CityDrivingStyle final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
     void load(const CarData& car, FormState& s) override {
         s.label("lblResults").text = kIntro;
-        s.box("txtCity_MPG") = number_text(car.Global_EPA_City_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
         s.box("txtCity_Mileage") =
             number_text(condition_miles(car.Global_Yearly_Miles_Traveled, car.Global_City_Percent));
     }
 
     void calculate(FormState& s) override {
-        const float e = read_box(s, "txtCity_MPG");
-        const float g = read_box(s, "txtGas_Cost");
-        const float y = read_box(s, "txtCity_Mileage");
-        const float gallons = extra_gallons(y, e, kCityLossFactor);
-        const float money = single(double{gallons} * g);
-        const float co2 = single(double{gallons} * kCo2PerGallon);
+        const auto [money, co2] =
+            style_saving(s, "txtCity_MPG", "txtCity_Mileage", kCityLossFactor);
         const float money_high = single(double{money} * 2);
         const float co2_high = single(double{co2} * 2);
         s.label("lblResults").text =

@@ -12,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -37,7 +36,7 @@ const char* const kLessCo2 = "and your car will put out this many pounds less of
 const char* const kNotApplicable = "Not applicable";
 
 LabelDesc heading(const char* name, const char* text) {
-    return LabelDesc{name, text, "", kScalar, kScalar, true, 0, true, Align::Center};
+    return LabelDesc{.name = name, .text = text, .bold = true, .align = Align::Center};
 }
 
 // A heading or a note across the whole table, between its rows.
@@ -46,21 +45,23 @@ GridDesc::Row across(LabelDesc label) {
 }
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "E02_Gas_And_Time_Cost";
-    d.caption = "Gas And Time Cost Calculator";
-    d.help_topic = "Highway_driving_style.htm";
+    WindowDescription d = describe_window("E02_Gas_And_Time_Cost", "Gas And Time Cost Calculator",
+                                          "Highway_driving_style.htm");
     d.landscape = true;
-    d.width = kSpeedWindowWidth;
     d.box_columns = 2;
+    d.width = kSpeedWindowWidth;
     d.boxes = {
-        {"txtMPG", "EPA Highway MPG", "EPA Highway Mileage (miles per gallon)",
-         "Please enter a valid number for gas mileage, greater than 0.", "", "lblHighwayMileage"},
-        {"txtGasPrice", "Gas cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         "Please enter a valid gas price, greater than zero.", "", "lblGasPumpCost"},
+        box("txtMPG", "EPA Highway MPG", "EPA Highway Mileage (miles per gallon)",
+            "Please enter a valid number for gas mileage, greater than 0.")
+            .with_label_name("lblHighwayMileage")
+            .from(&CarData::Global_EPA_Highway_MPG),
+        box("txtGasPrice", "Gas cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
+            "Please enter a valid gas price, greater than zero.")
+            .with_label_name("lblGasPumpCost")
+            .from(&CarData::Global_Gas_Cost),
     };
     d.option_groups = speed_selectors(SelectorWindow::GasAndTimeCost);
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
     // One table, so that the cells of the upper and the lower rows stand under one another.
     GridDesc grid = speed_grid();
     grid.rows = {
@@ -68,7 +69,7 @@ WindowDescription make_description() {
         speed_row("lblIfTravelAt1", "", "lblDriveSpeed1"),
         speed_row("lblYouWillSave", "", "lblSave"),
         speed_row("lblLessCO2", "", "lblCO2"),
-        across(LabelDesc{"lblCompareToBase", kCompareBeforeCalculate}),
+        across(LabelDesc{.name = "lblCompareToBase", .text = kCompareBeforeCalculate}),
         speed_row("lblIfTravelAt2", "If you drive at:", "lblDriveSpeed3"),
         speed_row("lblTrue_MPG_Caption", "Your actual MPG will be:", "lblTrue_MPG"),
         speed_row("lblGas_CPM_Label", "Your gas cost per mile is:", "lblGas_CPM"),
@@ -84,17 +85,10 @@ WindowDescription make_description() {
     return d;
 }
 
-class GasAndTimeCost final : public HighwayCalculator {
+class GasAndTimeCost final : public DescribedCalculator<make_description, HighwayCalculator> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         load_selectors(s);
-        s.box("txtMPG") = number_text(car.Global_EPA_Highway_MPG);
-        s.box("txtGasPrice") = number_text(car.Global_Gas_Cost);
         s.label("lblLessCO2").text = kLessCo2;
     }
 

@@ -40,27 +40,34 @@ const char* const kCo2Caption =
     "and produce this many more pounds of carbon dioxide over the entire trip:";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "E03_Trip_Cost";
-    d.caption = "Highway Trip Cost Calculator";
-    d.help_topic = "Highway_driving_style.htm#singletripcost";
+    WindowDescription d = describe_window("E03_Trip_Cost", "Highway Trip Cost Calculator",
+                                          "Highway_driving_style.htm#singletripcost");
     d.landscape = true;
-    d.width = kSpeedWindowWidth;
     d.box_columns = 3;
+    d.width = kSpeedWindowWidth;
     d.boxes = {
-        {"txtGasPrice", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-         "Please enter a valid gas price, greater than zero.", "", "lblGasPumpCost"},
-        {"txtTrip_Distance", "Trip Length (miles)",
-         "Enter the total length of the trip you're planning in miles",
-         "Please enter a valid number for the trip distance in miles.", "", "lblTripDistance"},
-        {"txtMPG", "EPA Highway MPG", "Enter the EPA highway MPG (miles per gallon)",
-         "Please enter a valid number for gas mileage, greater than 0.", "", "lblHighwayMileage"},
+        box("txtGasPrice", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
+            "Please enter a valid gas price, greater than zero.")
+            .with_label_name("lblGasPumpCost")
+            .from(&CarData::Global_Gas_Cost),
+        box("txtTrip_Distance", "Trip Length (miles)",
+            "Enter the total length of the trip you're planning in miles",
+            "Please enter a valid number for the trip distance in miles.")
+            .with_label_name("lblTripDistance")
+            .starting_at(100.0F),
+        box("txtMPG", "EPA Highway MPG", "Enter the EPA highway MPG (miles per gallon)",
+            "Please enter a valid number for gas mileage, greater than 0.")
+            .with_label_name("lblHighwayMileage")
+            .from(&CarData::Global_EPA_Highway_MPG),
     };
     d.option_groups = speed_selectors(SelectorWindow::TripCost);
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(LabelDesc{"lblTripCostCalculator", "Trip Time And Cost Calculator", "",
-                                     kScalar, kScalar, true, 0, true, Align::Center});
-    d.results.emplace_back(LabelDesc{"lblTripSummary", "Trip time and cost information."});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblTripCostCalculator",
+                                     .text = "Trip Time And Cost Calculator",
+                                     .bold = true,
+                                     .align = Align::Center});
+    d.results.emplace_back(
+        LabelDesc{.name = "lblTripSummary", .text = "Trip time and cost information."});
     GridDesc grid = speed_grid();
     grid.rows = {
         speed_row("lblIfTravelAt2", "If you drive at:", "lblDriveSpeed2"),
@@ -71,24 +78,16 @@ WindowDescription make_description() {
         speed_row("lblCO2", "", "lblExtraCO2"),
     };
     d.results.emplace_back(grid);
-    d.results.emplace_back(LabelDesc{"lblNegativeNumbers", kNegativeNumbers});
+    d.results.emplace_back(LabelDesc{.name = "lblNegativeNumbers", .text = kNegativeNumbers});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results if the data above is modified");
     return d;
 }
 
-class TripCost final : public HighwayCalculator {
+class TripCost final : public DescribedCalculator<make_description, HighwayCalculator> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         load_selectors(s);
-        s.box("txtMPG") = number_text(car.Global_EPA_Highway_MPG);
-        s.box("txtGasPrice") = number_text(car.Global_Gas_Cost);
-        s.box("txtTrip_Distance") = number_text(100.0F);
         s.label("lblTimeWillBe").text = kTimeWillBe;
         s.label("lblSaveTime").text = kSaveTimeAtLoad;
         s.label("lblSpendMore").text = kSpendMore;
@@ -100,9 +99,7 @@ public:
         s.label("lblInitial_Caption").visible = false;
         clear_cells(s, {"lblSaveTimeTable", "lblDriveSpeed2", "lblExtraGasSpend", "lblTravelTime",
                         "lblExtraCO2", "lblHourlyCost"});
-        const float e = read_box(s, "txtMPG");
-        const float distance = read_box(s, "txtTrip_Distance");
-        const float g = read_box(s, "txtGasPrice");
+        const auto [e, distance, g] = read_boxes(s, {"txtMPG", "txtTrip_Distance", "txtGasPrice"});
         const SpeedModel m = model(e);
         const TripBase base = trip_base(m, distance, g);
 

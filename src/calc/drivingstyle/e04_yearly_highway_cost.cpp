@@ -27,27 +27,32 @@ const char* const kNegativeNumbers =
     "pounds of carbon dioxide by traveling at that speed.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "E04_Yearly_Highway_Cost";
-    d.caption = "Yearly Highway Travel Cost Calculator";
-    d.help_topic = "Highway_driving_style.htm#yearlytripcost";
+    WindowDescription d =
+        describe_window("E04_Yearly_Highway_Cost", "Yearly Highway Travel Cost Calculator",
+                        "Highway_driving_style.htm#yearlytripcost");
     d.landscape = true;
-    d.width = kSpeedWindowWidth;
     d.box_columns = 3;
+    d.width = kSpeedWindowWidth;
     d.boxes = {
-        {"txtGasPrice", "Gas Cost ($/gallon)", "Enter cost of gasoline (dollars per gallon)",
-         "Please enter a valid gas price, greater than zero.", "", "lblGasPumpCost"},
-        {"txtTrip_Distance", "Yearly Highway Miles",
-         "Enter the yearly number of miles driven under highway conditions",
-         "Please enter a valid number for the trip distance in miles.", "", "lblTripDistance"},
-        {"txtMPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
-         "Please enter a valid number for gas mileage, greater than 0.", "", "lblHighwayMileage"},
+        box("txtGasPrice", "Gas Cost ($/gallon)", "Enter cost of gasoline (dollars per gallon)",
+            "Please enter a valid gas price, greater than zero.")
+            .with_label_name("lblGasPumpCost")
+            .from(&CarData::Global_Gas_Cost),
+        box("txtTrip_Distance", "Yearly Highway Miles",
+            "Enter the yearly number of miles driven under highway conditions",
+            "Please enter a valid number for the trip distance in miles.")
+            .with_label_name("lblTripDistance"),
+        box("txtMPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
+            "Please enter a valid number for gas mileage, greater than 0.")
+            .with_label_name("lblHighwayMileage")
+            .from(&CarData::Global_EPA_Highway_MPG),
     };
     d.option_groups = speed_selectors(SelectorWindow::YearlyHighwayCost);
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(LabelDesc{"lblTripCostCalculator",
-                                     "Yearly Highway Travel Gas Cost Calculator", "", kScalar,
-                                     kScalar, true, 0, true, Align::Center});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblTripCostCalculator",
+                                     .text = "Yearly Highway Travel Gas Cost Calculator",
+                                     .bold = true,
+                                     .align = Align::Center});
     GridDesc grid = speed_grid();
     grid.rows = {
         speed_row("lblIfTravelAt2", "If you drive on average at:", "lblDriveSpeed2"),
@@ -69,23 +74,16 @@ WindowDescription make_description() {
                   "lblExtraCO2"),
     };
     d.results.emplace_back(grid);
-    d.results.emplace_back(LabelDesc{"lblNegativeNumbers"});
+    d.results.emplace_back(LabelDesc{.name = "lblNegativeNumbers"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results when data above is modified");
     return d;
 }
 
-class YearlyHighwayCost final : public HighwayCalculator {
+class YearlyHighwayCost final : public DescribedCalculator<make_description, HighwayCalculator> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
     void load(const CarData& car, FormState& s) override {
         load_selectors(s);
-        s.box("txtMPG") = number_text(car.Global_EPA_Highway_MPG);
-        s.box("txtGasPrice") = number_text(car.Global_Gas_Cost);
         s.box("txtTrip_Distance") = number_text(
             condition_miles(car.Global_Yearly_Miles_Traveled, car.Global_Highway_Percent));
         s.label("lblNegativeNumbers").text = kNegativeNumbers;
@@ -96,9 +94,7 @@ public:
         clear_cells(s, {"lblSaveTimeTable", "lblDriveSpeed2", "lblExtraGasSpend", "lblTravelTime",
                         "lblExtraCO2"});
         regular_cells(s, {"lblMinutes_Per_Year", "lblHourlyCost"});
-        const float e = read_box(s, "txtMPG");
-        const float distance = read_box(s, "txtTrip_Distance");
-        const float g = read_box(s, "txtGasPrice");
+        const auto [e, distance, g] = read_boxes(s, {"txtMPG", "txtTrip_Distance", "txtGasPrice"});
         const SpeedModel m = model(e);
         const TripBase base = trip_base(m, distance, g);
 

@@ -82,8 +82,12 @@ std::vector<OptionGroupDesc> speed_selectors(SelectorWindow window) {
         {"1980s", "Average of 1980s vehicles", "Average of 1980s vehicles"},
     };
 
-    OptionGroupDesc speed{"optBaseSpeed", "frmBaseSpeed", "Your Average Highway Travel Speed"};
-    OptionGroupDesc car{"optCarType", "frmSelectCarType", "Type Of Car You Own"};
+    OptionGroupDesc speed{.name = "optBaseSpeed",
+                          .frame_name = "frmBaseSpeed",
+                          .frame_caption = "Your Average Highway Travel Speed"};
+    OptionGroupDesc car{.name = "optCarType",
+                        .frame_name = "frmSelectCarType",
+                        .frame_caption = "Type Of Car You Own"};
     switch (window) {
     case SelectorWindow::GasAndTimeCost:
         speed.frame_tooltip = "Click on the highway travel speed to select it";
@@ -97,11 +101,11 @@ std::vector<OptionGroupDesc> speed_selectors(SelectorWindow window) {
         break;
     }
     for (int i = 0; i < kSpeedCount; ++i) {
-        speed.options.push_back({i, std::to_string(45 + 5 * i) + " mph", ""});
+        speed.options.push_back({.index = i, .caption = std::to_string(45 + 5 * i) + " mph"});
     }
     for (int c = 0; c < kCarTypeCount - 1; ++c) {
         const CarType& t = kCarTypes[c];
-        OptionDesc o{c, t.caption, ""};
+        OptionDesc o{.index = c, .caption = t.caption};
         switch (window) {
         case SelectorWindow::GasAndTimeCost:
             o.tooltip = t.gas_and_time_tip;
@@ -171,8 +175,8 @@ GridDesc speed_grid() {
 }
 
 GridDesc::Row speed_row(const char* caption_name, const char* caption, const char* cells) {
-    return {LabelDesc{caption_name, caption},
-            LabelDesc{cells, "", "", 0, kSpeedCount - 1, false, 0, true, Align::Center}};
+    return {LabelDesc{.name = caption_name, .text = caption},
+            LabelDesc{.name = cells, .first = 0, .last = kSpeedCount - 1, .align = Align::Center}};
 }
 
 } // namespace milora::calc

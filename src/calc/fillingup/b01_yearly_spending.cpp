@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/fillingup/b01_yearly_spending.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -21,28 +21,28 @@ const char* const kIntro =
     "reduction in carbon dioxide emissions you could achieve by improving your fuel economy.";
 
 GridDesc::Row row(const char* caption_name, const char* caption, const char* cells) {
-    return {LabelDesc{caption_name, caption},
-            LabelDesc{cells, "", "", 1, 5, false, 0, true, Align::Center}};
+    return {LabelDesc{.name = caption_name, .text = caption},
+            LabelDesc{.name = cells, .first = 1, .last = 5, .align = Align::Center}};
 }
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B01_HowMuchDoYouSpendOnGas";
-    d.caption = "How Much Do You Spend On Gas, And How Much Can You Save?";
-    d.help_topic = "How_Much_Do_You_Spend_On_Gas.htm";
+    WindowDescription d = describe_window(
+        "B01_HowMuchDoYouSpendOnGas", "How Much Do You Spend On Gas, And How Much Can You Save?",
+        "How_Much_Do_You_Spend_On_Gas.htm");
     d.width = 760;
     d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG", "Enter your combined city/highway MPG",
-         "Please enter a valid fuel economy figure (miles per gallon), greater than zero."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gas ($ per gallon)",
-         "Please enter a valid gas price, greater than zero.",
-         "Cost of gasoline (dollars per gallon)"},
-        {"txtTotal_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
-         "Please enter a valid yearly mileage, greater than zero."},
+        combined_mpg_box(
+            "Enter your combined city/highway MPG",
+            "Please enter a valid fuel economy figure (miles per gallon), greater than zero."),
+        gas_cost_box("Enter the cost of gas ($ per gallon)",
+                     "Please enter a valid gas price, greater than zero.")
+            .with_label_tooltip("Cost of gasoline (dollars per gallon)"),
+        box("txtTotal_Mileage", "Miles Driven Yearly", "Enter your total yearly mileage traveled",
+            "Please enter a valid yearly mileage, greater than zero.")
+            .from(&CarData::Global_Yearly_Miles_Traveled),
     };
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(
-        LabelDesc{"lblCurrent_Results", "", "", kScalar, kScalar, false, 0, false});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblCurrent_Results", .visible = false});
     GridDesc grid;
     grid.rows = {
         row("lblPercent_Caption", "If you improve your gas mileage by this percent:", "lblPercent"),
@@ -59,21 +59,13 @@ WindowDescription make_description() {
     d.results.emplace_back(grid);
     d.buttons = standard_buttons(
         "Click here to Calculate results, or update results after data at left is changed");
-    d.buttons[3].tooltip.clear(); // Exit carries no tooltip in this window
+    d.button(ButtonRole::Exit).tooltip.clear(); // Exit carries no tooltip in this window
     return d;
 }
 
-class YearlySpending final : public Calculator {
+class YearlySpending final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtTotal_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
+    void load(const CarData& /*car*/, FormState& s) override {
         for (int d = 1; d <= 5; ++d) {
             s.label("lblPercent", d).text = std::to_string(d * 10) + "%";
         }
@@ -81,9 +73,8 @@ public:
 
     void calculate(FormState& s) override {
         s.label("lblInitial_Caption").visible = false;
-        const float m = read_box(s, "txtTotal_Mileage");
-        const float g = read_box(s, "txtCombined_MPG");
-        const float p = read_box(s, "txtGas_Cost");
+        const auto [m, g, p] =
+            read_boxes(s, {"txtTotal_Mileage", "txtCombined_MPG", "txtGas_Cost"});
         const float gallons = single(double{m} / g);
         const float co2 = single(double{gallons} * kCo2PerGallon);
         const float spending = single(double{gallons} * p);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/fillingup/b02_true_cost_of_gas.h"
 
+#include "calc/common_boxes.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -12,7 +13,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -72,78 +72,66 @@ std::string sentence(const SentenceDesc& d, float saving, float posted, float di
 }
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B02_True_Cost_of_Gas";
-    d.caption = "Does Driving To A Station With \"Cheap\" Gas Make Sense?";
-    d.help_topic = "True_Cost_of_That__Cheaper_Gas__Across_Town.htm";
-    d.width = 760;
+    WindowDescription d = describe_window(
+        "B02_True_Cost_of_Gas", "Does Driving To A Station With \"Cheap\" Gas Make Sense?",
+        "True_Cost_of_That__Cheaper_Gas__Across_Town.htm");
     d.box_columns = 2;
+    d.width = 760;
     d.boxes = {
-        {"txtGas_Mileage", "Combined City/Hwy MPG",
-         "Average mileage for the kind of driving (city or highway) you'll do when driving to the "
-         "gas station",
-         "Please enter a valid gas mileage (MPG), greater than zero.",
-         "Combined city/highway MPG (miles per gallon)"},
-        {"txtGas_Cost_Cheap", "Cheap Gas Cost ($/gallon)",
-         "Gas cost at the station you're driving to because of the \"low\" price (dollars per "
-         "gallon)",
-         "Please enter a valid cost for gas per gallon, greater than zero."},
-        {"txtGas_Cost_Expensive", "Expensive Gas Cost  ($/gallon)",
-         "Gas cost at the station you're avoiding because the price is \"high\" (dollars per "
-         "gallon)",
-         "Please enter a valid cost for gas per gallon, greater than zero."},
-        {"txtDistance_To_Station", "Distance To Station  And Back (miles)",
-         "The total distance out of your way (round-trip) to get to this station in miles",
-         "Please enter a valid distance to travel to the station and back, greater than zero."},
-        {"txtTime_To_Drive_To_Station", "Time To Drive To Station And Back (min.)",
-         "The total extra time (in minutes) this out-of-the-way trip will take",
-         "Please enter a valid time to drive to the station and back, greater than zero."},
-        {"txtNumber_Gallons_Purchased", "# Gallons Bought",
-         "Roughly how many gallons you plan to buy",
-         "Please enter a valid number of gallons of gas purchased, greater than zero."},
-        {"txtTime_Worth", "Time Worth ($/hr)", "What your free time is worth to you ($ per hour)",
-         "Please enter a valid number for the worth of your time ($/hr), greater than zero.", "",
-         "", true},
-        {"txtCost_Per_Mile", "Driving Cost ($/mile)",
-         "Total cost per mile of operating your vehicle (including gas, maintenance, insurance, "
-         "depreciation, etc.)",
-         "Please enter a valid total cost per mile of driving ($/mile), greater than zero."},
+        box("txtGas_Mileage", "Combined City/Hwy MPG",
+            "Average mileage for the kind of driving (city or highway) you'll do when "
+            "driving to the gas station",
+            "Please enter a valid gas mileage (MPG), greater than zero.")
+            .with_label_tooltip("Combined city/highway MPG (miles per gallon)")
+            .from(&CarData::Global_Combined_MPG),
+        box("txtGas_Cost_Cheap", "Cheap Gas Cost ($/gallon)",
+            "Gas cost at the station you're driving to because of the \"low\" price "
+            "(dollars per gallon)",
+            "Please enter a valid cost for gas per gallon, greater than zero.")
+            .starting_at(kCheapPrice),
+        box("txtGas_Cost_Expensive", "Expensive Gas Cost  ($/gallon)",
+            "Gas cost at the station you're avoiding because the price is \"high\" "
+            "(dollars per gallon)",
+            "Please enter a valid cost for gas per gallon, greater than zero.")
+            .starting_at(kExpensivePrice),
+        box("txtDistance_To_Station", "Distance To Station  And Back (miles)",
+            "The total distance out of your way (round-trip) to get to this station in miles",
+            "Please enter a valid distance to travel to the station and back, greater than zero.")
+            .starting_at(10.0F),
+        box("txtTime_To_Drive_To_Station", "Time To Drive To Station And Back (min.)",
+            "The total extra time (in minutes) this out-of-the-way trip will take",
+            "Please enter a valid time to drive to the station and back, greater than zero.")
+            .starting_at(30.0F),
+        box("txtNumber_Gallons_Purchased", "# Gallons Bought",
+            "Roughly how many gallons you plan to buy",
+            "Please enter a valid number of gallons of gas purchased, greater than zero.")
+            .starting_at(10.0F),
+        time_worth_box(
+            "What your free time is worth to you ($ per hour)",
+            "Please enter a valid number for the worth of your time ($/hr), greater than zero."),
+        box("txtCost_Per_Mile", "Driving Cost ($/mile)",
+            "Total cost per mile of operating your vehicle (including gas, maintenance, "
+            "insurance, depreciation, etc.)",
+            "Please enter a valid total cost per mile of driving ($/mile), greater than zero.")
+            .from(&CarData::Global_Mileage_Cost),
     };
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(LabelDesc{"lblHeader_Sentence"});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblHeader_Sentence"});
     for (const SentenceDesc& s : kSentences) {
-        d.results.emplace_back(LabelDesc{s.label});
+        d.results.emplace_back(LabelDesc{.name = s.label});
     }
-    d.results.emplace_back(LabelDesc{"lblTank_Lower"});
+    d.results.emplace_back(LabelDesc{.name = "lblTank_Lower"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results when data on top is changed");
     return d;
 }
 
-class TrueCostOfGas final : public Calculator {
+class TrueCostOfGas final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Mileage") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost_Cheap") = number_text(kCheapPrice);
-        s.box("txtGas_Cost_Expensive") = number_text(kExpensivePrice);
-        s.box("txtDistance_To_Station") = number_text(10.0F);
-        s.box("txtTime_To_Drive_To_Station") = number_text(30.0F);
-        s.box("txtNumber_Gallons_Purchased") = number_text(10.0F);
-        s.box("txtTime_Worth") = number_text(car.Global_Time_Cost);
-        s.box("txtCost_Per_Mile") = number_text(car.Global_Mileage_Cost);
-    }
-
     void calculate(FormState& s) override {
-        const float g = read_box(s, "txtGas_Mileage");
-        const float pc = read_box(s, "txtGas_Cost_Cheap");
-        const float pe = read_box(s, "txtGas_Cost_Expensive");
-        const float d = read_box(s, "txtDistance_To_Station");
-        const float tm = read_box(s, "txtTime_To_Drive_To_Station");
+        const auto [g, pc, pe, d, tm] =
+            read_boxes(s, {"txtGas_Mileage", "txtGas_Cost_Cheap", "txtGas_Cost_Expensive",
+                           "txtDistance_To_Station", "txtTime_To_Drive_To_Station"});
         // The gallons box keeps no single copy: its text is the value, and every expression with
         // it is evaluated in double.
         const double n = read_box_double(s, "txtNumber_Gallons_Purchased");

@@ -10,7 +10,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -23,25 +22,26 @@ const float kPriceDifference = 0.2F;
 const float kYearlyDistance = 15000.0F;
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B03_Expensive_Vs_Cheap";
-    d.caption = "Expensive Vs. Cheap Gasoline";
-    d.help_topic = "Cheap_vs__Expensive_Gas.htm";
+    WindowDescription d = describe_window("B03_Expensive_Vs_Cheap", "Expensive Vs. Cheap Gasoline",
+                                          "Cheap_vs__Expensive_Gas.htm");
     d.boxes = {
-        {"txtCombined_MPG", "Combined city/hwy MPG",
-         "Enter the combined city/highway MPG here (miles per gallon)",
-         "Please enter a valid number for your car's city mileage."},
-        {"txtGas_Cost", "Difference in cost between cheap and expensive gas",
-         "Enter the difference in price between the cheaper and more expensive brand of gasolines "
-         "you have a choice of buying, dollars per gallon",
-         "Please enter a valid amount for how much more premium costs you versus regular."},
-        {"txtYearlyDistance", "Miles Driven Yearly",
-         "Enter the total number of miles you drive this vehicle every year on average",
-         "Please enter a valid yearly mileage for your car."},
+        box("txtCombined_MPG", "Combined city/hwy MPG",
+            "Enter the combined city/highway MPG here (miles per gallon)",
+            "Please enter a valid number for your car's city mileage.")
+            .from(&CarData::Global_Combined_MPG),
+        box("txtGas_Cost", "Difference in cost between cheap and expensive gas",
+            "Enter the difference in price between the cheaper and more expensive brand of "
+            "gasolines you have a choice of buying, dollars per gallon",
+            "Please enter a valid amount for how much more premium costs you versus regular.")
+            .starting_at(kPriceDifference),
+        box("txtYearlyDistance", "Miles Driven Yearly",
+            "Enter the total number of miles you drive this vehicle every year on average",
+            "Please enter a valid yearly mileage for your car.")
+            .starting_at(kYearlyDistance),
     };
-    d.results.emplace_back(LabelDesc{"lblInitial_Caption", kIntro});
-    d.results.emplace_back(LabelDesc{"lblOneYearPR", "Savings over one year"});
-    d.results.emplace_back(LabelDesc{"lblFiveYearPR", "Savings over five years"});
+    d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
+    d.results.emplace_back(LabelDesc{.name = "lblOneYearPR", .text = "Savings over one year"});
+    d.results.emplace_back(LabelDesc{.name = "lblFiveYearPR", .text = "Savings over five years"});
     d.buttons = {
         {"cmdCalculatePR", "Calculate",
          "Click here to calculate the initial results, and results (you will also need to click "
@@ -54,24 +54,12 @@ WindowDescription make_description() {
     return d;
 }
 
-class ExpensiveVsCheap final : public Calculator {
+class ExpensiveVsCheap final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(kPriceDifference);
-        s.box("txtYearlyDistance") = number_text(kYearlyDistance);
-    }
-
     void calculate(FormState& s) override {
         s.label("lblInitial_Caption").visible = false;
-        const float g = read_box(s, "txtCombined_MPG");
-        const float d = read_box(s, "txtGas_Cost");
-        const float y = read_box(s, "txtYearlyDistance");
+        const auto [g, d, y] =
+            read_boxes(s, {"txtCombined_MPG", "txtGas_Cost", "txtYearlyDistance"});
         const float saving = single(double{y} / g * d);
         s.label("lblOneYearPR").text = "In one year, you will save " + format(saving, "$#0.00 ") +
                                        "by buying the cheaper brand of gasoline.";

@@ -33,27 +33,31 @@ const int kIntroPoints = 10;
 const int kResultPoints = 12;
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B04_Gas_Air_Temp";
-    d.caption = "Savings If Gas Temp Changes With Air Temp";
-    d.help_topic = "Best_Time_To_Fillup.htm";
+    WindowDescription d = describe_window(
+        "B04_Gas_Air_Temp", "Savings If Gas Temp Changes With Air Temp", "Best_Time_To_Fillup.htm");
     d.boxes = {
-        {"txtHighTemp", "Highest Gas Temp  (F)",
-         "Enter the highest temperature (Fahrenheit) you think the gas might be at during the day",
-         "Please enter a valid number for the highest temperature (F) you think that gas in the "
-         "filling station tank will reach, greater than zero."},
-        {"txtLowTemp", "Lowest Gas Temp (F)",
-         "Enter the lowest temperature (Fahrenheit) you think the gas might be at in the morning",
-         "Please enter a valid number for the lowest temperature (F) you think that gas in the "
-         "filling station tank will reach, greater than zero."},
-        {"txtGallonsPurchased", "Gallons Purchased",
-         "Enter a typical number of gallons of gas you buy when you fill up your tank",
-         "Please enter a valid number for the number of gallons of gas purchased, greater than "
-         "zero."},
-        {"txtGas_Cost", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for the cost of gas ($/gallon), greater than zero."},
+        box("txtHighTemp", "Highest Gas Temp  (F)",
+            "Enter the highest temperature (Fahrenheit) you think the gas might be at "
+            "during the day",
+            "Please enter a valid number for the highest temperature (F) you think that "
+            "gas in the filling station tank will reach, greater than zero.")
+            .starting_at(82.0F),
+        box("txtLowTemp", "Lowest Gas Temp (F)",
+            "Enter the lowest temperature (Fahrenheit) you think the gas might be at in "
+            "the morning",
+            "Please enter a valid number for the lowest temperature (F) you think that gas "
+            "in the filling station tank will reach, greater than zero.")
+            .starting_at(79.0F),
+        box("txtGallonsPurchased", "Gallons Purchased",
+            "Enter a typical number of gallons of gas you buy when you fill up your tank",
+            "Please enter a valid number for the number of gallons of gas purchased, "
+            "greater than zero.")
+            .starting_at(10.0F),
+        box("txtGas_Cost", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
+            "Please enter a valid number for the cost of gas ($/gallon), greater than zero.")
+            .from(&CarData::Global_Gas_Cost),
     };
-    d.results.emplace_back(LabelDesc{"lblGasTempResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblGasTempResults"});
     d.buttons = {
         {"cmdCalculateTemp", "Calculate",
          "Click here to Calculate the results, or update the results when the data at left is "
@@ -66,18 +70,9 @@ WindowDescription make_description() {
     return d;
 }
 
-class GasAirTemp final : public Calculator {
+class GasAirTemp final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtHighTemp") = number_text(82.0F);
-        s.box("txtLowTemp") = number_text(79.0F);
-        s.box("txtGallonsPurchased") = number_text(10.0F);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
+    void load(const CarData& /*car*/, FormState& s) override {
         auto& result = s.label("lblGasTempResults");
         result.points = kIntroPoints;
         result.text = kIntro;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/fillingup/b05_fillup_frequency.h"
 
+#include "calc/common_boxes.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -10,7 +11,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro =
@@ -34,80 +34,77 @@ std::vector<OptionDesc> eighths(int first, int last) {
     static const char* const kCaptions[] = {"", "1/8", "1/4", "3/8", "1/2", "5/8", "3/4", "7/8"};
     std::vector<OptionDesc> options;
     for (int i = first; i <= last; ++i) {
-        options.push_back({i, kCaptions[i]});
+        options.push_back({.index = i, .caption = kCaptions[i]});
     }
     return options;
 }
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B05_Fillup_Frequency";
-    d.caption = "Costs of Filling Up Too Often";
-    d.help_topic = "Emptying_The_Tank.htm";
-    d.width = 700;
+    WindowDescription d = describe_window("B05_Fillup_Frequency", "Costs of Filling Up Too Often",
+                                          "Emptying_The_Tank.htm");
     d.box_columns = 2;
+    d.width = 700;
     d.boxes = {
-        {"txtGas_Tank_Capacity", "Gas Tank Capacity (gallons)",
-         "Total gallons your tank carries when full (see owners manual)",
-         "Please enter a valid number for the gas tank capacity of your car in gallons."},
-        {"txtMiles_Per_Year", "Miles Driven Yearly",
-         "Average # of miles you travel in a single year",
-         "Please enter a valid number for the average number of miles you drive in a year."},
-        {"txtGas_Mileage", "Combined City/Hwy MPG", "Your combined city/hwy mileage",
-         "Please enter a valid average MPG number for your car.",
-         "Average value you actually get in miles per gallon"},
-        {"txtTime_To_Station", "TimeTo Station (minutes)",
-         "Average time to drive to a gas station, select gas, pay bill, etc.",
-         "Please enter a valid number for the time you spend getting to the gas station and at the "
-         "station, not including the actual pumping time.",
-         "Include time to drive to station, park at pump, select gas, pay for gas, etc. - all time "
-         "except actual pumping time"},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Average gas cost (dollars per gallon)",
-         "Please enter a valid gas price (dollars per gallon)."},
-        {"txtFillup_Time", "Time to Fillup (minutes)",
-         "Time to fill up your tank from empty (or nearly empty)",
-         "Please enter a valid time for how long it takes your gas tank to fill up from empty."},
-        {"txtTime_Worth", "Time Worth ($/hr)",
-         "What an hour of free time is worth to you ($ per hour)",
-         "Please enter a valid number for how much your time is worth to you in dollars per hour.",
-         "", "", true},
+        box("txtGas_Tank_Capacity", "Gas Tank Capacity (gallons)",
+            "Total gallons your tank carries when full (see owners manual)",
+            "Please enter a valid number for the gas tank capacity of your car in gallons.")
+            .starting_at(12.0F),
+        box("txtMiles_Per_Year", "Miles Driven Yearly",
+            "Average # of miles you travel in a single year",
+            "Please enter a valid number for the average number of miles you drive in a year.")
+            .from(&CarData::Global_Yearly_Miles_Traveled),
+        box("txtGas_Mileage", "Combined City/Hwy MPG", "Your combined city/hwy mileage",
+            "Please enter a valid average MPG number for your car.")
+            .with_label_tooltip("Average value you actually get in miles per gallon")
+            .from(&CarData::Global_Combined_MPG),
+        box("txtTime_To_Station", "TimeTo Station (minutes)",
+            "Average time to drive to a gas station, select gas, pay bill, etc.",
+            "Please enter a valid number for the time you spend getting to the gas station "
+            "and at the station, not including the actual pumping time.")
+            .with_label_tooltip(
+                "Include time to drive to station, park at pump, select gas, pay for "
+                "gas, etc. - all time except actual pumping time")
+            .starting_at(10.0F),
+        gas_cost_box("Average gas cost (dollars per gallon)",
+                     "Please enter a valid gas price (dollars per gallon)."),
+        box("txtFillup_Time", "Time to Fillup (minutes)",
+            "Time to fill up your tank from empty (or nearly empty)",
+            "Please enter a valid time for how long it takes your gas tank to fill up from "
+            "empty.")
+            .starting_at(3.0F),
+        time_worth_box(
+            "What an hour of free time is worth to you ($ per hour)",
+            "Please enter a valid number for how much your time is worth to you in dollars "
+            "per hour."),
     };
     d.option_groups = {
-        {kHigh, "Frame1", "Gas Tank Setting When You Fill Up More Frequently",
-         "Your gas gauge setting when you fillup more often, so that your tank is fuller on "
-         "average",
-         eighths(2, 7)},
-        {kLow, "frmLowTank", "Gas Tank Setting When You Fill Up Less Frequently",
-         "Your gas gauge setting when you wait longer between fillups, so your tank is emptier on "
-         "average",
-         eighths(1, 6)},
+        {.name = kHigh,
+         .frame_name = "Frame1",
+         .frame_caption = "Gas Tank Setting When You Fill Up More Frequently",
+         .frame_tooltip = "Your gas gauge setting when you fillup more often, so that your tank is "
+                          "fuller on average",
+         .options = eighths(2, 7)},
+        {.name = kLow,
+         .frame_name = "frmLowTank",
+         .frame_caption = "Gas Tank Setting When You Fill Up Less Frequently",
+         .frame_tooltip = "Your gas gauge setting when you wait longer between fillups, so your "
+                          "tank is emptier on average",
+         .options = eighths(1, 6)},
     };
     for (const char* name : kResultLabels) {
-        d.results.emplace_back(LabelDesc{name});
+        d.results.emplace_back(LabelDesc{.name = name});
     }
     d.buttons = standard_buttons(
         "Click on Calculate to see the results, or when you change any of the numbers on top",
         "Click here to Print these results", "Click here to open the Help manual",
         "Click here to Exit the calculator");
-    d.buttons[0].name = "cmdCalcFillup";
+    d.button(ButtonRole::Calculate).name = "cmdCalcFillup";
     return d;
 }
 
-class FillupFrequency final : public Calculator {
+class FillupFrequency final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Tank_Capacity") = number_text(12.0F);
-        s.box("txtMiles_Per_Year") = number_text(car.Global_Yearly_Miles_Traveled);
-        s.box("txtGas_Mileage") = number_text(car.Global_Combined_MPG);
-        s.box("txtTime_To_Station") = number_text(10.0F);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtFillup_Time") = number_text(3.0F);
-        s.box("txtTime_Worth") = number_text(car.Global_Time_Cost);
+    void load(const CarData& /*car*/, FormState& s) override {
         s.options(kHigh).selected = kInitialHigh;
         s.options(kLow).selected = kInitialLow;
         s.label("lblFillup_Savings").text = kIntro;
@@ -143,13 +140,9 @@ public:
         }
         const int h = *high;
         const int l = *low;
-        const float cap = read_box(s, "txtGas_Tank_Capacity");
-        const float y = read_box(s, "txtMiles_Per_Year");
-        const float m = read_box(s, "txtGas_Mileage");
-        const float ts = read_box(s, "txtTime_To_Station");
-        const float p = read_box(s, "txtGas_Cost");
-        const float tf = read_box(s, "txtFillup_Time");
-        const float w = read_box(s, "txtTime_Worth");
+        const auto [cap, y, m, ts, p, tf, w] =
+            read_boxes(s, {"txtGas_Tank_Capacity", "txtMiles_Per_Year", "txtGas_Mileage",
+                           "txtTime_To_Station", "txtGas_Cost", "txtFillup_Time", "txtTime_Worth"});
 
         // The average extra part of a tank carried, the gallons that is, and the MPG their weight
         // costs (6 pounds a gallon, 1 percent of MPG per 100 pounds).

@@ -10,7 +10,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const char* const kIntro = "Is your gas cap missing? If yes, gasoline will be continously "
@@ -18,31 +17,25 @@ const char* const kIntro = "Is your gas cap missing? If yes, gasoline will be co
                            "you every year.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "B06_Gas_Cap";
-    d.caption = "Cost Of A Missing Gas Cap";
-    d.help_topic = "Gas_Cap.htm";
+    WindowDescription d =
+        describe_window("B06_Gas_Cap", "Cost Of A Missing Gas Cap", "Gas_Cap.htm");
     d.width = 560;
     d.boxes = {
-        {"txtGas_Cost", "Gas Cost ($/gallon):", "Cost of gas (dollars per gallon)",
-         "Please enter a valid gas price (dollars per gallon).", "", "lblGasCost"},
+        box("txtGas_Cost", "Gas Cost ($/gallon):", "Cost of gas (dollars per gallon)",
+            "Please enter a valid gas price (dollars per gallon).")
+            .with_label_name("lblGasCost")
+            .from(&CarData::Global_Gas_Cost),
     };
-    d.results.emplace_back(LabelDesc{"lblEvapCosts"});
+    d.results.emplace_back(LabelDesc{.name = "lblEvapCosts"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or update results when data at left is changed");
-    d.buttons[0].name = "cmdGasEvap";
+    d.button(ButtonRole::Calculate).name = "cmdGasEvap";
     return d;
 }
 
-class GasCap final : public Calculator {
+class GasCap final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblEvapCosts").text = kIntro;
     }
 

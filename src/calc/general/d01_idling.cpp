@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/general/d01_idling.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 constexpr double kGallonsPerIdlingHourLow = 0.5; // the high estimate is twice the low one
@@ -25,34 +25,25 @@ const char* const kIntro =
     "every year, and how much less carbon dioxide you will produce every year.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "D01_Idling";
-    d.caption = "Reduce Idling, Save Gas";
-    d.help_topic = "Idling.htm";
+    WindowDescription d = describe_window("D01_Idling", "Reduce Idling, Save Gas", "Idling.htm");
     d.boxes = {
-        {"txtIdling_Reduction", "Reduction in Daily Idling (Minutes)",
-         "How many minutes on average per day you think you can reduce your idling",
-         "Please enter a valid number for the reduction in daily idling in minutes, greater "
-         "than 0.",
-         "", "lblHeadlight_Reduction"},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
+        box("txtIdling_Reduction", "Reduction in Daily Idling (Minutes)",
+            "How many minutes on average per day you think you can reduce your idling",
+            "Please enter a valid number for the reduction in daily idling in minutes, "
+            "greater than 0.")
+            .with_label_name("lblHeadlight_Reduction")
+            .starting_at(kIdlingMinutes),
+        gas_cost_box("Cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
     };
-    d.results.emplace_back(LabelDesc{"lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 
-class Idling final : public Calculator {
+class Idling final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtIdling_Reduction") = number_text(kIdlingMinutes);
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text = kIntro;
     }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/general/d02_air_conditioning.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 constexpr double kMpgLeftWithAc = 0.79; // 21 percent worse with the air conditioning on
@@ -25,23 +25,22 @@ const char* const kIntro =
     "for every 1000 miles you drive, and over the course of a full year.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "D02_Air_Conditioning";
-    d.caption = "How Much Does Air Conditioning Cost You?";
-    d.help_topic = "Air_conditioning.htm";
+    WindowDescription d = describe_window(
+        "D02_Air_Conditioning", "How Much Does Air Conditioning Cost You?", "Air_conditioning.htm");
     d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG",
-         "Enter your combined city/highway MPG (miles per gallon)",
-         "Please enter a valid number for MPG, greater than 0."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
-        {"txtAC_Mileage", "Miles Driven With A/C On In One Year",
-         "Enter the approximate number of miles you drive every year with the air conditioning on",
-         "Please enter a valid number for your total yearly mileage with the A/C on, greater "
-         "than 0."},
+        combined_mpg_box("Enter your combined city/highway MPG (miles per gallon)",
+                         "Please enter a valid number for MPG, greater than 0."),
+        gas_cost_box("Enter the cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
+        box("txtAC_Mileage", "Miles Driven With A/C On In One Year",
+            "Enter the approximate number of miles you drive every year with the air "
+            "conditioning on",
+            "Please enter a valid number for your total yearly mileage with the A/C on, "
+            "greater than 0.")
+            .starting_at(kAcMiles),
     };
-    d.results.emplace_back(LabelDesc{"lblResults"});
-    d.results.emplace_back(LabelDesc{"lblYearly_Results"});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblYearly_Results"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results after changing data on left");
     return d;
@@ -52,24 +51,15 @@ float extra_gallons(float miles, float mpg) {
     return single(double{miles} / (double{mpg} * kMpgLeftWithAc) - double{miles} / mpg);
 }
 
-class AirConditioning final : public Calculator {
+class AirConditioning final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text = kIntro;
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtAC_Mileage") = number_text(kAcMiles);
     }
 
     void calculate(FormState& s) override {
-        const float mpg = read_box(s, "txtCombined_MPG");
-        const float gas = read_box(s, "txtGas_Cost");
-        const float ac_miles = read_box(s, "txtAC_Mileage");
+        const auto [mpg, gas, ac_miles] =
+            read_boxes(s, {"txtCombined_MPG", "txtGas_Cost", "txtAC_Mileage"});
         // Every figure is computed before either label is written, so a fault leaves both.
         const float gallons_1000 = extra_gallons(1000.0F, mpg);
         const float cost_1000 = single(double{gallons_1000} * gas);

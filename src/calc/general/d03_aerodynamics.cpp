@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/general/d03_aerodynamics.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -70,31 +71,35 @@ const char* const kIntro =
     "money you can save by improving your car's aerodynamics.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "D03_Aerodynamics";
-    d.caption = "How Much Can You Save By Improved Aerodynamics?";
-    d.help_topic = "Aerodynamics.htm";
+    WindowDescription d = describe_window(
+        "D03_Aerodynamics", "How Much Can You Save By Improved Aerodynamics?", "Aerodynamics.htm");
     d.boxes = {
-        {"txtEPA_Highway_MPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
-         "Please enter a valid number for your EPA highway MPG (miles per gallon), greater "
-         "than 0."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
-        {"txtHighway_Mileage", "Yearly Highway Miles",
-         "Number of highway miles you drive in an average year (current figure calculated from "
-         "total yearly miles and highway percent)",
-         "Please enter a valid number for your total yearly highway mileage, greater than 0.", "",
-         "lbl_Yearly_Mileage"},
+        box("txtEPA_Highway_MPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
+            "Please enter a valid number for your EPA highway MPG (miles per gallon), "
+            "greater than 0.")
+            .from(&CarData::Global_EPA_Highway_MPG),
+        gas_cost_box("Cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
+        box("txtHighway_Mileage", "Yearly Highway Miles",
+            "Number of highway miles you drive in an average year (current figure "
+            "calculated from total yearly miles and highway percent)",
+            "Please enter a valid number for your total yearly highway mileage, greater than 0.")
+            .with_label_name("lbl_Yearly_Mileage"),
     };
-    OptionGroupDesc group{kGroup, "Frame1", "Options to improve aerodynamics",
-                          "Click here to see the effect of these actions on your car's fuel "
-                          "economy"};
+    OptionGroupDesc group{
+        .name = kGroup,
+        .frame_name = "Frame1",
+        .frame_caption = "Options to improve aerodynamics",
+        .frame_tooltip =
+            "Click here to see the effect of these actions on your car's fuel economy"};
     for (std::size_t i = 0; i < kOptions.size(); ++i) {
-        group.options.push_back({static_cast<int>(i), kOptions[i].caption, kOptions[i].tooltip});
+        group.options.push_back({.index = static_cast<int>(i),
+                                 .caption = kOptions[i].caption,
+                                 .tooltip = kOptions[i].tooltip});
     }
     group.columns = kOptionsPerRow;
     d.option_groups.push_back(group);
-    d.results.emplace_back(LabelDesc{"lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update results after changing data on left",
         "Click here to Print current results");
@@ -112,17 +117,10 @@ float yearly_highway_miles(const CarData& car) {
     return single(product / 100);
 }
 
-class Aerodynamics final : public Calculator {
+class Aerodynamics final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
     void load(const CarData& car, FormState& s) override {
         s.label("lblResults").text = kIntro;
-        s.box("txtEPA_Highway_MPG") = number_text(car.Global_EPA_Highway_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
         try {
             s.box("txtHighway_Mileage") = number_text(yearly_highway_miles(car));
         } catch (const numbers::FloatFault&) {
@@ -138,9 +136,8 @@ public:
     }
 
     void calculate(FormState& s) override {
-        const float mpg = read_box(s, "txtEPA_Highway_MPG");
-        const float gas = read_box(s, "txtGas_Cost");
-        const float highway_miles = read_box(s, "txtHighway_Mileage");
+        const auto [mpg, gas, highway_miles] =
+            read_boxes(s, {"txtEPA_Highway_MPG", "txtGas_Cost", "txtHighway_Mileage"});
         const AeroOption& option = kOptions.at(static_cast<std::size_t>(selected(s)));
 
         const float gallons_1000 =

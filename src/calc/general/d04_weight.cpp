@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/general/d04_weight.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 // The low estimate: each 100 pounds cost 1 percent of the MPG.
@@ -33,52 +33,42 @@ const char* const kIntro =
     "this way.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "D04_Weight";
-    d.caption = "How Much Could Lightening Your Load Save You?";
-    d.help_topic = "Weight.htm";
-    BoxDesc weight{"txtWeight", "Weight You Can Remove From Your Car (lbs.)",
-                   "Total weight (cargo and passengers) you can remove from this vehicle all or "
-                   "most of the time (in pounds)",
-                   "Please enter a valid number for the weight reduction in pounds, greater "
-                   "than 0."};
+    WindowDescription d = describe_window(
+        "D04_Weight", "How Much Could Lightening Your Load Save You?", "Weight.htm");
+    BoxDesc weight =
+        box("txtWeight", "Weight You Can Remove From Your Car (lbs.)",
+            "Total weight (cargo and passengers) you can remove from this vehicle all or "
+            "most of the time (in pounds)",
+            "Please enter a valid number for the weight reduction in pounds, greater than 0.")
+            .starting_at(kWeight);
     weight.upper_limit = kWeightLimit;
     weight.limit_message = kWeightLimitMessage;
     d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG", "Combined city/highway MPG (miles per gallon)",
-         "Please enter a valid number for MPG, greater than 0."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
+        combined_mpg_box("Combined city/highway MPG (miles per gallon)",
+                         "Please enter a valid number for MPG, greater than 0."),
+        gas_cost_box("Cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
         weight,
-        {"txtYearly_Mileage", "Miles Driven Yearly", "Miles you drive in this vehicle every year",
-         "Please enter a valid number for the total number of miles you travel in a year, "
-         "greater than 0."},
+        box("txtYearly_Mileage", "Miles Driven Yearly",
+            "Miles you drive in this vehicle every year",
+            "Please enter a valid number for the total number of miles you travel in a "
+            "year, greater than 0.")
+            .from(&CarData::Global_Yearly_Miles_Traveled),
     };
-    d.results.emplace_back(LabelDesc{"lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 
-class Weight final : public Calculator {
+class Weight final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text = kIntro;
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtWeight") = number_text(kWeight);
-        s.box("txtYearly_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
     }
 
     void calculate(FormState& s) override {
-        const float mpg = read_box(s, "txtCombined_MPG");
-        const float gas = read_box(s, "txtGas_Cost");
-        const float weight = read_box(s, "txtWeight");
-        const float miles = read_box(s, "txtYearly_Mileage");
+        const auto [mpg, gas, weight, miles] =
+            read_boxes(s, {"txtCombined_MPG", "txtGas_Cost", "txtWeight", "txtYearly_Mileage"});
         if (weight >= kWeightLimit) {
             // Validation refuses such a weight; a text set past it is not computed with either.
             s.show(Message{"Data Error", kWeightLimitMessage, Icon::Warning, Buttons::Ok});

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/general/d05_headlights.h"
 
+#include "calc/common_boxes.h"
 #include "calc/constants.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,7 +12,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 // Minutes of headlight use a year per gallon: 0.01 gallon an hour.
@@ -29,35 +29,27 @@ const char* const kIntro =
     "carbon dioxide you will produce every year.";
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "D05_Headlights";
-    d.caption = "Reduce Headlight Use, Save Gas";
-    d.help_topic = "Headlights.htm";
+    WindowDescription d =
+        describe_window("D05_Headlights", "Reduce Headlight Use, Save Gas", "Headlights.htm");
     d.boxes = {
-        {"txtHeadlight_Reduction", "Reduction in Daily Headlight Use (Minutes)",
-         "Enter the average number of minutes per day you could safely reduce your headlight "
-         "usage",
-         "Please enter a valid number for the reduction in headlight use in minutes, greater "
-         "than 0."},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-         "Please enter a valid number for gas cost, greater than 0."},
+        box("txtHeadlight_Reduction", "Reduction in Daily Headlight Use (Minutes)",
+            "Enter the average number of minutes per day you could safely reduce your "
+            "headlight usage",
+            "Please enter a valid number for the reduction in headlight use in minutes, "
+            "greater than 0.")
+            .starting_at(kHeadlightMinutes),
+        gas_cost_box("Enter the cost of gasoline (dollars per gallon)",
+                     "Please enter a valid number for gas cost, greater than 0."),
     };
-    d.results.emplace_back(LabelDesc{"lblResults", "", "", kScalar, kScalar, true, kIntroPoints});
+    d.results.emplace_back(LabelDesc{.name = "lblResults", .bold = true, .points = kIntroPoints});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update result with modified data on left");
     return d;
 }
 
-class Headlights final : public Calculator {
+class Headlights final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtHeadlight_Reduction") = number_text(kHeadlightMinutes);
+    void load(const CarData& /*car*/, FormState& s) override {
         auto& result = s.label("lblResults");
         result.bold = true;
         result.points = kIntroPoints;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/maintenance/c04_radial_bias.h"
 
+#include "calc/common_boxes.h"
 #include "calc/maintenance/mpg_loss.h"
 #include "numbers/format_pattern.h"
 #include "numbers/number_text.h"
@@ -11,58 +12,50 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 const double kBiasLossPercent = 3; // bias ply tires cost this percent of the MPG
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "C04_Radial_Bias";
-    d.caption = "Comparison of Radial and Bias Ply Tires";
-    d.help_topic = "Tires.htm#radialbias";
-    d.width = 760;
-    // Two columns, filled column by column: the bias tire beside the radial tire.
+    WindowDescription d = describe_window(
+        "C04_Radial_Bias", "Comparison of Radial and Bias Ply Tires", "Tires.htm#radialbias");
+    // Two columns, filled column by column: the bias tire beside the radial tire
     d.box_columns = 2;
+    d.width = 760;
     d.boxes = {
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Gas Cost (dollars per gallon)",
-         "Please enter a valid number for the cost of gas, greater than 0."},
-        {"txtBias_Life", "Bias Ply Rated Tire Life In Miles",
-         "Rated life of the bias ply tire in miles",
-         "Please enter a valid number for the rated mileage life of a bias ply tire, greater "
-         "than 0."},
-        {"txtBias_Cost", "Cost Of One Bias Ply Tire", "Cost of a single bias ply tire (dolalrs)",
-         "Please enter a valid number for the cost of a bias ply tire, greater than 0."},
-        {"txtCombined_MPG", "Combined City/Hwy MPG", "Combined city/highway MPG (miles per gallon)",
-         "Please enter a valid number for your car's average combined mileage, greater than 0."},
-        {"txtRadial_Life", "Radial Ply Rated Tire Life In Miles",
-         "Rated life of the radial ply tire in miles",
-         "Please enter a valid number for the rated mileage life of a radial ply tire, greater "
-         "than 0."},
-        {"txtRadial_Cost", "Cost Of One Radial Ply Tire",
-         "Cost of a single radial ply tire (dollars)",
-         "Please enter a valid number for the cost of a radial ply tire, greater than 0."},
+        gas_cost_box("Gas Cost (dollars per gallon)",
+                     "Please enter a valid number for the cost of gas, greater than 0."),
+        box("txtBias_Life", "Bias Ply Rated Tire Life In Miles",
+            "Rated life of the bias ply tire in miles",
+            "Please enter a valid number for the rated mileage life of a bias ply tire, "
+            "greater than 0.")
+            .starting_at(40000.0F),
+        box("txtBias_Cost", "Cost Of One Bias Ply Tire", "Cost of a single bias ply tire (dolalrs)",
+            "Please enter a valid number for the cost of a bias ply tire, greater than 0.")
+            .starting_at(70.0F),
+        combined_mpg_box(
+            "Combined city/highway MPG (miles per gallon)",
+            "Please enter a valid number for your car's average combined mileage, greater "
+            "than 0."),
+        box("txtRadial_Life", "Radial Ply Rated Tire Life In Miles",
+            "Rated life of the radial ply tire in miles",
+            "Please enter a valid number for the rated mileage life of a radial ply tire, "
+            "greater than 0.")
+            .starting_at(60000.0F),
+        box("txtRadial_Cost", "Cost Of One Radial Ply Tire",
+            "Cost of a single radial ply tire (dollars)",
+            "Please enter a valid number for the cost of a radial ply tire, greater than 0.")
+            .starting_at(100.0F),
     };
-    d.results.emplace_back(LabelDesc{"lblResults", ""});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons("Click here to Calculate and display results, and to update "
                                  "results when you change any of the data on the left");
     return d;
 }
 
-class RadialBias final : public Calculator {
+class RadialBias final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtRadial_Life") = number_text(60000.0F);
-        s.box("txtBias_Life") = number_text(40000.0F);
-        s.box("txtRadial_Cost") = number_text(100.0F);
-        s.box("txtBias_Cost") = number_text(70.0F);
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text =
             "Bias ply tires cost less than radial ply tires. But radial tires usually "
             "give you better gas mileage, especially at highway speeds, last longer, and handle "
@@ -73,12 +66,9 @@ public:
     }
 
     void calculate(FormState& s) override {
-        const float mpg = read_box(s, "txtCombined_MPG");
-        const float radial_life = read_box(s, "txtRadial_Life");
-        const float bias_life = read_box(s, "txtBias_Life");
-        const float radial_cost = read_box(s, "txtRadial_Cost");
-        const float bias_cost = read_box(s, "txtBias_Cost");
-        const float gas_cost = read_box(s, "txtGas_Cost");
+        const auto [mpg, radial_life, bias_life, radial_cost, bias_cost, gas_cost] =
+            read_boxes(s, {"txtCombined_MPG", "txtRadial_Life", "txtBias_Life", "txtRadial_Cost",
+                           "txtBias_Cost", "txtGas_Cost"});
 
         const float upfront = single((double{radial_cost} - bias_cost) * 4);
         const float extra_miles = single(double{radial_life} - bias_life);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/maintenance/c09_oxygen_sensor.h"
 
+#include "calc/common_boxes.h"
 #include "calc/maintenance/loss_calculator.h"
 #include "calc/maintenance/mpg_loss.h"
 #include "numbers/format_pattern.h"
@@ -12,7 +13,6 @@ namespace milora::calc {
 namespace {
 
 using numbers::format;
-using numbers::number_text;
 using numbers::single;
 
 // The fraction of its MPG the car keeps with a bad sensor, at the low and the high estimate.
@@ -20,22 +20,20 @@ const double kLowKept = 0.9;
 const double kHighKept = 0.85;
 
 WindowDescription make_description() {
-    WindowDescription d;
-    d.window = "C09_Oxygen_Sensor";
-    d.caption = "How Much Might A Bad Oxygen Sensor Cost You?";
-    d.help_topic = "Oxygen_sensor.htm";
+    WindowDescription d = describe_window(
+        "C09_Oxygen_Sensor", "How Much Might A Bad Oxygen Sensor Cost You?", "Oxygen_sensor.htm");
     d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG",
-         "The car's combined city/highway MPG (miles per gallon)", maintenance::kMpgMessage},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-         maintenance::kGasCostMessage},
-        {"txtYearly_Mileage", "Miles Driven Yearly",
-         "Number of miles your car is driven every year on average",
-         "Please enter a valid number for your total yearly mileage, greater than 0.", "",
-         "lbl_Yearly_Mileage"},
+        combined_mpg_box("The car's combined city/highway MPG (miles per gallon)",
+                         maintenance::kMpgMessage),
+        gas_cost_box("Cost of gasoline (dollars per gallon)", maintenance::kGasCostMessage),
+        box("txtYearly_Mileage", "Miles Driven Yearly",
+            "Number of miles your car is driven every year on average",
+            "Please enter a valid number for your total yearly mileage, greater than 0.")
+            .with_label_name("lbl_Yearly_Mileage")
+            .from(&CarData::Global_Yearly_Miles_Traveled),
     };
-    d.results.emplace_back(LabelDesc{"lblResults", ""});
-    d.results.emplace_back(LabelDesc{"lblYearly_Results", ""});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
+    d.results.emplace_back(LabelDesc{.name = "lblYearly_Results"});
     d.buttons = standard_buttons(
         "Click here to Calculate results, or to update result when the data on the left is "
         "changed",
@@ -44,14 +42,9 @@ WindowDescription make_description() {
     return d;
 }
 
-class OxygenSensor final : public Calculator {
+class OxygenSensor final : public DescribedCalculator<make_description> {
 public:
-    const WindowDescription& description() const override {
-        static const WindowDescription d = make_description();
-        return d;
-    }
-
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text =
             "Your car's oxygen sensor plays a crucial role in controlling how efficiently the "
             "engine "
@@ -59,16 +52,12 @@ public:
             "click on the Calculate button "
             "to find out how much money a bad oxygen sensor might cost you for every 1000 miles "
             "you drive, and over the course of a full year.";
-        s.box("txtCombined_MPG") = number_text(car.Global_Combined_MPG);
-        s.box("txtGas_Cost") = number_text(car.Global_Gas_Cost);
-        s.box("txtYearly_Mileage") = number_text(car.Global_Yearly_Miles_Traveled);
     }
 
     void calculate(FormState& s) override {
         using maintenance::extra_gallons;
-        const float mpg = read_box(s, "txtCombined_MPG");
-        const float gas_cost = read_box(s, "txtGas_Cost");
-        const float yearly = read_box(s, "txtYearly_Mileage");
+        const auto [mpg, gas_cost, yearly] =
+            read_boxes(s, {"txtCombined_MPG", "txtGas_Cost", "txtYearly_Mileage"});
 
         // Every figure first: a fault on the way leaves both labels as they were.
         const float low_gallons = extra_gallons(1000, mpg, kLowKept);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/maintenance/engine_care_calculators.h"
 
+#include "calc/common_boxes.h"
 #include "calc/maintenance/loss_calculator.h"
 
 namespace milora::calc {
@@ -32,23 +33,22 @@ LossWindow engine_care_window(const char* window, const char* caption, const cha
     d.caption = caption;
     d.help_topic = help;
     d.boxes = {
-        {"txtCombined_MPG", "Combined City/Hwy MPG", tips.combined_mpg, maintenance::kMpgMessage},
-        {"txtGas_Cost", "Gas Cost ($/gallon)", tips.gas_cost, maintenance::kGasCostMessage},
+        combined_mpg_box(tips.combined_mpg, maintenance::kMpgMessage),
+        gas_cost_box(tips.gas_cost, maintenance::kGasCostMessage),
     };
-    t.initial = {{"txtCombined_MPG", &CarData::Global_Combined_MPG},
-                 {"txtGas_Cost", &CarData::Global_Gas_Cost}};
     t.read_order = {"txtCombined_MPG", "txtGas_Cost"};
     if (tips.change_interval != nullptr) {
         d.boxes.push_back(
-            {"txtChange_Interval", "Recommended Oil Change Interval (miles)", tips.change_interval,
-             "Please enter a valid number for your oil change interval, greater than 0."});
-        t.initial.push_back({"txtChange_Interval", nullptr, kChangeInterval});
+            box("txtChange_Interval", "Recommended Oil Change Interval (miles)",
+                tips.change_interval,
+                "Please enter a valid number for your oil change interval, greater than 0.")
+                .starting_at(kChangeInterval));
         t.read_order.emplace_back("txtChange_Interval");
         t.distance_box = "txtChange_Interval";
     } else {
         t.distance = 1000; // the estimate is per 1000 miles
     }
-    d.results.emplace_back(LabelDesc{"lblResults", ""});
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons(tips.calculate, tips.print, tips.help, tips.exit);
     return t;
 }

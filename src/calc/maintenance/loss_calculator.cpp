@@ -31,11 +31,8 @@ public:
 
     const WindowDescription& description() const override { return w_.description; }
 
-    void load(const CarData& car, FormState& s) override {
+    void load(const CarData& /*car*/, FormState& s) override {
         s.label("lblResults").text = w_.intro;
-        for (const InitialValue& v : w_.initial) {
-            s.box(v.box) = numbers::number_text(v.field != nullptr ? car.*v.field : v.constant);
-        }
     }
 
     void calculate(FormState& s) override {

@@ -3,9 +3,9 @@
 #pragma once
 
 // One calculator for every maintenance window that answers with a single MPG-loss sentence in
-// `lblResults`. A window is a LossWindow table: its description, where each box starts, the order
-// in which Calculate reads the boxes, the distance and the fraction of MPG kept, and the pieces of
-// the result sentence. The model itself is in mpg_loss.h.
+// `lblResults`. A window is a LossWindow table: its description (where each box starts included),
+// the order in which Calculate reads the boxes, the distance and the fraction of MPG kept, and the
+// pieces of the result sentence. The model itself is in mpg_loss.h.
 
 #include "base/car_data.h"
 #include "calc/calculator.h"
@@ -25,13 +25,6 @@ inline constexpr const char* kGasCostMessage =
 
 // The values read from the boxes at Calculate, by box name.
 using BoxValues = std::map<std::string, float, std::less<>>;
-
-// A box's text at load: a car data field, or else a constant, in the number text form.
-struct InitialValue {
-    std::string box;
-    float CarData::*field = nullptr;
-    float constant = 0;
-};
 
 // A piece of the result sentence: a literal text, or a figure formatted with a pattern.
 struct Piece {
@@ -56,7 +49,6 @@ struct UpperLimit {
 struct LossWindow {
     WindowDescription description; // boxes in the order they are shown
     std::string intro;
-    std::vector<InitialValue> initial;
     std::vector<std::string> read_order; // the order in which Calculate reads the boxes
     std::string distance_box;            // empty: `distance` is fixed
     float distance = 0;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/maintenance/tire_calculators.h"
 
+#include "calc/common_boxes.h"
 #include "calc/maintenance/loss_calculator.h"
 #include "calc/maintenance/mpg_loss.h"
 #include "numbers/precision.h"
@@ -19,27 +20,24 @@ const char* const kYearlyMileageMessage =
 // Every button but Calculate carries the same tooltip in the three tire windows.
 WindowDescription tire_window(const char* window, const char* caption, const char* help,
                               const char* calculate_tooltip) {
-    WindowDescription d;
-    d.window = window;
-    d.caption = caption;
-    d.help_topic = help;
-    d.results.emplace_back(LabelDesc{"lblResults", ""});
+    WindowDescription d = describe_window(window, caption, help);
+    d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.buttons = standard_buttons(calculate_tooltip);
     return d;
 }
 
-BoxDesc combined_mpg_box(const char* tooltip) {
-    BoxDesc box{"txtCombined_MPG", "Combined City/Hwy MPG", tooltip, maintenance::kMpgMessage};
-    box.label_name = "lblCombined_Mileage";
-    return box;
+BoxDesc tire_mpg_box(const char* tooltip) {
+    return combined_mpg_box(tooltip, maintenance::kMpgMessage)
+        .with_label_name("lblCombined_Mileage");
 }
 
-BoxDesc gas_cost_box(const char* tooltip) {
-    return {"txtGas_Cost", "Gas Cost ($/gallon)", tooltip, maintenance::kGasCostMessage};
+BoxDesc tire_gas_cost_box(const char* tooltip) {
+    return gas_cost_box(tooltip, maintenance::kGasCostMessage);
 }
 
 BoxDesc yearly_mileage_box(const char* tooltip) {
-    return {"txtYearly_Mileage", "Miles driven yearly", tooltip, kYearlyMileageMessage};
+    return box("txtYearly_Mileage", "Miles driven yearly", tooltip, kYearlyMileageMessage)
+        .from(&CarData::Global_Yearly_Miles_Traveled);
 }
 
 // 0.4 percent of the MPG for every psi that the average tire is below its pressure.
@@ -56,13 +54,14 @@ const LossWindow& tire_pressure() {
             "Click here to Calculate results, or to update results when you change the data on "
             "the left");
         t.description.boxes = {
-            combined_mpg_box("The combined city/ highway MPG (miles per gallon)"),
+            tire_mpg_box("The combined city/ highway MPG (miles per gallon)"),
             yearly_mileage_box("Enter your total yearly mileage"),
-            {"txtTotal_Underinflation", "Total Underinflation (all 4 tires)",
-             "Enter the combined amount of pressure that all 4 tires are below the recommended "
-             "pressure (see the Help manual for how to determine this)",
-             "Please enter a valid number for tire underinflation, greater than 0."},
-            gas_cost_box("Enter the cost of gas (dollars per gallon)"),
+            box("txtTotal_Underinflation", "Total Underinflation (all 4 tires)",
+                "Enter the combined amount of pressure that all 4 tires are below the "
+                "recommended pressure (see the Help manual for how to determine this)",
+                "Please enter a valid number for tire underinflation, greater than 0.")
+                .starting_at(12.0F),
+            tire_gas_cost_box("Enter the cost of gas (dollars per gallon)"),
         };
         // The first two pieces meet with two blanks ("tires  can").
         t.intro = "While the effect on fuel efficiency is less than once thought, under-inflated "
@@ -76,19 +75,17 @@ const LossWindow& tire_pressure() {
                   "dollars per gallon. Click on the Calculate button, and see here how "
                   "much that underinflation might cost you per year both in dollars and increased "
                   "carbon dioxide emissions.";
-        t.initial = {{"txtCombined_MPG", &CarData::Global_Combined_MPG},
-                     {"txtYearly_Mileage", &CarData::Global_Yearly_Miles_Traveled},
-                     {"txtTotal_Underinflation", nullptr, 12},
-                     {"txtGas_Cost", &CarData::Global_Gas_Cost}};
         t.read_order = {"txtCombined_MPG", "txtYearly_Mileage", "txtTotal_Underinflation",
                         "txtGas_Cost"};
         t.distance_box = "txtYearly_Mileage";
         t.kept = underinflation_kept;
         // At 1000 psi the tires would take all of the MPG (a division by zero); beyond, less.
         t.limit = maintenance::UpperLimit{
-            "txtTotal_Underinflation", 1000,
-            "Please enter a total underinflation of less than 1000 psi. At 1000 psi or more the "
-            "tires would take away all of the car's fuel economy, and no cost can be worked out."};
+            .box = "txtTotal_Underinflation",
+            .limit = 1000,
+            .message = "Please enter a total underinflation of less than 1000 psi. At 1000 psi or "
+                       "more the tires would take away all of the car's fuel economy, and no cost "
+                       "can be worked out."};
         t.result = {
             Piece::literal("If your four tires are underinflated by a total of "),
             Piece::input("txtTotal_Underinflation", "#0.0 psi"),
@@ -112,9 +109,9 @@ const LossWindow& tire_alignment() {
                                     "Click here to Calculate results, or update results after "
                                     "data at left is changed");
         t.description.boxes = {
-            gas_cost_box("Cost of gasoline ($/gallon)"),
+            tire_gas_cost_box("Cost of gasoline ($/gallon)"),
             yearly_mileage_box("Total number of miles you drive this vehicle yearly"),
-            combined_mpg_box("The combined city and highway MPG (miles per gallon)"),
+            tire_mpg_box("The combined city and highway MPG (miles per gallon)"),
         };
         t.intro = "Bad wheel alignment not only wears out your tires early, it can waste gas. "
                   "Enter above your combined city/highway MPG, the total number of miles "
@@ -122,9 +119,6 @@ const LossWindow& tire_alignment() {
                   "find out how "
                   "much having your wheels out of alignment might cost you per year in dollars "
                   "and increased carbon dioxide emissions.";
-        t.initial = {{"txtCombined_MPG", &CarData::Global_Combined_MPG},
-                     {"txtYearly_Mileage", &CarData::Global_Yearly_Miles_Traveled},
-                     {"txtGas_Cost", &CarData::Global_Gas_Cost}};
         t.read_order = {"txtCombined_MPG", "txtYearly_Mileage", "txtGas_Cost"};
         t.distance_box = "txtYearly_Mileage";
         t.kept = [](const BoxValues&) { return maintenance::mpg_kept(2); };
@@ -150,11 +144,12 @@ const LossWindow& tire_tread() {
                         "Click here to Calculate results, or to update results after "
                         "modifying data on the left");
         t.description.boxes = {
-            gas_cost_box("Enter the cost of gasoline (dollars per gallon)"),
-            {"txtTire_Life", "Rated Tire Life (miles)",
-             "The tire manufacturer's estimate for the life of the tire in miles",
-             "Please enter a valid number for the rated life of the tire, greater than 0."},
-            combined_mpg_box("Thel combined city/highway MPG (miles per gallon)"),
+            tire_gas_cost_box("Enter the cost of gasoline (dollars per gallon)"),
+            box("txtTire_Life", "Rated Tire Life (miles)",
+                "The tire manufacturer's estimate for the life of the tire in miles",
+                "Please enter a valid number for the rated life of the tire, greater than 0.")
+                .starting_at(50000.0F),
+            tire_mpg_box("Thel combined city/highway MPG (miles per gallon)"),
         };
         t.intro = "Choosing a tire with an unneeded or unnecessarily \"aggressive\" tread, like a "
                   "snow tire or off-road tire instead of a highway-rated tire, can have a negative "
@@ -165,9 +160,6 @@ const LossWindow& tire_tread() {
                   "much buying such a tire with an unnecessarily \"aggressive\" tread might cost "
                   "you in dollars and increased carbon dioxide production over the life of the "
                   "tires.";
-        t.initial = {{"txtCombined_MPG", &CarData::Global_Combined_MPG},
-                     {"txtTire_Life", nullptr, 50000},
-                     {"txtGas_Cost", &CarData::Global_Gas_Cost}};
         t.read_order = {"txtCombined_MPG", "txtTire_Life", "txtGas_Cost"};
         t.distance_box = "txtTire_Life";
         t.kept = [](const BoxValues&) { return maintenance::mpg_kept(4); };
