@@ -4,6 +4,7 @@
 
 #include "base/car_data.h"
 #include "numbers/number_text.h"
+#include "ui/qt_text.h"
 #include "ui/splash_window.h"
 #include "ui/window_tracker.h"
 
@@ -13,11 +14,14 @@
 #include <QPushButton>
 
 namespace milora::app {
+using ui::latin_text;
+using ui::qt_text;
+
 namespace {
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    l->setObjectName(latin_text(name));
     l->setTextFormat(Qt::PlainText);
     return l;
 }
@@ -43,7 +47,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     set_font(title, 20, true);
     auto* tm = make_label(this, "Label1", QStringLiteral("TM"));
     set_font(tm, 7, false);
-    auto* description = make_label(this, "lblDescription", QString::fromLatin1(kAboutDescription));
+    auto* description = make_label(this, "lblDescription", latin_text(kAboutDescription));
     description->setWordWrap(true);
     description->setMinimumWidth(340);
     auto* version = make_label(this, "lblVersion", QStringLiteral("Version:"));
@@ -70,9 +74,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     grid->addWidget(ok, 4, 1, Qt::AlignRight);
 
     // Load: version and date.
-    version->setText(QStringLiteral("Version ") +
-                     QString::fromStdString(numbers::number_text(Car_Data_Version)));
-    date->setText(QStringLiteral("Date: ") + QString::fromLatin1(Program_Date));
+    version->setText(QStringLiteral("Version ") + qt_text(numbers::number_text(Car_Data_Version)));
+    date->setText(QStringLiteral("Date: ") + latin_text(Program_Date));
     adjustSize();
 }
 

@@ -3,6 +3,7 @@
 #include "ui/calculator_window.h"
 
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
@@ -21,12 +22,9 @@
 namespace milora::ui {
 namespace {
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QString element_name(const std::string& name, int index) {
-    return index == calc::kScalar ? q(name) : q(name) + QLatin1Char('_') + QString::number(index);
+    return index == calc::kScalar ? qt_text(name)
+                                  : qt_text(name) + QLatin1Char('_') + QString::number(index);
 }
 
 Qt::Alignment alignment(calc::Align a) {
@@ -78,7 +76,7 @@ QWidget* CalculatorWindow::build_label(const calc::LabelDesc& d, int index) {
     label->setAlignment(alignment(d.align));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!d.tooltip.empty()) {
-        label->setToolTip(q(d.tooltip));
+        label->setToolTip(qt_text(d.tooltip));
     }
     labels_[{d.name, index}] = label;
     return label;
@@ -86,8 +84,8 @@ QWidget* CalculatorWindow::build_label(const calc::LabelDesc& d, int index) {
 
 void CalculatorWindow::build() {
     const calc::WindowDescription& d = calc_->description();
-    setObjectName(q(d.window));
-    setWindowTitle(q(d.caption));
+    setObjectName(qt_text(d.window));
+    setWindowTitle(qt_text(d.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* root = new QVBoxLayout(this);
@@ -106,20 +104,20 @@ void CalculatorWindow::build() {
             const int col = column * 3;
             int& row = next_row[static_cast<std::size_t>(column)];
             if (!b.heading.empty()) {
-                auto* heading = new QLabel(q(b.heading), this);
-                heading->setObjectName(q(b.heading_name));
+                auto* heading = new QLabel(qt_text(b.heading), this);
+                heading->setObjectName(qt_text(b.heading_name));
                 heading->setTextFormat(Qt::PlainText);
                 grid->addWidget(heading, row++, col, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
             }
-            auto* label = new QLabel(q(b.caption), this);
-            label->setObjectName(q(box_label_name(b)));
+            auto* label = new QLabel(qt_text(b.caption), this);
+            label->setObjectName(qt_text(box_label_name(b)));
             label->setTextFormat(Qt::PlainText);
             if (!b.label_tooltip.empty()) {
-                label->setToolTip(q(b.label_tooltip));
+                label->setToolTip(qt_text(b.label_tooltip));
             }
             auto* box = new QLineEdit(this);
-            box->setObjectName(q(b.name));
-            box->setToolTip(q(b.tooltip));
+            box->setObjectName(qt_text(b.name));
+            box->setToolTip(qt_text(b.tooltip));
             box->setFixedWidth(100);
             box->installEventFilter(this);
             label->setBuddy(box);
@@ -135,10 +133,10 @@ void CalculatorWindow::build() {
     }
 
     for (const calc::OptionGroupDesc& g : d.option_groups) {
-        auto* frame = new QGroupBox(q(g.frame_caption), this);
-        frame->setObjectName(q(g.frame_name));
+        auto* frame = new QGroupBox(qt_text(g.frame_caption), this);
+        frame->setObjectName(qt_text(g.frame_name));
         if (!g.frame_tooltip.empty()) {
-            frame->setToolTip(q(g.frame_tooltip));
+            frame->setToolTip(qt_text(g.frame_tooltip));
         }
         // All options in one row, or `columns` a row in a grid.
         QHBoxLayout* row = nullptr;
@@ -151,7 +149,7 @@ void CalculatorWindow::build() {
         }
         int placed = 0;
         for (const calc::OptionDesc& o : g.options) {
-            auto* opt = new QRadioButton(q(o.caption), frame);
+            auto* opt = new QRadioButton(qt_text(o.caption), frame);
             opt->setObjectName(element_name(g.name, o.index));
             opt->setProperty("index", o.index);
             opt->setFocusPolicy(Qt::TabFocus);
@@ -160,7 +158,7 @@ void CalculatorWindow::build() {
             policy.setRetainSizeWhenHidden(true);
             opt->setSizePolicy(policy);
             if (!o.tooltip.empty()) {
-                opt->setToolTip(q(o.tooltip));
+                opt->setToolTip(qt_text(o.tooltip));
             }
             options_[g.name][o.index] = opt;
             const std::string group = g.name;
@@ -236,10 +234,10 @@ void CalculatorWindow::build() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (const calc::ButtonDesc& b : d.buttons) {
-        auto* button = new QPushButton(q(b.caption), this);
-        button->setObjectName(q(b.name));
+        auto* button = new QPushButton(qt_text(b.caption), this);
+        button->setObjectName(qt_text(b.name));
         if (!b.tooltip.empty()) {
-            button->setToolTip(q(b.tooltip));
+            button->setToolTip(qt_text(b.tooltip));
         }
         button->setAutoDefault(false);
         button->setDefault(false);
@@ -258,14 +256,14 @@ void CalculatorWindow::build() {
 
 void CalculatorWindow::apply_state() {
     for (auto& [name, box] : boxes_) {
-        const QString text = q(state_.box(name));
+        const QString text = qt_text(state_.box(name));
         if (box->text() != text) {
             box->setText(text);
         }
     }
     for (auto& [key, label] : labels_) {
         const calc::LabelState& s = state_.label(key.name, key.index);
-        label->setText(q(s.text));
+        label->setText(qt_text(s.text));
         QFont f = label->font();
         f.setBold(s.bold);
         f.setPointSize(s.points > 0 ? s.points : font().pointSize());
@@ -367,7 +365,7 @@ void CalculatorWindow::on_button(calc::ButtonRole role) {
                                                           : Orientation::Portrait);
         break;
     case calc::ButtonRole::Help:
-        services_.help->show_topic(this, q(d.help_topic));
+        services_.help->show_topic(this, qt_text(d.help_topic));
         break;
     case calc::ButtonRole::Exit:
         close();

@@ -6,6 +6,7 @@
 #include "cardata/car_data_file.h"
 #include "ui/application.h"
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
@@ -24,15 +25,10 @@
 #include <vector>
 
 namespace milora::cardata {
+using ui::latin_text;
+using ui::qt_text;
+
 namespace {
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QString q(const char* s) {
-    return QString::fromUtf8(s);
-}
 
 bool validating_reason(Qt::FocusReason r) {
     // Only a move to another control of this window; not a switch of windows or a popup menu.
@@ -82,12 +78,12 @@ DataSettingsWindow::DataSettingsWindow(ProgramState& state, const ui::Services& 
 DataSettingsWindow::~DataSettingsWindow() = default;
 
 QLineEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
-    caption = new QLabel(q(info.caption), this);
-    caption->setObjectName(q(info.label));
+    caption = new QLabel(qt_text(info.caption), this);
+    caption->setObjectName(qt_text(info.label));
     caption->setTextFormat(Qt::PlainText);
     auto* box = new QLineEdit(this);
-    box->setObjectName(q(info.box));
-    box->setToolTip(q(info.tooltip));
+    box->setObjectName(qt_text(info.box));
+    box->setToolTip(qt_text(info.tooltip));
     box->setFixedWidth(90);
     box->installEventFilter(this);
     caption->setBuddy(box);
@@ -99,8 +95,8 @@ QLineEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) 
 }
 
 void DataSettingsWindow::build() {
-    setObjectName(q(kWindowName));
-    setWindowTitle(q(kCaption));
+    setObjectName(qt_text(kWindowName));
+    setWindowTitle(qt_text(kCaption));
     setAttribute(Qt::WA_DeleteOnClose);
 
     std::map<std::string, std::string> texts;
@@ -134,14 +130,14 @@ void DataSettingsWindow::build() {
         }
         if (section.fields.front() == Field::CombinedMpg) {
             const ButtonInfo& b = kButtons[0];
-            auto* button = new QPushButton(q(b.caption), this);
-            button->setObjectName(q(b.name));
-            button->setToolTip(q(b.tooltip));
+            auto* button = new QPushButton(qt_text(b.caption), this);
+            button->setObjectName(qt_text(b.name));
+            button->setToolTip(qt_text(b.tooltip));
             grid->addWidget(button, row++, 0, 1, 2, Qt::AlignRight);
         }
 
-        auto* description = new QLabel(q(texts.at(section.description)), this);
-        description->setObjectName(q(section.description));
+        auto* description = new QLabel(qt_text(texts.at(section.description)), this);
+        description->setObjectName(qt_text(section.description));
         description->setTextFormat(Qt::PlainText);
         description->setWordWrap(true);
         description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -150,8 +146,8 @@ void DataSettingsWindow::build() {
         column->setSpacing(4);
         column->addWidget(description);
         if (section.fields.front() == Field::EpaCity) {
-            epa_link_ = new QLabel(q(kEpaLinkText), this);
-            epa_link_->setObjectName(q(kEpaLinkName));
+            epa_link_ = new QLabel(qt_text(kEpaLinkText), this);
+            epa_link_->setObjectName(qt_text(kEpaLinkName));
             epa_link_->setTextFormat(Qt::PlainText);
             epa_link_->setCursor(Qt::PointingHandCursor);
             QFont font = epa_link_->font();
@@ -169,7 +165,7 @@ void DataSettingsWindow::build() {
     root->addLayout(grid);
 
     file_label_ = new QLabel(this);
-    file_label_->setObjectName(q(kFileLabelName));
+    file_label_->setObjectName(qt_text(kFileLabelName));
     file_label_->setTextFormat(Qt::PlainText);
     file_label_->setWordWrap(true);
     file_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -180,11 +176,11 @@ void DataSettingsWindow::build() {
     for (const ButtonInfo& b : kButtons) {
         QPushButton* button = nullptr;
         if (b.command == Command::CalculateCombined) {
-            button = findChild<QPushButton*>(q(b.name));
+            button = findChild<QPushButton*>(qt_text(b.name));
         } else {
-            button = new QPushButton(q(b.caption), this);
-            button->setObjectName(q(b.name));
-            button->setToolTip(q(b.tooltip));
+            button = new QPushButton(qt_text(b.caption), this);
+            button->setObjectName(qt_text(b.name));
+            button->setToolTip(qt_text(b.tooltip));
             button->setMinimumWidth(90);
             buttons->addWidget(button);
         }
@@ -204,14 +200,14 @@ void DataSettingsWindow::build() {
 }
 
 void DataSettingsWindow::show_file_label() {
-    file_label_->setText(q(settings_.file_label()));
+    file_label_->setText(qt_text(settings_.file_label()));
 }
 
 void DataSettingsWindow::sync_boxes() {
     syncing_ = true;
     for (const BoxInfo& b : kBoxes) {
         QLineEdit* box = boxes_[static_cast<std::size_t>(b.field)];
-        const QString text = q(settings_.text(b.field));
+        const QString text = qt_text(settings_.text(b.field));
         if (box->text() != text) {
             box->setText(text);
         }
@@ -312,7 +308,7 @@ void DataSettingsWindow::on_command(Command command) {
         load_data();
         break;
     case Command::Help:
-        services_.help->show_topic(this, q(kHelpTopic));
+        services_.help->show_topic(this, qt_text(kHelpTopic));
         break;
     }
 }
@@ -341,8 +337,8 @@ void DataSettingsWindow::cancel() {
 namespace {
 
 ui::FileDialogRequest car_data_dialog() {
-    return {QString(), QString::fromLatin1(kDialogFilter), QString::fromLatin1(kExtension),
-            ui::program_folder(), QString()};
+    return {QString(), latin_text(kDialogFilter), latin_text(kExtension), ui::program_folder(),
+            QString()};
 }
 
 } // namespace
@@ -385,7 +381,7 @@ void DataSettingsWindow::load_data() {
 }
 
 void DataSettingsWindow::open_epa_page() {
-    services_.web->open_url(QString::fromLatin1(web_address(WebLink::FindACar)));
+    services_.web->open_url(latin_text(web_address(WebLink::FindACar)));
     QPalette palette = epa_link_->palette();
     palette.setColor(QPalette::WindowText, kVisitedRed);
     epa_link_->setPalette(palette);

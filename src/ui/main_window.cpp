@@ -8,6 +8,7 @@
 #include "ui/about_window.h"
 #include "ui/application.h"
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCheckBox>
@@ -23,23 +24,23 @@
 #include <QVBoxLayout>
 
 namespace milora::app {
-namespace {
+using ui::latin_text;
+using ui::path_text;
+using ui::qt_text;
 
-QString latin(const char* s) {
-    return QString::fromLatin1(s);
-}
+namespace {
 
 QLabel* text_label(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(latin(name));
+    label->setObjectName(latin_text(name));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }
 
 QPushButton* push_button(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(latin(caption), parent);
-    button->setObjectName(latin(name));
+    auto* button = new QPushButton(latin_text(caption), parent);
+    button->setObjectName(latin_text(name));
     button->setAutoDefault(false);
     return button;
 }
@@ -51,14 +52,14 @@ Message warning(const std::string& text) {
 } // namespace
 
 MainWindow::MainWindow(ui::Application& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setObjectName(latin(kMainWindowName));
-    setWindowTitle(latin(kMainCaption));
+    setObjectName(latin_text(kMainWindowName));
+    setWindowTitle(latin_text(kMainCaption));
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     bool first = true;
     for (const MainTab& tab : main_tabs()) {
-        tabs_->addTab(build_tab(tab, first), latin(tab.caption));
+        tabs_->addTab(build_tab(tab, first), latin_text(tab.caption));
         first = false;
     }
     setCentralWidget(tabs_);
@@ -73,7 +74,7 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
     column->setContentsMargins(14, 12, 14, 12);
     column->setSpacing(10);
     if (starting_up) {
-        auto* title = text_label(page, "Label1", latin(kStartingUpTitle));
+        auto* title = text_label(page, "Label1", latin_text(kStartingUpTitle));
         QFont f = title->font();
         f.setPointSize(f.pointSize() + 3);
         f.setBold(true);
@@ -97,7 +98,7 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
             continue;
         }
         if (row.action == RowAction::OpenWindow) {
-            window_buttons_.emplace_back(button, latin(row.window));
+            window_buttons_.emplace_back(button, latin_text(row.window));
         }
         grid->addWidget(button, r, 0);
         if (row.help_button != nullptr) {
@@ -107,8 +108,7 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
             grid->addWidget(help, r, 1);
         }
         if (row.label != nullptr) {
-            auto* label =
-                text_label(page, row.label, QString::fromStdString(join_pieces(row.description)));
+            auto* label = text_label(page, row.label, qt_text(join_pieces(row.description)));
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             grid->addWidget(label, r, 2);
         }
@@ -119,11 +119,11 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
 
     if (starting_up) {
         column->addWidget(text_label(page, "lblUse_Help", QString()));
-        notice_ = new QGroupBox(latin(kNoticeFrameCaption), page);
+        notice_ = new QGroupBox(latin_text(kNoticeFrameCaption), page);
         notice_->setObjectName(QStringLiteral("frameInitial_Frame"));
         auto* notice_layout = new QGridLayout(notice_);
         notice_caption_ = text_label(notice_, "lblFrame_Caption", QString());
-        nag_ = new QCheckBox(latin(kNoticeCheckCaption), notice_);
+        nag_ = new QCheckBox(latin_text(kNoticeCheckCaption), notice_);
         nag_->setObjectName(QStringLiteral("chkTurn_Off_Nag"));
         QPushButton* ok = push_button(notice_, "cmdOK", "OK");
         connect(ok, &QPushButton::clicked, this, &MainWindow::notice_ok);
@@ -142,11 +142,11 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
 
 void MainWindow::build_menus() {
     for (const Menu& menu : main_menus()) {
-        QMenu* m = menuBar()->addMenu(latin(menu.caption));
-        m->setObjectName(latin(menu.name));
+        QMenu* m = menuBar()->addMenu(latin_text(menu.caption));
+        m->setObjectName(latin_text(menu.name));
         for (const MenuItem& item : menu.items) {
-            QAction* action = m->addAction(latin(item.caption));
-            action->setObjectName(latin(item.name));
+            QAction* action = m->addAction(latin_text(item.caption));
+            action->setObjectName(latin_text(item.name));
             connect(action, &QAction::triggered, this, [this, &item] { run_menu(item); });
         }
     }
@@ -159,9 +159,8 @@ void MainWindow::load() {
     tabs_->setCurrentIndex(0);
     notice_->hide();
     notice_caption_->hide();
-    if (!cardata::read_tolerant(QFile::encodeName(ui::default_car_data_path()).toStdString(),
-                                state.car)) {
-        notice_caption_->setText(QString::fromStdString(startup_notice_text()));
+    if (!cardata::read_tolerant(path_text(ui::default_car_data_path()), state.car)) {
+        notice_caption_->setText(qt_text(startup_notice_text()));
         notice_caption_->show();
         notice_->show();
         return;
@@ -172,7 +171,7 @@ void MainWindow::load() {
 void MainWindow::run_row(const MainRow& row) {
     switch (row.action) {
     case RowAction::OpenWindow:
-        app_.open_window(latin(row.window));
+        app_.open_window(latin_text(row.window));
         break;
     case RowAction::HelpChapter:
         show_help(row.button);
@@ -201,7 +200,7 @@ void MainWindow::run_menu(const MenuItem& item) {
         show_help(item.name);
         break;
     case MenuAction::WebPage:
-        app_.services().web->open_url(latin(web_address(item.link)));
+        app_.services().web->open_url(latin_text(web_address(item.link)));
         break;
     case MenuAction::About: {
         AboutWindow about(this);
@@ -212,14 +211,13 @@ void MainWindow::run_menu(const MenuItem& item) {
 }
 
 void MainWindow::show_help(const char* control) {
-    app_.services().help->show_topic(this, latin(help_topic(kMainWindowName, control)));
+    app_.services().help->show_topic(this, latin_text(help_topic(kMainWindowName, control)));
 }
 
 void MainWindow::notice_ok() {
     if (nag_->isChecked()) {
         const QString path = ui::default_car_data_path();
-        const WriteResult written =
-            cardata::write_car_data(QFile::encodeName(path).toStdString(), app_.state().car);
+        const WriteResult written = cardata::write_car_data(path_text(path), app_.state().car);
         if (!written.ok) {
             // The notice would come back at every start without the user knowing why.
             app_.services().messages->show(
@@ -233,15 +231,14 @@ void MainWindow::notice_ok() {
 
 void MainWindow::open_car_data() {
     ui::FileDialogRequest request;
-    request.filter = latin(cardata::kDialogFilter);
+    request.filter = latin_text(cardata::kDialogFilter);
     request.directory = ui::program_folder();
     const QString path = app_.services().files->open_file(this, request);
     if (path.isEmpty()) {
         return;
     }
     // All nine values or none; Car_Data_Filename stays as it is.
-    const cardata::StrictRead read =
-        cardata::read_strict(QFile::encodeName(path).toStdString(), app_.state().car);
+    const cardata::StrictRead read = cardata::read_strict(path_text(path), app_.state().car);
     if (!read.ok) {
         app_.services().messages->show(this, warning(read.message));
     }
@@ -266,9 +263,7 @@ void MainWindow::store_geometry() {
     const QRect g = frameGeometry();
     QSettings settings(QStringLiteral("Milora"), QStringLiteral("Milora"));
     settings.beginGroup(QStringLiteral("Settings"));
-    const auto text = [](int v) {
-        return QString::fromStdString(numbers::number_text(static_cast<double>(v)));
-    };
+    const auto text = [](int v) { return qt_text(numbers::number_text(static_cast<double>(v))); };
     settings.setValue(QStringLiteral("MainLeft"), text(g.x()));
     settings.setValue(QStringLiteral("MainTop"), text(g.y()));
     settings.setValue(QStringLiteral("MainWidth"), text(g.width()));

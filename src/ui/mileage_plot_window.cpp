@@ -4,6 +4,7 @@
 
 #include "base/car_data.h"
 #include "mileage/mileage_tracker.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCheckBox>
@@ -16,11 +17,10 @@
 #include <QVBoxLayout>
 
 namespace milora::mileage {
-namespace {
+using ui::latin_text;
+using ui::qt_text;
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 QColor colour(const SeriesDesc& d) {
     return {d.red, d.green, d.blue};
@@ -54,7 +54,7 @@ class LegendLine : public QWidget {
 public:
     LegendLine(const SeriesDesc& d, QWidget* parent)
         : QWidget(parent), colour_(mileage::colour(d)) {
-        setObjectName(QString::fromLatin1(d.legend_line));
+        setObjectName(latin_text(d.legend_line));
         setFixedSize(36, 12);
     }
 
@@ -71,7 +71,7 @@ private:
 
 QLabel* make_label(const char* name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(latin_text(name));
     return label;
 }
 
@@ -104,11 +104,11 @@ void MileagePlotWindow::build(const MileageLog& log) {
     // Vertical axis: its title, and the top, middle and bottom values beside the area.
     auto* title = make_label("lblY_MPG", QStringLiteral("MPG"), this);
     grid->addWidget(title, 0, 0, 3, 1, Qt::AlignVCenter);
-    grid->addWidget(make_label("lblMax", q(labels.lblMax), this), 0, 1,
+    grid->addWidget(make_label("lblMax", qt_text(labels.lblMax), this), 0, 1,
                     Qt::AlignRight | Qt::AlignTop);
-    grid->addWidget(make_label("lblMid", q(labels.lblMid), this), 1, 1,
+    grid->addWidget(make_label("lblMid", qt_text(labels.lblMid), this), 1, 1,
                     Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(make_label("lblMin", q(labels.lblMin), this), 2, 1,
+    grid->addWidget(make_label("lblMin", qt_text(labels.lblMin), this), 2, 1,
                     Qt::AlignRight | Qt::AlignBottom);
     area_ = new PlotArea(this, this);
     grid->addWidget(area_, 0, 2, 3, 1);
@@ -119,11 +119,11 @@ void MileagePlotWindow::build(const MileageLog& log) {
 
     // Horizontal axis: the first and last dates at its ends, its title in the middle.
     auto* dates = new QHBoxLayout;
-    dates->addWidget(make_label("lblDateMin", q(labels.lblDateMin), this));
+    dates->addWidget(make_label("lblDateMin", qt_text(labels.lblDateMin), this));
     dates->addStretch(1);
     dates->addWidget(make_label("lblX_Date", QStringLiteral("Date"), this));
     dates->addStretch(1);
-    dates->addWidget(make_label("lblDateMax", q(labels.lblDateMax), this));
+    dates->addWidget(make_label("lblDateMax", qt_text(labels.lblDateMax), this));
     grid->addLayout(dates, 3, 2);
 
     // The five series: check box and legend line.
@@ -131,9 +131,9 @@ void MileagePlotWindow::build(const MileageLog& log) {
     for (std::size_t i = 0; i < plot_series().size(); ++i) {
         const SeriesDesc& d = plot_series()[i];
         auto* row = new QHBoxLayout;
-        auto* check = new QCheckBox(QString::fromLatin1(d.caption), this);
-        check->setObjectName(QString::fromLatin1(d.check_box));
-        check->setToolTip(QString::fromLatin1(d.tooltip));
+        auto* check = new QCheckBox(latin_text(d.caption), this);
+        check->setObjectName(latin_text(d.check_box));
+        check->setToolTip(latin_text(d.tooltip));
         check->setChecked(d.checked);
         connect(check, &QCheckBox::toggled, area_, qOverload<>(&QWidget::update));
         checks_[i] = check;
@@ -156,9 +156,9 @@ void MileagePlotWindow::build(const MileageLog& log) {
                  {"cmdHelp", "Help", "Open helpfile to appropriate section"},
                  {"cmdDonePlot", "Exit", "Exit this plotting window"}};
     for (const auto& s : specs) {
-        auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
-        b->setObjectName(QString::fromLatin1(s.name));
-        b->setToolTip(QString::fromLatin1(s.tooltip));
+        auto* b = new QPushButton(latin_text(s.caption), this);
+        b->setObjectName(latin_text(s.name));
+        b->setToolTip(latin_text(s.tooltip));
         b->setAutoDefault(false);
         b->setMinimumWidth(90);
         buttons->addWidget(b);
@@ -169,7 +169,7 @@ void MileagePlotWindow::build(const MileageLog& log) {
     connect(findChild<QPushButton*>(QStringLiteral("cmdPrintPlot")), &QPushButton::clicked, this,
             [this] { services_.printer->print_widget(this, ui::Orientation::Landscape); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdHelp")), &QPushButton::clicked, this,
-            [this] { services_.help->show_topic(this, QString::fromLatin1(kHelpTopic)); });
+            [this] { services_.help->show_topic(this, latin_text(kHelpTopic)); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdDonePlot")), &QPushButton::clicked, this,
             &QWidget::close);
     resize(860, 480);

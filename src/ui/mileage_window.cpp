@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
@@ -27,15 +28,15 @@
 #include <QVBoxLayout>
 
 namespace milora::mileage {
-namespace {
+using ui::latin_text;
+using ui::path_text;
+using ui::qt_text;
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+namespace {
 
 // The list box shows lines; the tracker keeps them with CR LF.
 QString shown_text(const std::string& text) {
-    QString s = q(text);
+    QString s = qt_text(text);
     s.remove(QLatin1Char('\r'));
     return s;
 }
@@ -48,7 +49,7 @@ QFont fixed_pitch_font() {
         return f;
     }
     for (const char* family : {"monospace", "DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
-        f.setFamily(QString::fromLatin1(family));
+        f.setFamily(latin_text(family));
         f.setStyleHint(QFont::TypeWriter);
         f.setFixedPitch(true);
         if (QFontInfo(f).fixedPitch()) {
@@ -56,10 +57,6 @@ QFont fixed_pitch_font() {
         }
     }
     return f;
-}
-
-std::string path_text(const QString& path) {
-    return QFile::encodeName(path).toStdString();
 }
 
 // The column headings sit above the list's columns: each is centred over where the column's
@@ -78,8 +75,8 @@ public:
                         {"Label5", "MPG since last fillup", 50.5, 14},
                         {"Label6", "MPG (5-tank average)", 65.5, 14}};
         for (const auto& h : headings) {
-            auto* label = new QLabel(QString::fromLatin1(h.caption), this);
-            label->setObjectName(QString::fromLatin1(h.name));
+            auto* label = new QLabel(latin_text(h.caption), this);
+            label->setObjectName(latin_text(h.name));
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
             labels_.push_back({label, h.centre, h.width});
@@ -112,16 +109,16 @@ private:
 
 QPushButton* make_button(const char* name, const char* caption, const char* tooltip,
                          QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(tooltip));
+    auto* b = new QPushButton(latin_text(caption), parent);
+    b->setObjectName(latin_text(name));
+    b->setToolTip(latin_text(tooltip));
     b->setAutoDefault(false);
     return b;
 }
 
 ui::FileDialogRequest request(const FileDialogDesc& d) {
-    return {QString::fromLatin1(d.title), QString::fromLatin1(d.filter),
-            QString::fromLatin1(d.default_suffix), ui::program_folder(), QString()};
+    return {latin_text(d.title), latin_text(d.filter), latin_text(d.default_suffix),
+            ui::program_folder(), QString()};
 }
 
 } // namespace
@@ -193,8 +190,8 @@ QGroupBox* MileageWindow::build_entry_frame() {
                 {"lblGallons", "Gallons Purchased At Fillup", gallons_}};
     int r = 0;
     for (const auto& row : rows) {
-        auto* label = new QLabel(QString::fromLatin1(row.caption), frame);
-        label->setObjectName(QString::fromLatin1(row.name));
+        auto* label = new QLabel(latin_text(row.caption), frame);
+        label->setObjectName(latin_text(row.name));
         label->setBuddy(row.field);
         row.field->setMinimumWidth(120);
         grid->addWidget(label, r, 0, Qt::AlignRight | Qt::AlignVCenter);
@@ -230,7 +227,7 @@ QGroupBox* MileageWindow::build_entry_frame() {
 }
 
 void MileageWindow::build() {
-    setObjectName(QString::fromLatin1(kTrackerWindow));
+    setObjectName(latin_text(kTrackerWindow));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* root = new QHBoxLayout(this);
     root->addWidget(build_list_column(), 1);
@@ -260,7 +257,7 @@ void MileageWindow::build() {
 }
 
 void MileageWindow::sync() {
-    setWindowTitle(q(tracker_.caption()));
+    setWindowTitle(qt_text(tracker_.caption()));
     for (auto& [b, button] : buttons_) {
         button->setEnabled(tracker_.enabled(b));
     }
@@ -320,7 +317,7 @@ void MileageWindow::on_main_button(MainButton b) {
         tracker_.summary();
         break;
     case MainButton::Help:
-        services_.help->show_topic(this, QString::fromLatin1(kHelpTopic));
+        services_.help->show_topic(this, latin_text(kHelpTopic));
         return;
     case MainButton::Exit:
         if (tracker_.may_exit()) {

@@ -3,6 +3,7 @@
 #include "ui/program_folder.h"
 
 #include "base/car_data.h"
+#include "ui/qt_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,7 +39,7 @@ QString program_folder_for(const QString& executable_folder) {
 }
 
 QString default_car_data_path() {
-    return QDir(program_folder()).filePath(QString::fromLatin1(kDefaultFileName));
+    return QDir(program_folder()).filePath(latin_text(kDefaultFileName));
 }
 
 void make_program_folder() {

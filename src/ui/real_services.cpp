@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/real_services.h"
 
+#include "ui/qt_text.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -17,8 +19,8 @@ namespace milora::ui {
 
 Answer QtMessageService::show(QWidget* parent, const Message& message) {
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromStdString(message.title));
-    box.setText(QString::fromStdString(message.text));
+    box.setWindowTitle(qt_text(message.title));
+    box.setText(qt_text(message.text));
     switch (message.icon) {
     case Icon::None:
         box.setIcon(QMessageBox::NoIcon);

@@ -4,6 +4,7 @@
 
 #include "base/car_data.h"
 #include "numbers/number_text.h"
+#include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QFrame>
@@ -14,11 +15,14 @@
 #include <QVBoxLayout>
 
 namespace milora::app {
+using ui::latin_text;
+using ui::qt_text;
+
 namespace {
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text, int points, bool bold) {
     auto* l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    l->setObjectName(latin_text(name));
     l->setTextFormat(Qt::PlainText);
     QFont f = l->font();
     if (points > 0) {
@@ -94,12 +98,12 @@ SplashWindow::SplashWindow(QWidget* parent)
     const char* const names[] = {"Label1", "Label2", "Label3", "Label4"};
     const char* const texts[] = {"Save Gas.", "Save Money.", "Save Your Car.", "Save The Planet."};
     for (int i = 0; i < 3; ++i) {
-        slogans->addWidget(make_label(frame, names[i], QString::fromLatin1(texts[i]), 13, false));
+        slogans->addWidget(make_label(frame, names[i], latin_text(texts[i]), 13, false));
     }
     // The last slogan carries the second trademark mark.
     auto* last = new QHBoxLayout;
     last->setSpacing(0);
-    last->addWidget(make_label(frame, names[3], QString::fromLatin1(texts[3]), 13, false));
+    last->addWidget(make_label(frame, names[3], latin_text(texts[3]), 13, false));
     last->addWidget(make_label(frame, "Label6", QStringLiteral("TM"), 7, false), 0, Qt::AlignTop);
     last->addStretch(1);
     slogans->addLayout(last);
@@ -113,9 +117,8 @@ SplashWindow::SplashWindow(QWidget* parent)
     grid->addWidget(date, 3, 1);
 
     // Load: version and date.
-    version->setText(QStringLiteral("Version: ") +
-                     QString::fromStdString(numbers::number_text(Car_Data_Version)));
-    date->setText(QStringLiteral("Date: ") + QString::fromLatin1(Program_Date));
+    version->setText(QStringLiteral("Version: ") + qt_text(numbers::number_text(Car_Data_Version)));
+    date->setText(QStringLiteral("Date: ") + latin_text(Program_Date));
     adjustSize();
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cardata/car_data_file.h"
 #include "numbers/line_reading.h"
+#include "support/temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,26 +14,16 @@ using namespace milora;
 using namespace milora::cardata;
 using milora::numbers::split_lines;
 namespace fs = std::filesystem;
+using milora::test::TempFolder;
 
 namespace {
 
 class CarDataFileTest : public ::testing::Test {
 protected:
-    fs::path dir;
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("milora-cardata-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
+    TempFolder temp{"cardata"};
+    const fs::path& dir = temp.path();
     std::string put(const std::string& name, const std::string& contents) {
-        const auto p = dir / name;
-        std::ofstream(p, std::ios::binary) << contents;
-        return p.string();
+        return temp.put(name, contents);
     }
     static std::string slurp(const std::string& path) {
         std::string s;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "cardata/data_settings.h"
+#include "support/temp_folder.h"
 
 #include "cardata/car_data_file.h"
 
@@ -14,6 +15,7 @@
 using namespace milora;
 using namespace milora::cardata;
 namespace fs = std::filesystem;
+using milora::test::TempFolder;
 
 namespace {
 
@@ -21,22 +23,16 @@ class DataSettingsTest : public ::testing::Test {
 protected:
     ProgramState state;
     DataSettings form{state};
-    fs::path dir;
+    TempFolder temp{"settings"};
+    const fs::path& dir = temp.path();
 
     void SetUp() override {
         state.Car_Data_Filename = "Initial data";
         form.load();
-        dir = fs::temp_directory_path() /
-              ("milora-settings-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     std::string put(const std::string& name, const std::string& contents) {
-        const auto p = dir / name;
-        std::ofstream(p, std::ios::binary) << contents;
-        return p.string();
+        return temp.put(name, contents);
     }
     std::string boxes() const {
         std::string all;

@@ -3,6 +3,7 @@
 #include "cli/calc_cli.h"
 
 #include "mileage/mileage_tracker.h"
+#include "support/temp_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -86,11 +87,9 @@ TEST(MileageCliTest, UsageErrors) {
 
 TEST(MileageCliTest, JsonOfTextThatIsNotUtf8ShowsReplacementCharacters) {
     // A date from an old spreadsheet in a single-byte code page.
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("milora-latin1-" + std::to_string(::getpid()) + ".csv");
-    std::ofstream(path, std::ios::binary) << "\"1 ao\xfbt 2006\",1000,10\r\n\"2\",1300,10\r\n";
-    const CliRun r = run({"mileage", path.string(), "--json"});
-    std::filesystem::remove(path);
+    const milora::test::TempFolder temp("latin1");
+    const std::string path = temp.put("old.csv", "\"1 ao\xfbt 2006\",1000,10\r\n\"2\",1300,10\r\n");
+    const CliRun r = run({"mileage", path, "--json"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"date\": \"1 ao\xef\xbf\xbdt 2006\""), std::string::npos) << r.out;
 }

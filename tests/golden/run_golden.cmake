@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Milora developers
 # SPDX-License-Identifier: MIT
-# Runs milora-calc with the arguments of CASE (one a line; ${DATA} stands for tests/data) and
-# compares standard output, and where given standard error and the exit status, exactly.
+# Runs milora-calc with the arguments of CASE (one a line; ${DATA} stands for tests/data, there and
+# in NAME.err) and compares standard output, standard error and the exit status exactly. Without
+# NAME.err standard error must be empty; without NAME.status the exit status must be 0.
 get_filename_component(dir ${CASE} DIRECTORY)
 get_filename_component(name ${CASE} NAME_WE)
 get_filename_component(data "${dir}/../data" ABSOLUTE)
@@ -24,12 +25,14 @@ if(NOT "${out}" STREQUAL "${expected_out}")
     message(SEND_ERROR "stdout differs.\n--- expected\n${expected_out}--- got\n${out}")
     set(failed TRUE)
 endif()
+set(expected_err "")
 if(EXISTS ${dir}/${name}.err)
     file(READ ${dir}/${name}.err expected_err)
-    if(NOT "${err}" STREQUAL "${expected_err}")
-        message(SEND_ERROR "stderr differs.\n--- expected\n${expected_err}--- got\n${err}")
-        set(failed TRUE)
-    endif()
+    string(REPLACE "\${DATA}" "${data}" expected_err "${expected_err}")
+endif()
+if(NOT "${err}" STREQUAL "${expected_err}")
+    message(SEND_ERROR "stderr differs.\n--- expected\n${expected_err}--- got\n${err}")
+    set(failed TRUE)
 endif()
 if(NOT "${status}" STREQUAL "${expected_status}")
     message(SEND_ERROR "exit status ${status}, expected ${expected_status}\n${err}")

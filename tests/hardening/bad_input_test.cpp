@@ -9,6 +9,7 @@
 #include "cardata/data_settings.h"
 #include "mileage/mileage_tracker.h"
 #include "numbers/number_reading.h"
+#include "support/temp_folder.h"
 
 #include <cmath>
 #include <filesystem>
@@ -90,13 +91,9 @@ namespace {
 
 class BadFileTest : public ::testing::Test {
 protected:
-    fs::path dir = fs::temp_directory_path() / ("milora-bad-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string put(const char* name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return (dir / name).string();
-    }
+    test::TempFolder temp{"bad"};
+    const fs::path& dir = temp.path();
+    std::string put(const char* name, const std::string& bytes) { return temp.put(name, bytes); }
 };
 
 // A car data file: whether the strict reading takes it, and the gas cost the tolerant one leaves.

@@ -7,6 +7,7 @@
 #include "cardata/data_settings.h"
 #include "mileage/mileage_file.h"
 #include "mileage/mileage_tracker.h"
+#include "support/temp_folder.h"
 
 #include <csignal>
 #include <filesystem>
@@ -18,6 +19,7 @@
 
 using namespace milora;
 namespace fs = std::filesystem;
+using milora::test::TempFolder;
 
 namespace {
 
@@ -86,17 +88,8 @@ std::string slurp(const std::string& path) {
 
 class CrashSafeSaveTest : public ::testing::Test {
 protected:
-    fs::path dir;
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("milora-crash-safe-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all);
-        fs::remove_all(dir);
-    }
+    TempFolder temp{"crash-safe"};
+    const fs::path& dir = temp.path();
     std::size_t files_in_dir() const {
         return static_cast<std::size_t>(
             std::distance(fs::directory_iterator(dir), fs::directory_iterator{}));

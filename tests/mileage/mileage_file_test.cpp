@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "mileage/mileage_file.h"
+#include "support/temp_folder.h"
 
 #include "mileage/log_fixtures.h"
 
@@ -14,19 +15,14 @@ using namespace milora::mileage;
 using milora::test::make_log;
 using milora::test::six_entry_log;
 namespace fs = std::filesystem;
+using milora::test::TempFolder;
 
 namespace {
 
 class MileageFileTest : public ::testing::Test {
 protected:
-    fs::path dir;
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("milora-mileage-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    TempFolder temp{"mileage"};
+    const fs::path& dir = temp.path();
     std::string path(const std::string& name) const { return (dir / name).string(); }
     static std::string slurp(const std::string& p) {
         std::string s;

@@ -7,6 +7,7 @@
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
+#include "support/temp_folder.h"
 
 #include <deque>
 #include <filesystem>
@@ -17,12 +18,14 @@
 using namespace milora;
 using namespace milora::mileage;
 namespace fs = std::filesystem;
+using milora::test::TempFolder;
 
 namespace {
 
 class MileageTrackerTest : public ::testing::Test {
 protected:
-    fs::path dir;
+    TempFolder temp{"tracker"};
+    const fs::path& dir = temp.path();
     std::vector<Message> shown;
     std::deque<Answer> answers;
     MileageTracker tracker{[this](const Message& m) {
@@ -39,20 +42,11 @@ protected:
         return a;
     }};
 
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("milora-tracker-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
     void TearDown() override {
-        fs::remove_all(dir);
         EXPECT_TRUE(answers.empty()) << "a question that was expected did not come";
     }
     std::string put(const std::string& name, const std::string& contents) {
-        const auto p = dir / name;
-        std::ofstream(p, std::ios::binary) << contents;
-        return p.string();
+        return temp.put(name, contents);
     }
     static std::string slurp(const std::string& p) {
         std::string s;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
-#include "ui/support/fake_services.h"
+#include "support/fake_services.h"
 
 #include "ui/real_services.h"
 

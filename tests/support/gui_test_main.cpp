@@ -3,7 +3,7 @@
 // Window tests run offscreen, with the program folder and the settings in a fresh temporary
 // folder, and fail at once when a real modal dialog would open.
 
-#include "ui/support/window_helpers.h"
+#include "support/window_helpers.h"
 
 #include <QApplication>
 #include <QSettings>

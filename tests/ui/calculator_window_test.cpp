@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/calculator_window_fixture.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QPointer>
 
@@ -12,28 +12,9 @@ using namespace milora::test;
 
 namespace {
 
-class CalculatorWindowTest : public ::testing::Test {
+class CalculatorWindowTest : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
-    void SetUp() override {
-        window = app.open_calculator(QStringLiteral("B01_HowMuchDoYouSpendOnGas"));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
+    void SetUp() override { open("B01_HowMuchDoYouSpendOnGas"); }
 };
 
 } // namespace

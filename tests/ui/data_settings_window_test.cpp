@@ -5,10 +5,10 @@
 #include "base/web_links.h"
 #include "cardata/car_data_file.h"
 #include "numbers/line_reading.h"
+#include "support/fake_services.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
 #include "ui/program_folder.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QClipboard>
 #include <QDir>

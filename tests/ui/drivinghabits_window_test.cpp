@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/calculator_window_fixture.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QPointer>
 
@@ -11,33 +11,8 @@ using namespace milora::test;
 
 namespace {
 
-class DrivingHabitsWindowTest : public ::testing::Test {
+class DrivingHabitsWindowTest : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
-    void open(const char* name) {
-        if (window) {
-            window->close();
-            settle();
-        }
-        window = app.open_calculator(QString::fromLatin1(name));
-        ASSERT_NE(window, nullptr) << name;
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    QLabel* label(const QString& name) { return child<QLabel>(window, name); }
-    QLabel* label(const char* name) { return label(QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
     void leave(QLineEdit* from) {
         QTest::keyClick(from, Qt::Key_Tab);
         settle();

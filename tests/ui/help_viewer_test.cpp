@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/fake_services.h"
+#include "support/window_helpers.h"
 #include "ui/help_viewer.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "base/web_links.h"
 #include "cardata/car_data_file.h"
+#include "support/fake_services.h"
+#include "support/window_helpers.h"
 #include "ui/about_window.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/program_folder.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

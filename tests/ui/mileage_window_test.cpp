@@ -5,11 +5,11 @@
 #include "base/atomic_file.h"
 #include "mileage/entry_list.h"
 #include "mileage/summary.h"
+#include "support/fake_services.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/program_folder.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

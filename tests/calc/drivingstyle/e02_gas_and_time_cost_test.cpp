@@ -3,6 +3,7 @@
 #include "calc/drivingstyle/e02_gas_and_time_cost.h"
 #include "calc/drivingstyle/grid_text.h"
 #include "numbers/format_pattern.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,8 @@ using namespace milora::test;
 
 namespace {
 
-struct GasAndTime : Opened {
-    GasAndTime() : Opened("E02_Gas_And_Time_Cost") {}
+struct GasAndTime : OpenedWindow {
+    GasAndTime() : OpenedWindow("E02_Gas_And_Time_Cost") {}
 };
 
 const char* const kCompareBefore = "Negative dollar amounts (in red) indicate that driving at that "
@@ -54,7 +55,7 @@ TEST(GasAndTimeCost, LoadFillsTheBoxesSelectsGeneralAt55AndDoesNotCalculate) {
 
 TEST(GasAndTimeCost, GeneralAt55WithTheDefaults) {
     GasAndTime w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     const auto& s = w.state;
     EXPECT_FALSE(s.label("lblInitial_Caption").visible);
     EXPECT_EQ(s.label("lblIfTravelAt1").text, "Driving at 55 mph instead of:");
@@ -87,7 +88,7 @@ TEST(GasAndTimeCost, GeneralAt55WithTheDefaults) {
 TEST(GasAndTimeCost, TheFractionalPriceShowsItsThirdDecimalInTheRowTitleOnly) {
     GasAndTime w;
     w.state.box("txtGasPrice") = "2.899";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblGallonCosts").text,
               "Your effective gas cost per gallon (compared to $2.899 a gallon at 55 mph) is:");
     EXPECT_EQ(w.state.label("lblGallonCost", 2).text, "$2.90");
@@ -95,7 +96,7 @@ TEST(GasAndTimeCost, TheFractionalPriceShowsItsThirdDecimalInTheRowTitleOnly) {
 
 TEST(GasAndTimeCost, At85MphNothingIsFasterSoTheUpperRowsAreNotApplicable) {
     GasAndTime w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     ASSERT_TRUE(w.click("optBaseSpeed", 8));
     const auto& s = w.state;
     EXPECT_EQ(s.label("lblIfTravelAt1").text, "Not applicable");
@@ -128,7 +129,7 @@ TEST(GasAndTimeCost, ASlowerSpeedThatBurnsMoreShowsRedUntilItStopsDoingSo) {
 
 TEST(GasAndTimeCost, MovingTheBaseSpeedMovesTheBoldColumnAndEmptiesTheSpareUpperCells) {
     GasAndTime w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     ASSERT_TRUE(w.click("optBaseSpeed", 4));
     EXPECT_EQ(w.state.options("optBaseSpeed").selected, 4);
     EXPECT_EQ(row_text(w.state, "lblTrue_MPG"),
@@ -151,7 +152,7 @@ TEST(GasAndTimeCost, PoundsPerExtraHourRoundHalvesToEven) {
 TEST(GasAndTimeCost, AnMpgShownAs0Point0StopsTheCalculationThere) {
     GasAndTime w;
     w.state.box("txtMPG") = "0.001";
-    EXPECT_FALSE(w.calculate());
+    EXPECT_FALSE(w.click_calculate());
     ASSERT_TRUE(w.state.fault.has_value());
     ASSERT_EQ(w.state.messages.size(), 1U);
     EXPECT_EQ(w.state.label("lblTrue_MPG", 0).text, "0.0");

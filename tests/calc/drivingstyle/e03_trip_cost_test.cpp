@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/drivingstyle/grid_text.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,8 @@ using namespace milora::test;
 
 namespace {
 
-struct TripCost : Opened {
-    TripCost() : Opened("E03_Trip_Cost") {}
+struct TripCost : OpenedWindow {
+    TripCost() : OpenedWindow("E03_Trip_Cost") {}
 };
 
 } // namespace
@@ -38,7 +39,7 @@ TEST(TripCost, LoadShowsTheDesignTextsAnd100Miles) {
 
 TEST(TripCost, A100MileTripAt55MphInAGeneralCar) {
     TripCost w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     const auto& s = w.state;
     EXPECT_FALSE(s.label("lblInitial_Caption").visible);
     EXPECT_EQ(s.label("lblTripSummary").text,
@@ -66,14 +67,14 @@ TEST(TripCost, TheSummaryUsesThePlainNumberFormAndThePricePatterns) {
     TripCost w;
     w.state.box("txtTrip_Distance") = "0.5";
     w.state.box("txtGasPrice") = "3.1";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblTripSummary").text,
               "At an average base speed of  55 mph, a trip of  .5 miles will take 0h 1m to "
               "complete. If gas costs $3.10 a gallon, the total fuel cost for this trip will be "
               "$0.06.");
     w.state.box("txtTrip_Distance") = "59.9";
     w.state.box("txtGasPrice") = "2.899";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblTripSummary").text,
               "At an average base speed of  55 mph, a trip of  59.9 miles will take 1h 5m to "
               "complete. If gas costs $2.899 a gallon, the total fuel cost for this trip will be "
@@ -84,7 +85,7 @@ TEST(TripCost, TheSummaryUsesThePlainNumberFormAndThePricePatterns) {
 TEST(TripCost, MinutesAreRoundedFromTheirSingleValue) {
     TripCost w;
     w.state.box("txtTrip_Distance") = "8.5";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     // At 60 mph the trip takes 8.5 minutes held as a single (8.4999... in double).
     EXPECT_EQ(row_text(w.state, "lblTravelTime"),
               "0h 11m | 0h 10m | *0h 9m* | 0h 9m | 0h 8m | 0h 7m | 0h 7m | 0h 6m | 0h 6m");
@@ -92,7 +93,7 @@ TEST(TripCost, MinutesAreRoundedFromTheirSingleValue) {
 
 TEST(TripCost, AnotherBaseSpeedMovesTheBoldColumnAndTheHourlyZero) {
     TripCost w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     ASSERT_TRUE(w.click("optBaseSpeed", 4));
     const auto& s = w.state;
     EXPECT_EQ(s.label("lblTripSummary").text,
@@ -113,7 +114,7 @@ TEST(TripCost, AnotherBaseSpeedMovesTheBoldColumnAndTheHourlyZero) {
 TEST(TripCost, AnOverflowStopsBeforeTheSummary) {
     TripCost w;
     w.state.box("txtMPG") = "1e-38";
-    EXPECT_FALSE(w.calculate());
+    EXPECT_FALSE(w.click_calculate());
     EXPECT_TRUE(w.state.fault.has_value());
     EXPECT_EQ(w.state.label("lblTripSummary").text, "Trip time and cost information.");
     EXPECT_EQ(w.state.label("lblTravelTime", 0).text, "");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/drivingstyle/grid_text.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +11,9 @@ using namespace milora::test;
 
 namespace {
 
-struct YearlyHighway : Opened {
+struct YearlyHighway : OpenedWindow {
     explicit YearlyHighway(const CarData& car = CarData{})
-        : Opened("E04_Yearly_Highway_Cost", car) {}
+        : OpenedWindow("E04_Yearly_Highway_Cost", car) {}
 };
 
 } // namespace
@@ -42,7 +43,7 @@ TEST(YearlyHighwayCost, LoadDerivesTheYearlyHighwayMiles) {
 
 TEST(YearlyHighwayCost, AYearAt55MphInAGeneralCar) {
     YearlyHighway w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     const auto& s = w.state;
     EXPECT_EQ(s.label("lblTimeWillBe").text, "your total travel time for the year will be:");
     EXPECT_EQ(s.label("lblSaveTime").text,
@@ -66,7 +67,7 @@ TEST(YearlyHighwayCost, AYearAt55MphInAGeneralCar) {
 TEST(YearlyHighwayCost, MinutesPerDaySpreadTheTimeSavedOver365Days) {
     YearlyHighway w;
     w.state.box("txtTrip_Distance") = "20000";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     // 20000 / 45 - 20000 / 55 = 80.81 hours, 13.28 minutes a day; at 85 mph 128.34 hours, 21.10.
     EXPECT_EQ(w.state.label("lblSaveTimeTable", 0).text, "80h 48m");
     EXPECT_EQ(row_text(w.state, "lblMinutes_Per_Year"),
@@ -75,7 +76,7 @@ TEST(YearlyHighwayCost, MinutesPerDaySpreadTheTimeSavedOver365Days) {
 
 TEST(YearlyHighwayCost, SwitchingTheBaseTo65MovesEveryBoldCell) {
     YearlyHighway w;
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     ASSERT_TRUE(w.click("optBaseSpeed", 4));
     const auto& s = w.state;
     EXPECT_EQ(s.label("lblSaveTime").text,

@@ -5,10 +5,8 @@
 // A row of nine cells as one text, so that a whole row is compared at once: cells joined with
 // " | ", a bold cell as *text*, a red one as !text (both: !*text*).
 
-#include "calc/calculator.h"
-#include "calc/registry.h"
+#include "calc/form_state.h"
 
-#include <memory>
 #include <string>
 
 namespace milora::test {
@@ -22,17 +20,5 @@ inline std::string row_text(const calc::FormState& s, const std::string& cells) 
     }
     return out;
 }
-
-// A calculator window opened from the given car data, as the main window opens it.
-struct Opened {
-    explicit Opened(const char* window, const CarData& car = CarData{})
-        : calc(calc::find_calculator(window)->make()), state(calc::open_window(*calc, car)) {}
-    bool calculate() { return calc::run_calculate(*calc, state); }
-    bool click(const char* group, int index) {
-        return calc::run_click_option(*calc, state, group, index);
-    }
-    std::unique_ptr<calc::Calculator> calc;
-    calc::FormState state;
-};
 
 } // namespace milora::test

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/calculator_window_fixture.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -13,30 +13,10 @@ using namespace milora::test;
 
 namespace {
 
-class HighwayWindow : public ::testing::Test {
+class HighwayWindow : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
-    void open(const char* name) {
-        window = app.open_calculator(QString::fromLatin1(name));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    QLabel* label(const QString& name) { return child<QLabel>(window, name); }
     QLabel* cell(const char* row, int index) {
         return label(QString::fromLatin1(row) + QLatin1Char('_') + QString::number(index));
-    }
-    QRadioButton* option(const char* group, int index) {
-        return child<QRadioButton>(window, QString::fromLatin1(group) + QLatin1Char('_') +
-                                               QString::number(index));
     }
     bool is_red(QLabel* l) { return l->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
     // The index of the one bold cell of a row, or -1.

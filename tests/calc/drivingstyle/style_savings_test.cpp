@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/drivingstyle/grid_text.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@ using namespace milora::test;
 
 namespace {
 
-std::string refusal(Opened& w, const char* box) {
+std::string refusal(OpenedWindow& w, const char* box) {
     w.state.box(box) = "0";
     const auto m = validate_box(w.state, box);
     return m ? m->title + ": " + m->text : "accepted";
@@ -19,7 +20,7 @@ std::string refusal(Opened& w, const char* box) {
 } // namespace
 
 TEST(CityDrivingStyle, LoadShowsTheIntroAndTheCityShareOfTheYearlyMiles) {
-    Opened w("E01_City_Driving_Style");
+    OpenedWindow w("E01_City_Driving_Style");
     const auto& d = w.state.description();
     EXPECT_EQ(d.caption, "How Much Can You Save With Smart City Driving?");
     EXPECT_EQ(d.help_topic, "City_driving_style.htm");
@@ -35,12 +36,12 @@ TEST(CityDrivingStyle, LoadShowsTheIntroAndTheCityShareOfTheYearlyMiles) {
     CarData car;
     car.Global_Yearly_Miles_Traveled = 1000.0F;
     car.Global_City_Percent = TaggedPercent::from_single(64.2F);
-    EXPECT_EQ(Opened("E01_City_Driving_Style", car).state.box("txtCity_Mileage"), "641.9999");
+    EXPECT_EQ(OpenedWindow("E01_City_Driving_Style", car).state.box("txtCity_Mileage"), "641.9999");
 }
 
 TEST(CityDrivingStyle, TheSavingsRangeWithItsDoubleBlank) {
-    Opened w("E01_City_Driving_Style");
-    ASSERT_TRUE(w.calculate());
+    OpenedWindow w("E01_City_Driving_Style");
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblResults").text,
               "Over the course of a year, using smart driving techniques in the city could save "
               "you between $122.22 to $244.44  on gas. You could also be putting between 797 and "
@@ -50,7 +51,7 @@ TEST(CityDrivingStyle, TheSavingsRangeWithItsDoubleBlank) {
     w.state.box("txtCity_MPG") = "22.5";
     w.state.box("txtGas_Cost") = "2.899";
     w.state.box("txtCity_Mileage") = "7,777";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblResults").text,
               "Over the course of a year, using smart driving techniques in the city could save "
               "you between $111.34 to $222.67  on gas. You could also be putting between 751 and "
@@ -58,7 +59,7 @@ TEST(CityDrivingStyle, TheSavingsRangeWithItsDoubleBlank) {
 }
 
 TEST(SteadyDriving, LoadShowsTheIntroAndTheHighwayShareOfTheYearlyMiles) {
-    Opened w("E05_Steady_Driving");
+    OpenedWindow w("E05_Steady_Driving");
     const auto& d = w.state.description();
     EXPECT_EQ(d.caption, "Save By Keeping a Steady Highway Speed");
     EXPECT_EQ(d.help_topic, "Highway_driving_style.htm#cruisecontrol");
@@ -71,8 +72,8 @@ TEST(SteadyDriving, LoadShowsTheIntroAndTheHighwayShareOfTheYearlyMiles) {
 }
 
 TEST(SteadyDriving, TheUpperBoundWithItsDoubleBlank) {
-    Opened w("E05_Steady_Driving");
-    ASSERT_TRUE(w.calculate());
+    OpenedWindow w("E05_Steady_Driving");
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblResults").text,
               "Over the course of a year, driving at a constant speed instead of constantly "
               "accelerating and braking  under highway driving conditions could save you as much "
@@ -82,7 +83,7 @@ TEST(SteadyDriving, TheUpperBoundWithItsDoubleBlank) {
     w.state.box("txtHighway_MPG") = "31.7";
     w.state.box("txtGas_Cost") = "3.459";
     w.state.box("txtHighway_Mileage") = "8250";
-    ASSERT_TRUE(w.calculate());
+    ASSERT_TRUE(w.click_calculate());
     EXPECT_EQ(w.state.label("lblResults").text,
               "Over the course of a year, driving at a constant speed instead of constantly "
               "accelerating and braking  under highway driving conditions could save you as much "
@@ -91,7 +92,7 @@ TEST(SteadyDriving, TheUpperBoundWithItsDoubleBlank) {
 }
 
 TEST(DrivingStyleValidation, EachBoxRefusesZeroWithItsOwnMessage) {
-    Opened city("E01_City_Driving_Style");
+    OpenedWindow city("E01_City_Driving_Style");
     EXPECT_EQ(refusal(city, "txtCity_MPG"),
               "Data Error: Please enter a valid number for MPG, greater than 0.");
     EXPECT_EQ(refusal(city, "txtGas_Cost"),
@@ -99,7 +100,7 @@ TEST(DrivingStyleValidation, EachBoxRefusesZeroWithItsOwnMessage) {
     EXPECT_EQ(refusal(city, "txtCity_Mileage"),
               "Data Error: Please enter a valid number for your total yearly city mileage, "
               "greater than 0.");
-    Opened steady("E05_Steady_Driving");
+    OpenedWindow steady("E05_Steady_Driving");
     EXPECT_EQ(refusal(steady, "txtHighway_MPG"),
               "Data Error: Please enter a valid number for EPA highway MPG, greater than 0.");
     EXPECT_EQ(refusal(steady, "txtHighway_Mileage"),
@@ -107,16 +108,16 @@ TEST(DrivingStyleValidation, EachBoxRefusesZeroWithItsOwnMessage) {
               "greater than 0.");
     for (const char* window :
          {"E02_Gas_And_Time_Cost", "E03_Trip_Cost", "E04_Yearly_Highway_Cost"}) {
-        Opened w(window);
+        OpenedWindow w(window);
         EXPECT_EQ(refusal(w, "txtMPG"),
                   "Data Error: Please enter a valid number for gas mileage, greater than 0.");
         EXPECT_EQ(refusal(w, "txtGasPrice"),
                   "Data Error: Please enter a valid gas price, greater than zero.");
     }
-    Opened trip("E03_Trip_Cost");
+    OpenedWindow trip("E03_Trip_Cost");
     EXPECT_EQ(refusal(trip, "txtTrip_Distance"),
               "Data Error: Please enter a valid number for the trip distance in miles.");
-    Opened yearly("E04_Yearly_Highway_Cost");
+    OpenedWindow yearly("E04_Yearly_Highway_Cost");
     EXPECT_EQ(refusal(yearly, "txtTrip_Distance"),
               "Data Error: Please enter a valid number for the trip distance in miles.");
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("B01_HowMuchDoYouSpendOnGas")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("B01_HowMuchDoYouSpendOnGas") {}
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,8 @@ const char* const kPerMileAndTime =
 const std::string kBreakEven =
     "break even on the cost of gas; you will neither save nor lose money.";
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("B02_True_Cost_of_Gas")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("B02_True_Cost_of_Gas") {}
 
     // MPG, cheap and expensive price, distance, minutes, gallons, time worth, cost per mile.
     void enter(const char* g, const char* pc, const char* pe, const char* d, const char* tm,
@@ -43,8 +43,8 @@ TEST(TrueCostOfGas, LoadsTheCarDataAndTheConstants) {
     car.Global_Combined_MPG = 22.5F;
     car.Global_Time_Cost = 12.0F;
     car.Global_Mileage_Cost = 0.52F;
-    auto calc = find_calculator("B02_True_Cost_of_Gas")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("B02_True_Cost_of_Gas", car);
+    const FormState& s = opened.state;
     EXPECT_EQ(s.box("txtGas_Mileage"), "22.5");
     EXPECT_EQ(s.box("txtGas_Cost_Cheap"), "2.79");
     EXPECT_EQ(s.box("txtGas_Cost_Expensive"), "2.89");

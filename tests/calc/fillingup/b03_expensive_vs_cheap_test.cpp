@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("B03_Expensive_Vs_Cheap")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("B03_Expensive_Vs_Cheap") {}
 
     void calculate(const char* mpg, const char* difference, const char* miles) {
         state.box("txtCombined_MPG") = mpg;
@@ -38,8 +38,8 @@ TEST(ExpensiveVsCheap, LoadsTheMpgAndItsOwnConstants) {
     CarData car;
     car.Global_Combined_MPG = 31.5F;
     car.Global_Yearly_Miles_Traveled = 9000.0F; // not used: the window has its own 15000
-    auto calc = find_calculator("B03_Expensive_Vs_Cheap")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("B03_Expensive_Vs_Cheap", car);
+    const FormState& s = opened.state;
     EXPECT_EQ(s.box("txtCombined_MPG"), "31.5");
     EXPECT_EQ(s.box("txtGas_Cost"), "0.2");
     EXPECT_EQ(s.box("txtYearlyDistance"), "15000");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("B04_Gas_Air_Temp")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("B04_Gas_Air_Temp") {}
 
     void calculate(const char* high, const char* low, const char* gallons, const char* price) {
         state.box("txtHighTemp") = high;
@@ -43,8 +43,8 @@ const Message kSwapped{"Milora",
 TEST(GasAirTemp, LoadsTheIntroAtTenPoints) {
     CarData car;
     car.Global_Gas_Cost = 3.459F;
-    auto calc = find_calculator("B04_Gas_Air_Temp")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("B04_Gas_Air_Temp", car);
+    const FormState& s = opened.state;
     EXPECT_EQ(s.box("txtHighTemp"), "82");
     EXPECT_EQ(s.box("txtLowTemp"), "79");
     EXPECT_EQ(s.box("txtGallonsPurchased"), "10");

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("B05_Fillup_Frequency")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("B05_Fillup_Frequency") {}
 
     bool click(const char* group, int index) {
         return run_click_option(*calc, state, group, index);
@@ -58,8 +58,8 @@ TEST(FillupFrequency, LoadsTheDataTheSettingsAndTheIntro) {
     car.Global_Combined_MPG = 27.5F;
     car.Global_Gas_Cost = 2.9F;
     car.Global_Time_Cost = 0.0F;
-    auto calc = find_calculator("B05_Fillup_Frequency")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("B05_Fillup_Frequency", car);
+    const FormState& s = opened.state;
     const std::pair<const char*, const char*> boxes[] = {
         {"txtGas_Tank_Capacity", "12"}, {"txtMiles_Per_Year", "15000"}, {"txtGas_Mileage", "27.5"},
         {"txtTime_To_Station", "10"},   {"txtGas_Cost", "2.9"},         {"txtFillup_Time", "3"},

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,9 @@ std::string result(const char* cost) {
 } // namespace
 
 TEST(GasCap, IntroThenTheYearlyCost) {
-    auto calc = find_calculator("B06_Gas_Cap")->make();
-    FormState s = open_window(*calc, CarData{});
+    test::OpenedWindow opened("B06_Gas_Cap");
+    std::unique_ptr<Calculator>& calc = opened.calc;
+    FormState& s = opened.state;
     EXPECT_EQ(s.box("txtGas_Cost"), "3");
     EXPECT_EQ(s.label("lblEvapCosts").text,
               "Is your gas cap missing? If yes, gasoline will be continously evaporating from your "
@@ -31,8 +33,9 @@ TEST(GasCap, IntroThenTheYearlyCost) {
 }
 
 TEST(GasCap, TheGallonsEvaporatedAreASingle) {
-    auto calc = find_calculator("B06_Gas_Cap")->make();
-    FormState s = open_window(*calc, CarData{});
+    test::OpenedWindow opened("B06_Gas_Cap");
+    std::unique_ptr<Calculator>& calc = opened.calc;
+    FormState& s = opened.state;
     // 365 / 15 kept in double would give $7578.32.
     s.box("txtGas_Cost") = "311.438";
     ASSERT_TRUE(run_calculate(*calc, s));

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/calculator_window_fixture.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QPointer>
 #include <QRadioButton>
@@ -12,32 +12,8 @@ using namespace milora::test;
 
 namespace {
 
-class FillingUpWindow : public ::testing::Test {
+class FillingUpWindow : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
-    void open(const char* name) {
-        window = app.open_calculator(QString::fromLatin1(name));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    QLabel* label(const char* name) { return child<QLabel>(window, QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
-    QRadioButton* option(const char* group, int index) {
-        return child<QRadioButton>(window, QString::fromLatin1(group) + QLatin1Char('_') +
-                                               QString::number(index));
-    }
     QString shown_high_options() {
         QString shown;
         for (int i = 2; i <= 7; ++i) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
-#include "calc/general/opened_window.h"
+#include "support/opened_calculator.h"
 
 using namespace milora;
 using milora::test::OpenedWindow;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "support/calculator_window_fixture.h"
+#include "support/window_helpers.h"
 #include "ui/application.h"
-#include "ui/support/fake_services.h"
-#include "ui/support/window_helpers.h"
 
 #include <QGroupBox>
 #include <QPointer>
@@ -13,26 +13,8 @@ using namespace milora::test;
 
 namespace {
 
-class GeneralWindowTest : public ::testing::Test {
+class GeneralWindowTest : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
-    void open(const char* name) {
-        window = app.open_calculator(QString::fromLatin1(name));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    template <typename T> T* find(const char* name) {
-        return child<T>(window, QString::fromLatin1(name));
-    }
     QLabel* results() { return find<QLabel>("lblResults"); }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("C04_Radial_Bias")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("C04_Radial_Bias") {}
     const std::string& results() const { return state.label("lblResults").text; }
     void set(const std::string& mpg, const std::string& radial_life, const std::string& bias_life,
              const std::string& radial_cost, const std::string& bias_cost) {
@@ -49,8 +49,8 @@ TEST(RadialBias, LoadShowsTheCarDataAndTheTireConstants) {
     CarData car;
     car.Global_Gas_Cost = 2.899F;
     car.Global_Combined_MPG = 31.5F;
-    const std::unique_ptr<Calculator> calc = find_calculator("C04_Radial_Bias")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("C04_Radial_Bias", car);
+    const FormState& s = opened.state;
     EXPECT_EQ(s.box("txtGas_Cost"), "2.899");
     EXPECT_EQ(s.box("txtCombined_MPG"), "31.5");
     EXPECT_EQ(s.box("txtRadial_Life"), "60000");

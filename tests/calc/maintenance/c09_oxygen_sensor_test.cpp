@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    std::unique_ptr<Calculator> calc = find_calculator("C09_Oxygen_Sensor")->make();
-    FormState state = open_window(*calc, CarData{});
+struct Opened : test::OpenedWindow {
+    Opened() : OpenedWindow("C09_Oxygen_Sensor") {}
     const std::string& per_thousand() const { return state.label("lblResults").text; }
     const std::string& yearly() const { return state.label("lblYearly_Results").text; }
     void set(const std::string& mpg, const std::string& gas, const std::string& miles) {
@@ -47,8 +47,8 @@ const char* const kIntro =
 TEST(OxygenSensor, LoadShowsTheIntroAndAnEmptyYearlyLabel) {
     CarData car;
     car.Global_Yearly_Miles_Traveled = 9999.5F;
-    const std::unique_ptr<Calculator> calc = find_calculator("C09_Oxygen_Sensor")->make();
-    const FormState s = open_window(*calc, car);
+    const test::OpenedWindow opened("C09_Oxygen_Sensor", car);
+    const FormState& s = opened.state;
     EXPECT_EQ(s.box("txtCombined_MPG"), "20");
     EXPECT_EQ(s.box("txtGas_Cost"), "3");
     EXPECT_EQ(s.box("txtYearly_Mileage"), "9999.5");

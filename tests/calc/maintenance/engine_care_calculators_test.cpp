@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +10,8 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    explicit Opened(const char* window, const CarData& car = CarData{})
-        : calc(find_calculator(window)->make()), state(open_window(*calc, car)) {}
-    std::unique_ptr<Calculator> calc;
-    FormState state;
-    const std::string& results() const { return state.label("lblResults").text; }
+struct Opened : test::OpenedWindow {
+    using OpenedWindow::OpenedWindow;
     const std::string& calculate(const std::string& mpg, const std::string& gas) {
         state.box("txtCombined_MPG") = mpg;
         state.box("txtGas_Cost") = gas;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "calc/registry.h"
+#include "support/opened_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,7 @@ using namespace milora::calc;
 
 namespace {
 
-struct Opened {
-    explicit Opened(const char* window, const CarData& car = CarData{})
-        : calc(find_calculator(window)->make()), state(open_window(*calc, car)) {}
-    std::unique_ptr<Calculator> calc;
-    FormState state;
-    const std::string& results() const { return state.label("lblResults").text; }
-};
+using Opened = test::OpenedWindow;
 
 std::string pressure_sentence(const std::string& psi, const std::string& cost,
                               const std::string& co2) {
