@@ -54,7 +54,7 @@ struct PlotResult {
 
 Json entries_json(const MileageLog& log) {
     Json entries = Json::array();
-    for (MileageLog::Index i = 1; i <= log.Fillup_Count(); ++i) {
+    for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
         const mileage::Fillup& f = log.entry(i);
         const bool first = i == 1;
         entries.push_back(Json{{"date", f.Fillup_Date},
@@ -128,7 +128,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     std::optional<PlotResult> plot;
     if (o.plot) {
-        if (log.Fillup_Count() >= mileage::kPlotMinimumEntries) {
+        if (log.fillup_count() >= mileage::kPlotMinimumEntries) {
             PlotResult p;
             p.range = mileage::plot_range(log);
             p.labels = mileage::plot_labels(log, p.range);

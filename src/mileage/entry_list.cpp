@@ -58,8 +58,8 @@ std::string entry_line_addition(const MileageLog& log, MileageLog::Index i) {
 
 std::string list_text(const MileageLog& log) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(log.Fillup_Count()) * (kLineColumns + 2));
-    for (MileageLog::Index i = 1; i <= log.Fillup_Count(); ++i) {
+    out.reserve(static_cast<std::size_t>(log.fillup_count()) * (kLineColumns + 2));
+    for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
         out += "\r\n";
         append_line(out, log, i);
     }

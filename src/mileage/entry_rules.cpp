@@ -119,7 +119,7 @@ std::optional<Checked> check_boxes(const MileageLog& log, const std::string& mil
 EntryOutcome add_entry(MileageLog& log, const std::string& date, const std::string& miles,
                        const std::string& gallons, const Ask& ask) {
     EntryOutcome outcome;
-    const MileageLog::Index n = log.Fillup_Count();
+    const MileageLog::Index n = log.fillup_count();
     try {
         const float a = n > 1 ? numbers::checked(log.overall_average()) : 0.0F;
         const auto c = check_boxes(log, miles, gallons, ask, outcome);
@@ -150,7 +150,7 @@ EntryOutcome add_entry(MileageLog& log, const std::string& date, const std::stri
 EntryOutcome add_with_missing(MileageLog& log, const std::string& date, const std::string& miles,
                               const std::string& gallons, const Ask& ask) {
     EntryOutcome outcome;
-    if (log.Fillup_Count() < 2) {
+    if (log.fillup_count() < 2) {
         ask(messages::missing_needs_two());
         return outcome;
     }

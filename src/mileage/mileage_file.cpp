@@ -122,7 +122,7 @@ std::string entries_read(std::int64_t n) {
 
 std::string mileage_file_text(const MileageLog& log) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(log.Fillup_Count()) * 32);
+    out.reserve(static_cast<std::size_t>(log.fillup_count()) * 32);
     for (const Fillup& f : log.entries()) {
         append_quoted(out, f.Fillup_Date);
         out += ',';

@@ -15,7 +15,7 @@ void MileageLog::append(std::string date, float odometer, float gallons) {
     f.Fillup_Odometer = numbers::checked(odometer);
     f.Fillup_Gallons = numbers::checked(gallons);
     float total = gallons_after_first_;
-    const Index n = Fillup_Count() + 1;
+    const Index n = fillup_count() + 1;
     if (n >= 2) {
         total = numbers::checked(gallons_after_first_ + gallons);
         f.Tank_MPG = numbers::checked((odometer - last().Fillup_Odometer) / gallons);
@@ -39,7 +39,7 @@ void MileageLog::clear() {
 }
 
 float MileageLog::overall_average() const {
-    if (Fillup_Count() < 2) {
+    if (fillup_count() < 2) {
         throw std::logic_error("the overall average needs two entries");
     }
     return (last().Fillup_Odometer - entries_.front().Fillup_Odometer) / gallons_after_first_;

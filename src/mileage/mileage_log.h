@@ -32,8 +32,8 @@ class MileageLog {
 public:
     using Index = std::int64_t;
 
-    // Number of entries; they are numbered 1 to Fillup_Count().
-    Index Fillup_Count() const { return static_cast<Index>(entries_.size()); }
+    // Number of entries; they are numbered 1 to fillup_count().
+    Index fillup_count() const { return static_cast<Index>(entries_.size()); }
     bool empty() const { return entries_.empty(); }
     // Entry i, 1-based.
     const Fillup& entry(Index i) const { return entries_.at(static_cast<std::size_t>(i - 1)); }

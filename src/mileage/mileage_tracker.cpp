@@ -71,11 +71,11 @@ MileageTracker::MileageTracker(Ask ask) : ask_(std::move(ask)) {
 void MileageTracker::load() {
     data_changed_ = false;
     frame_visible_ = false;
-    EnableMainButtons(true);
-    NewFile();
+    enable_main_buttons(true);
+    new_file();
 }
 
-void MileageTracker::NewFile() {
+void MileageTracker::new_file() {
     replace_list({});
     log_.clear();
     caption_ = kTrackerCaption;
@@ -83,7 +83,7 @@ void MileageTracker::NewFile() {
     set_enabled(MainButton::PrintSummary, false);
 }
 
-void MileageTracker::EnableMainButtons(bool enabled) {
+void MileageTracker::enable_main_buttons(bool enabled) {
     enabled_.fill(enabled);
 }
 
@@ -92,7 +92,7 @@ bool MileageTracker::may_replace_log(Replacing what) {
 }
 
 void MileageTracker::clear_data() {
-    NewFile();
+    new_file();
     data_changed_ = false; // whatever was unsaved is gone by the user's choice
 }
 
@@ -102,10 +102,10 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole) {
         ask_(cannot_open_message(path));
         return false;
     }
-    NewFile();
+    new_file();
     const ReadResult r = read_mileage_text(*contents, log_);
     replace_list(list_text(log_));
-    if (log_.Fillup_Count() >= 2 && !frame_visible_) {
+    if (log_.fillup_count() >= 2 && !frame_visible_) {
         set_enabled(MainButton::Plot, true);
         set_enabled(MainButton::PrintSummary, true);
     }
@@ -154,14 +154,14 @@ bool MileageTracker::export_csv(const std::string& path) {
 }
 
 void MileageTracker::add_new() {
-    EnableMainButtons(false);
+    enable_main_buttons(false);
     frame_visible_ = true;
 }
 
 void MileageTracker::after_add(const EntryOutcome& outcome) {
     if (outcome.added) {
         data_changed_ = true;
-        AddEntryLine();
+        add_entry_line();
     }
 }
 
@@ -181,11 +181,11 @@ EntryOutcome MileageTracker::add_with_missing(const std::string& date, const std
 
 void MileageTracker::done_adding() {
     frame_visible_ = false;
-    EnableMainButtons(true);
+    enable_main_buttons(true);
 }
 
-void MileageTracker::AddEntryLine() {
-    const MileageLog::Index n = log_.Fillup_Count();
+void MileageTracker::add_entry_line() {
+    const MileageLog::Index n = log_.fillup_count();
     if (n >= 2 && !frame_visible_) {
         set_enabled(MainButton::Plot, true);
         set_enabled(MainButton::PrintSummary, true);
@@ -208,7 +208,7 @@ void MileageTracker::summary() {
 }
 
 bool MileageTracker::may_plot() {
-    if (log_.Fillup_Count() >= kPlotMinimumEntries) {
+    if (log_.fillup_count() >= kPlotMinimumEntries) {
         return true;
     }
     ask_(plot_needs_three());

@@ -25,7 +25,7 @@ inline constexpr const char* kTrackerWindow = "B07_Mileage";
 inline constexpr const char* kTrackerCaption = "Track Your Gas Mileage";
 inline constexpr const char* kHelpTopic = "What_s_Your_True_MPG.htm";
 
-// The ten main buttons, in the order in which EnableMainButtons sets them.
+// The ten main buttons, in the order in which enable_main_buttons sets them.
 enum class MainButton { New, Open, Save, Exit, AddNew, Plot, PrintSummary, Help, Export, Import };
 
 struct MainButtonDesc {
@@ -65,8 +65,8 @@ public:
     // Load: clears the changed-data flag and starts a new, empty log.
     void load();
     // Empties the list and the log, resets the caption, disables Plot and Summary.
-    void NewFile();
-    void EnableMainButtons(bool enabled);
+    void new_file();
+    void enable_main_buttons(bool enabled);
 
     // Before Open, Import and Clear Data: with unsaved entries, asks whether to drop them.
     bool may_replace_log(Replacing what);
@@ -97,14 +97,14 @@ public:
 
     const MileageLog& log() const { return log_; }
     const std::string& caption() const { return caption_; }
-    bool Data_Changed() const { return data_changed_; }
+    bool data_changed() const { return data_changed_; }
     bool entry_frame_visible() const { return frame_visible_; }
     bool enabled(MainButton b) const { return enabled_[static_cast<std::size_t>(b)]; }
     const std::string& list() const { return list_; }
     std::vector<ListChange> take_list_changes();
 
 private:
-    void AddEntryLine();
+    void add_entry_line();
     void replace_list(std::string text);
     void set_enabled(MainButton b, bool on) { enabled_[static_cast<std::size_t>(b)] = on; }
     // Reads the file into a fresh log; false when it could not be opened (log untouched).

@@ -50,7 +50,7 @@ std::optional<EpaReference> epa_reference(float city_mpg, float highway_mpg) {
 }
 
 PlotRange plot_range(const MileageLog& log) {
-    const MileageLog::Index n = log.Fillup_Count();
+    const MileageLog::Index n = log.fillup_count();
     if (n < 2) {
         throw std::logic_error("a plot needs two entries");
     }
@@ -97,7 +97,7 @@ PlotLabels plot_labels(const MileageLog& log, const PlotRange& range) {
 std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
                                      const std::optional<EpaReference>& epa) {
     std::vector<PlotPoint> points;
-    const MileageLog::Index n = log.Fillup_Count();
+    const MileageLog::Index n = log.fillup_count();
     if (n < 2) {
         return points;
     }

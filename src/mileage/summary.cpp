@@ -16,7 +16,7 @@ template <typename Value, typename Better>
 Index extreme(const MileageLog& log, Value value, Better better) {
     Index best = 2;
     float best_value = value(log.entry(2));
-    for (Index i = 3; i <= log.Fillup_Count(); ++i) {
+    for (Index i = 3; i <= log.fillup_count(); ++i) {
         const float v = value(log.entry(i));
         if (better(v, best_value)) {
             best_value = v;
@@ -29,7 +29,7 @@ Index extreme(const MileageLog& log, Value value, Better better) {
 } // namespace
 
 std::optional<std::string> summary_text(const MileageLog& log) {
-    const Index n = log.Fillup_Count();
+    const Index n = log.fillup_count();
     if (n < 2) {
         return std::nullopt;
     }

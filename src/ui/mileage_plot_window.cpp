@@ -91,7 +91,7 @@ MileagePlotWindow::MileagePlotWindow(const MileageLog& log, const CarData& car,
 void MileagePlotWindow::build(const MileageLog& log) {
     range_ = plot_range(log);
     const PlotLabels labels = plot_labels(log, range_);
-    last_x_ = static_cast<double>(log.Fillup_Count());
+    last_x_ = static_cast<double>(log.fillup_count());
     for (std::size_t i = 0; i < plot_series().size(); ++i) {
         points_[i] = series_points(log, plot_series()[i].series, epa_);
     }

@@ -232,7 +232,7 @@ void MileageWindow::build() {
     auto* root = new QHBoxLayout(this);
     root->addWidget(build_list_column(), 1);
 
-    // The main buttons, grouped by what they do; EnableMainButtons sets all ten.
+    // The main buttons, grouped by what they do; enable_main_buttons sets all ten.
     auto* side = new QVBoxLayout;
     const MainButton order[] = {MainButton::AddNew, MainButton::Plot, MainButton::PrintSummary,
                                 MainButton::Open,   MainButton::Save, MainButton::Import,
@@ -380,12 +380,12 @@ void MileageWindow::open_plot() {
     if (!tracker_.may_plot()) {
         return;
     }
-    tracker_.EnableMainButtons(false);
+    tracker_.enable_main_buttons(false);
     sync();
     // Modal to the tracker: it cannot be used until the plot is closed.
     plot_ = new MileagePlotWindow(tracker_.log(), car_, services_, this);
     connect(plot_, &QObject::destroyed, this, [this] {
-        tracker_.EnableMainButtons(true);
+        tracker_.enable_main_buttons(true);
         sync();
         raise();
         activateWindow();

@@ -71,7 +71,7 @@ void BM_ReadFileAndBuildList(benchmark::State& state) {
         const ReadResult r = read_mileage_text(*read_mileage_contents(path), log);
         std::string list = list_text(log);
         benchmark::DoNotOptimize(list);
-        if (r.stop || log.Fillup_Count() != kEntries) {
+        if (r.stop || log.fillup_count() != kEntries) {
             state.SkipWithError("the generated file did not read whole");
         }
     }

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string contents(reinterpret_cast<const char*>(data), size);
     MileageLog log;
     const auto r = milora::mileage::read_mileage_text(contents, log);
-    check(r.entries == log.Fillup_Count());
+    check(r.entries == log.fillup_count());
     check(!r.stop ||
           (r.stop->line >= 1 && r.stop->line <= line_count(contents) && !r.stop->reason.empty()));
 
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto summary = milora::mileage::summary_text(plain)) {
         check(shows_no_number_fault(*summary));
     }
-    if (plain.Fillup_Count() >= 2) {
+    if (plain.fillup_count() >= 2) {
         const auto range = milora::mileage::plot_range(plain);
         check(std::isfinite(range.lo) && std::isfinite(range.hi) && range.lo < range.hi);
         const auto labels = milora::mileage::plot_labels(plain, range);
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string text = milora::mileage::mileage_file_text(log);
         MileageLog back;
         const auto again = milora::mileage::read_mileage_text(text, back);
-        check(!again.stop && back.Fillup_Count() == log.Fillup_Count());
+        check(!again.stop && back.fillup_count() == log.fillup_count());
         check(milora::mileage::mileage_file_text(back) == text);
     }
     return 0;

@@ -213,10 +213,10 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
         });
         const std::string path = put("import.csv", c.bytes);
         tracker.import_csv(path);
-        EXPECT_EQ(tracker.log().Fillup_Count(), c.entries) << c.name;
+        EXPECT_EQ(tracker.log().fillup_count(), c.entries) << c.name;
         if (c.stop_line == 0) {
             EXPECT_TRUE(shown.empty()) << c.name;
-            EXPECT_TRUE(tracker.Data_Changed()) << c.name;
+            EXPECT_TRUE(tracker.data_changed()) << c.name;
             continue;
         }
         ASSERT_EQ(shown.size(), 1U) << c.name;
@@ -226,7 +226,7 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
                                      std::to_string(c.stop_line) + ": " + c.reason + ". " +
                                      entries + " before that line.")
             << c.name;
-        EXPECT_FALSE(tracker.Data_Changed()) << c.name; // a cut-short import is no change
+        EXPECT_FALSE(tracker.data_changed()) << c.name; // a cut-short import is no change
         for (const mileage::Fillup& f : tracker.log().entries()) {
             EXPECT_TRUE(std::isfinite(f.Tank_MPG) && std::isfinite(f.Five_Tank_MPG)) << c.name;
         }
@@ -241,7 +241,7 @@ TEST_F(BadFileTest, AMileageFileThatIsNoReadableFileLeavesTheLogAsItWas) {
         return Answer::Ok;
     });
     tracker.open(put("log.miloragas", after_two("")));
-    ASSERT_EQ(tracker.log().Fillup_Count(), 2);
+    ASSERT_EQ(tracker.log().fillup_count(), 2);
     const std::string caption = tracker.caption();
 
     std::vector<std::string> paths = {dir.string(), (dir / "missing.miloragas").string()};
@@ -258,7 +258,7 @@ TEST_F(BadFileTest, AMileageFileThatIsNoReadableFileLeavesTheLogAsItWas) {
     for (const std::string& p : paths) {
         shown.clear();
         tracker.open(p);
-        EXPECT_EQ(tracker.log().Fillup_Count(), 2) << p;
+        EXPECT_EQ(tracker.log().fillup_count(), 2) << p;
         EXPECT_EQ(tracker.caption(), caption) << p;
         ASSERT_EQ(shown.size(), 1U) << p;
         EXPECT_EQ(shown[0], "The file \"" + p + "\" could not be opened.");
@@ -358,7 +358,7 @@ TEST(BadInput, TrackerEntryBoxesRefuseHostileTexts) {
             if (!c.accepted) {
                 ASSERT_EQ(shown.size(), 1U) << c.text;
                 EXPECT_EQ(shown[0].title, "Data Error") << c.text;
-                EXPECT_EQ(tracker.log().Fillup_Count(), 1) << c.text;
+                EXPECT_EQ(tracker.log().fillup_count(), 1) << c.text;
             }
             EXPECT_FALSE(std::regex_search(tracker.list(), kNotANumber)) << c.text;
         }

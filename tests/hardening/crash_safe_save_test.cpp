@@ -129,7 +129,7 @@ std::vector<Message> save_tracker(const std::string& path, bool as_csv) {
     }
     tracker.done_adding();
     EXPECT_FALSE(as_csv ? tracker.export_csv(path) : tracker.save(path));
-    EXPECT_TRUE(tracker.Data_Changed()); // still unsaved
+    EXPECT_TRUE(tracker.data_changed()); // still unsaved
     return shown;
 }
 

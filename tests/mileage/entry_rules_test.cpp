@@ -70,7 +70,7 @@ TEST(EntryRulesTest, TankMpgFarFromTheAverageAsksFirst) {
             const EntryOutcome out = add_entry(log, "d", "1900", c.gallons, user.ask());
             const bool added = !c.question || answer == Answer::Yes;
             EXPECT_EQ(out.added, added) << c.gallons;
-            EXPECT_EQ(log.Fillup_Count(), added ? 4 : 3) << c.gallons;
+            EXPECT_EQ(log.fillup_count(), added ? 4 : 3) << c.gallons;
             EXPECT_FALSE(out.focus) << c.gallons;
             if (c.question) {
                 ASSERT_EQ(user.shown.size(), 1U) << c.gallons;
@@ -127,7 +127,7 @@ TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
         EXPECT_EQ(out.focus, c.focus) << c.miles << " " << c.gallons;
         ASSERT_EQ(user.shown.size(), 1U) << c.miles;
         EXPECT_EQ(user.shown[0], c.message) << c.miles << " " << c.gallons;
-        EXPECT_EQ(log.Fillup_Count(), 3);
+        EXPECT_EQ(log.fillup_count(), 3);
     }
 }
 
@@ -146,7 +146,7 @@ TEST(EntryRulesTest, MissingDataEntryStoresTheGallonsAtTheOverallAverage) {
     user.answers.push_back(Answer::Yes);
     // The gallons box must hold a valid number, but its value is not used.
     EXPECT_TRUE(add_with_missing(log, "c", "1900", "99", user.ask()).added);
-    ASSERT_EQ(log.Fillup_Count(), 3);
+    ASSERT_EQ(log.fillup_count(), 3);
     EXPECT_EQ(log.entry(3).Fillup_Gallons, 20.0F);
     EXPECT_EQ(log.entry(3).Tank_MPG, 30.0F);
     EXPECT_EQ(log.entry(3).Overall_MPG, 30.0F);
@@ -170,7 +170,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         user.answers.push_back(Answer::No);
         EXPECT_FALSE(add_with_missing(log, "d", "1900", "10", user.ask()).added);
         EXPECT_EQ(user.shown.size(), 1U); // no check after No
-        EXPECT_EQ(log.Fillup_Count(), 3);
+        EXPECT_EQ(log.fillup_count(), 3);
     }
     {
         Asker user;
@@ -188,6 +188,6 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         user.answers.push_back(Answer::Yes);
         EXPECT_FALSE(add_with_missing(log, "c", "900", "10", user.ask()).added);
         EXPECT_EQ(user.shown.back(), messages::no_meaningful_result());
-        EXPECT_EQ(log.Fillup_Count(), 2);
+        EXPECT_EQ(log.fillup_count(), 2);
     }
 }

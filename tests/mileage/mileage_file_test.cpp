@@ -43,8 +43,8 @@ Read read_text(const std::string& text) {
 }
 
 void expect_same_entries(const MileageLog& a, const MileageLog& b) {
-    ASSERT_EQ(a.Fillup_Count(), b.Fillup_Count());
-    for (MileageLog::Index i = 1; i <= a.Fillup_Count(); ++i) {
+    ASSERT_EQ(a.fillup_count(), b.fillup_count());
+    for (MileageLog::Index i = 1; i <= a.fillup_count(); ++i) {
         const Fillup& x = a.entry(i);
         const Fillup& y = b.entry(i);
         EXPECT_EQ(x.Fillup_Date, y.Fillup_Date) << i;
@@ -86,7 +86,7 @@ TEST_F(MileageFileTest, SavedThenReadGivesBackTheSameEntriesAndDerivedValues) {
 TEST_F(MileageFileTest, LinesMayEndWithCrLfALoneCrOrALoneLf) {
     const Read r = read_text("\"a\",1000,10\n\"b\",1300,10\r\"c\",1600,10\r\n\"d\",1900,10");
     EXPECT_FALSE(r.result.stop);
-    ASSERT_EQ(r.log.Fillup_Count(), 4);
+    ASSERT_EQ(r.log.fillup_count(), 4);
     EXPECT_EQ(r.log.entry(4).Fillup_Date, "d");
     EXPECT_EQ(r.log.entry(4).Overall_MPG, 30.0F);
 }
@@ -100,7 +100,7 @@ TEST_F(MileageFileTest, ASpreadsheetsCommaSeparatedFileReads) {
                              "\"Sep 30, 2006\",1600,1e1\r\n"
                              "   \r\n");
     EXPECT_FALSE(r.result.stop);
-    ASSERT_EQ(r.log.Fillup_Count(), 3);
+    ASSERT_EQ(r.log.fillup_count(), 3);
     EXPECT_EQ(r.log.entry(1).Fillup_Date, "9/16/2006");
     EXPECT_EQ(r.log.entry(2).Fillup_Date, "9/23/2006");
     EXPECT_EQ(r.log.entry(3).Fillup_Date, "Sep 30, 2006");
@@ -109,7 +109,7 @@ TEST_F(MileageFileTest, ASpreadsheetsCommaSeparatedFileReads) {
 
 TEST_F(MileageFileTest, AHeaderLineImportsNothing) {
     const Read r = read_text("Date,Odometer,Gallons\r\n\"9/16/2006\",1000,10\r\n");
-    EXPECT_EQ(r.log.Fillup_Count(), 0);
+    EXPECT_EQ(r.log.fillup_count(), 0);
     EXPECT_EQ(r.result.entries, 0);
     ASSERT_TRUE(r.result.stop);
     EXPECT_EQ(r.result.stop->line, 1);
@@ -135,7 +135,7 @@ TEST_F(MileageFileTest, ReadingStopsAtTheFirstBadLineAndKeepsWhatCameBefore) {
     for (const Case& c : cases) {
         const Read r = read_text("\"a\",1000,10\r\n\r\n\"b\",1300,10\r\n" + std::string(c.line) +
                                  "\r\n\"d\",1900,10\r\n");
-        EXPECT_EQ(r.log.Fillup_Count(), 2) << c.line;
+        EXPECT_EQ(r.log.fillup_count(), 2) << c.line;
         EXPECT_EQ(r.result.entries, 2) << c.line;
         ASSERT_TRUE(r.result.stop) << c.line;
         EXPECT_EQ(r.result.stop->line, 4) << c.line; // the blank line counts
@@ -163,7 +163,7 @@ TEST_F(MileageFileTest, AFileOfAnyLengthIsReadWhole) {
     }
     const Read r = read_text(text);
     EXPECT_FALSE(r.result.stop);
-    EXPECT_EQ(r.log.Fillup_Count(), 1500);
+    EXPECT_EQ(r.log.fillup_count(), 1500);
     EXPECT_EQ(r.log.last().Fillup_Odometer, 1000.0F + 300.0F * 1499);
 }
 

@@ -24,7 +24,7 @@ std::string columns(const std::string& line, std::size_t from, std::size_t to) {
 
 TEST(MileageLogTest, EvenFillupsGiveThirtyInEveryColumn) {
     const MileageLog log = six_entry_log();
-    ASSERT_EQ(log.Fillup_Count(), 6);
+    ASSERT_EQ(log.fillup_count(), 6);
     for (MileageLog::Index i = 2; i <= 6; ++i) {
         EXPECT_EQ(log.entry(i).Tank_MPG, 30.0F) << i;
         EXPECT_EQ(log.entry(i).Overall_MPG, 30.0F) << i;
@@ -108,7 +108,7 @@ TEST(MileageLogTest, AFillupWithoutMeaningfulMpgIsRefusedAndTheLogUnchanged) {
     MileageLog log = make_log({{"a", 1000, 0}}); // the first fill-up's gallons enter nothing
     EXPECT_THROW(log.append("b", 1300, 0), numbers::FloatFault);
     EXPECT_THROW(log.append("b", 3e38F, 1e-30F), numbers::FloatFault);
-    EXPECT_EQ(log.Fillup_Count(), 1);
+    EXPECT_EQ(log.fillup_count(), 1);
     log.append("b", 1300, 10);
     EXPECT_EQ(log.entry(2).Tank_MPG, 30.0F);
     EXPECT_EQ(log.gallons_after_first(), 10.0F);
@@ -117,7 +117,7 @@ TEST(MileageLogTest, AFillupWithoutMeaningfulMpgIsRefusedAndTheLogUnchanged) {
 TEST(MileageLogTest, ClearEmptiesTheLogAndItsRunningTotal) {
     MileageLog log = six_entry_log();
     log.clear();
-    EXPECT_EQ(log.Fillup_Count(), 0);
+    EXPECT_EQ(log.fillup_count(), 0);
     log.append("a", 100, 5);
     log.append("b", 400, 10);
     EXPECT_EQ(log.entry(2).Overall_MPG, 30.0F);
@@ -128,6 +128,6 @@ TEST(MileageLogTest, HoldsFarMoreThanFiveHundredEntries) {
     for (int i = 0; i < 2000; ++i) {
         log.append("d", static_cast<float>(1000 + 300 * i), 10);
     }
-    EXPECT_EQ(log.Fillup_Count(), 2000);
+    EXPECT_EQ(log.fillup_count(), 2000);
     EXPECT_EQ(log.last().Five_Tank_MPG, 30.0F);
 }

@@ -79,7 +79,7 @@ const std::string kThreeEntries = "\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",1600,
 TEST_F(MileageTrackerTest, StartsEmptyWithPlotAndSummaryDisabled) {
     EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
     EXPECT_EQ(tracker.list(), "");
-    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_FALSE(tracker.data_changed());
     EXPECT_FALSE(tracker.entry_frame_visible());
     for (const auto& b : main_buttons()) {
         const bool off = b.button == MainButton::Plot || b.button == MainButton::PrintSummary;
@@ -94,7 +94,7 @@ TEST_F(MileageTrackerTest, EntryFrameDisablesTheMainButtonsUntilFinished) {
     ASSERT_TRUE(tracker.add_entry("a", "1000", "10").added);
     ASSERT_TRUE(tracker.add_entry("b", "1300", "10").added);
     EXPECT_TRUE(all_enabled(false)); // a second entry enables nothing while the frame is open
-    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_TRUE(tracker.data_changed());
     tracker.done_adding();
     EXPECT_FALSE(tracker.entry_frame_visible());
     EXPECT_TRUE(all_enabled(true));
@@ -154,11 +154,11 @@ TEST_F(MileageTrackerTest, OpenReadsTheFileAndNamesItInTheCaption) {
     const std::string p = put("car.miloragas", kThreeEntries);
     tracker.open(p);
     EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage-" + p);
-    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.log().fillup_count(), 3);
     EXPECT_EQ(tracker.list(), list_text(tracker.log()));
     EXPECT_TRUE(tracker.enabled(MainButton::Plot));
     EXPECT_TRUE(tracker.enabled(MainButton::PrintSummary));
-    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_FALSE(tracker.data_changed());
     EXPECT_TRUE(shown.empty());
     // One entry has no MPG: Plot and Summary stay disabled.
     tracker.open(put("one.miloragas", "\"a\",1000,10\r\n"));
@@ -172,10 +172,10 @@ TEST_F(MileageTrackerTest, AFileThatCannotBeOpenedLeavesTheLogAsItWas) {
     const std::string missing = (dir / "missing.miloragas").string();
     tracker.open(missing);
     tracker.import_csv(missing);
-    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.log().fillup_count(), 3);
     EXPECT_EQ(tracker.list(), list);
     EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
-    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_TRUE(tracker.data_changed());
     ASSERT_EQ(shown.size(), 2U);
     EXPECT_EQ(shown[0], cannot_open_message(missing));
 }
@@ -183,9 +183,9 @@ TEST_F(MileageTrackerTest, AFileThatCannotBeOpenedLeavesTheLogAsItWas) {
 TEST_F(MileageTrackerTest, ReadingThatStopsKeepsTheEntriesAndSaysWhere) {
     const std::string p = put("broken.csv", "\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",16OO,10\r\n");
     tracker.import_csv(p);
-    EXPECT_EQ(tracker.log().Fillup_Count(), 2);
+    EXPECT_EQ(tracker.log().fillup_count(), 2);
     EXPECT_EQ(tracker.list(), list_text(tracker.log()));
-    EXPECT_FALSE(tracker.Data_Changed()); // a stopped import does not count as a change
+    EXPECT_FALSE(tracker.data_changed()); // a stopped import does not count as a change
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_NE(shown[0].text.find("\"" + p + "\" stopped at line 3"), std::string::npos);
     EXPECT_NE(shown[0].text.find("2 entries were read"), std::string::npos);
@@ -194,8 +194,8 @@ TEST_F(MileageTrackerTest, ReadingThatStopsKeepsTheEntriesAndSaysWhere) {
 
 TEST_F(MileageTrackerTest, ImportMarksTheDataChangedAndKeepsThePlainCaption) {
     tracker.import_csv(put("car.csv", kThreeEntries));
-    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
-    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_EQ(tracker.log().fillup_count(), 3);
+    EXPECT_TRUE(tracker.data_changed());
     EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
 }
 
@@ -207,9 +207,9 @@ TEST_F(MileageTrackerTest, AHeaderLineImportsNothingAndKeepsTheChangedFlag) {
         }
         shown.clear();
         tracker.import_csv(put("header.csv", "Date,Miles,Gallons\r\n" + kThreeEntries));
-        EXPECT_EQ(tracker.log().Fillup_Count(), 0);
+        EXPECT_EQ(tracker.log().fillup_count(), 0);
         EXPECT_EQ(tracker.list(), "");
-        EXPECT_EQ(tracker.Data_Changed(), changed_before);
+        EXPECT_EQ(tracker.data_changed(), changed_before);
         ASSERT_EQ(shown.size(), 1U);
         EXPECT_NE(shown[0].text.find("stopped at line 1"), std::string::npos);
         EXPECT_NE(shown[0].text.find("0 entries were read"), std::string::npos);
@@ -250,10 +250,10 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                        "exit without saving the data, or No to return to the program window "
                        "to save the data.",
                        Icon::None, Buttons::YesNo}));
-    EXPECT_EQ(tracker.log().Fillup_Count(), 2); // asking replaced nothing
+    EXPECT_EQ(tracker.log().fillup_count(), 2); // asking replaced nothing
     // Once cleared there is nothing left to lose.
     tracker.clear_data();
-    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_FALSE(tracker.data_changed());
     EXPECT_TRUE(tracker.may_exit());
 }
 
@@ -265,9 +265,9 @@ TEST_F(MileageTrackerTest, SavedAndExportedFilesAreTheSameBytes) {
     const std::string saved = (dir / "log.miloragas").string();
     const std::string exported = (dir / "log.csv").string();
     EXPECT_TRUE(tracker.export_csv(exported));
-    EXPECT_TRUE(tracker.Data_Changed()); // an export is no save
+    EXPECT_TRUE(tracker.data_changed()); // an export is no save
     EXPECT_TRUE(tracker.save(saved));
-    EXPECT_FALSE(tracker.Data_Changed());
+    EXPECT_FALSE(tracker.data_changed());
     EXPECT_EQ(slurp(saved), slurp(exported));
     EXPECT_TRUE(slurp(saved).ends_with("\n\"Oct 1, 2006\",2234.5,11.25\r\n"));
 
@@ -276,7 +276,7 @@ TEST_F(MileageTrackerTest, SavedAndExportedFilesAreTheSameBytes) {
     const std::string list = tracker.list();
     tracker.open(saved);
     EXPECT_EQ(tracker.list(), list);
-    ASSERT_EQ(tracker.log().Fillup_Count(), before.Fillup_Count());
+    ASSERT_EQ(tracker.log().fillup_count(), before.fillup_count());
     EXPECT_EQ(tracker.log().last().Five_Tank_MPG, before.last().Five_Tank_MPG);
     EXPECT_EQ(tracker.log().last().Overall_MPG, before.last().Overall_MPG);
 }
@@ -285,7 +285,7 @@ TEST_F(MileageTrackerTest, AFailedSaveSaysSoAndKeepsTheChangedFlag) {
     enter_thirty_mpg_entries(2);
     const std::string bad = (dir / "no" / "such" / "log.miloragas").string();
     EXPECT_FALSE(tracker.save(bad));
-    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_TRUE(tracker.data_changed());
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].icon, Icon::Warning);
     EXPECT_EQ(shown[0].text.rfind("The file \"" + bad + "\" could not be saved: ", 0), 0U);

@@ -53,7 +53,7 @@ protected:
     }
     void TearDown() override {
         if (window) {
-            if (window->tracker().Data_Changed()) {
+            if (window->tracker().data_changed()) {
                 fakes.messages.answers.push_back(Answer::Yes);
             }
             window->close();
@@ -186,7 +186,7 @@ TEST_F(MileageWindowTest, EntriesAddedThroughTheFrameShowInTheList) {
     click(button("cmdDoneAdding"));
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
     EXPECT_TRUE(all_main_buttons_enabled(true));
-    EXPECT_TRUE(window->tracker().Data_Changed());
+    EXPECT_TRUE(window->tracker().data_changed());
 }
 
 TEST_F(MileageWindowTest, ThePlausibilityQuestionsAreAnsweredYesOrNo) {
@@ -197,14 +197,14 @@ TEST_F(MileageWindowTest, ThePlausibilityQuestionsAreAnsweredYesOrNo) {
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Is Your Data Correct?");
     EXPECT_NE(fakes.messages.shown[0].text.find("more than 50% greater"), std::string::npos);
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 3);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 3);
     EXPECT_EQ(box("txtGallons")->text(), "6.6");
 
     fakes.messages.answers = {Answer::Yes};
     enter(QDate(2006, 10, 7), "1900", "13.4");
     ASSERT_EQ(fakes.messages.shown.size(), 2U);
     EXPECT_NE(fakes.messages.shown[1].text.find("25% or more lower"), std::string::npos);
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 4);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 4);
     const QString last = list()->toPlainText().section(QLatin1Char('\n'), -1);
     EXPECT_EQ(last.mid(31, 4), "13.4");
     EXPECT_EQ(last.mid(48, 4), "22.4");
@@ -212,7 +212,7 @@ TEST_F(MileageWindowTest, ThePlausibilityQuestionsAreAnsweredYesOrNo) {
 
     enter(QDate(2006, 10, 14), "2200", "12"); // 25 MPG against an average of 26.9: no question
     EXPECT_EQ(fakes.messages.shown.size(), 2U);
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 5);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 5);
 }
 
 TEST_F(MileageWindowTest, MissingDataEntryStoresGallonsAtTheAverage) {
@@ -279,7 +279,7 @@ TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
     EXPECT_EQ(r.default_suffix, "csv");
     EXPECT_EQ(r.directory, ui::program_folder());
     EXPECT_EQ(slurp(csv).substr(0, 22), "\"9/16/06\",1000,10\r\n\"9/");
-    EXPECT_TRUE(window->tracker().Data_Changed()); // an export is no save
+    EXPECT_TRUE(window->tracker().data_changed()); // an export is no save
     const QString before = list()->toPlainText();
 
     // Unsaved entries: Import asks first; No does nothing at all.
@@ -295,14 +295,14 @@ TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
     EXPECT_EQ(fakes.files.open_requests[0].title, "Import Data From .csv File");
     EXPECT_EQ(fakes.files.open_requests[0].filter, "Car Data Files (*.csv)");
     EXPECT_EQ(list()->toPlainText(), before);
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 4);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 4);
 
     fakes.messages.answers = {Answer::Yes};
     fakes.files.open_answers = {csv};
     click(button("cmdImport_CSV"));
     EXPECT_EQ(list()->toPlainText(), before);
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage");
-    EXPECT_TRUE(window->tracker().Data_Changed());
+    EXPECT_TRUE(window->tracker().data_changed());
     EXPECT_EQ(fakes.messages.shown.size(), 3U);
 }
 
@@ -313,12 +313,12 @@ TEST_F(MileageWindowTest, SaveOpenAndClearData) {
     click(button("cmdSave"));
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_NE(fakes.messages.shown[0].text.find("could not be saved"), std::string::npos);
-    EXPECT_TRUE(window->tracker().Data_Changed());
+    EXPECT_TRUE(window->tracker().data_changed());
     click(button("cmdSave"));
     EXPECT_EQ(fakes.files.save_requests[1].title, "Save Mileage File");
     EXPECT_EQ(fakes.files.save_requests[1].filter, "Files (*.miloragas)");
     EXPECT_EQ(fakes.files.save_requests[1].default_suffix, "miloragas");
-    EXPECT_FALSE(window->tracker().Data_Changed());
+    EXPECT_FALSE(window->tracker().data_changed());
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage"); // Save leaves the caption
     const QString before = list()->toPlainText();
 
@@ -344,9 +344,9 @@ TEST_F(MileageWindowTest, SaveOpenAndClearData) {
     click(button("cmdDoneAdding"));
     fakes.messages.answers = {Answer::No, Answer::Yes};
     click(button("cmdNew"));
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 4);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 4);
     click(button("cmdNew"));
-    EXPECT_EQ(window->tracker().log().Fillup_Count(), 0);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 0);
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage");
     EXPECT_EQ(fakes.messages.shown.back().title, "Save Modified Data?");
 }
@@ -422,7 +422,7 @@ TEST_F(MileageWindowTest, PlotDrawsTheCheckedSeriesAndPrintsInLandscape) {
               entries[i].gallons);
     }
     click(button("cmdDoneAdding"));
-    ASSERT_EQ(window->tracker().log().Fillup_Count(), 8);
+    ASSERT_EQ(window->tracker().log().fillup_count(), 8);
 
     click(button("cmdPlot"));
     settle();
@@ -518,7 +518,7 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
         enter(QDate(2006, 9, 16).addDays(9 * i), std::to_string(odometer).c_str(),
               i == 0 ? "12.4" : "15");
     }
-    ASSERT_EQ(window->tracker().log().Fillup_Count(), 12);
+    ASSERT_EQ(window->tracker().log().fillup_count(), 12);
     type_into(box("txtMiles"), QStringLiteral("45000"));
     window->grab().save(out + QStringLiteral("/tracker_entry_frame.png"));
     click(button("cmdDoneAdding"));
