@@ -85,11 +85,13 @@ BoxDesc BoxDesc::under_heading(std::string text, std::string label) const {
     return b;
 }
 
-WindowDescription describe_window(std::string window, std::string caption, std::string help_topic) {
+WindowDescription describe_window(std::string window, std::string caption, std::string help_topic,
+                                  std::string calculate_tooltip) {
     WindowDescription d;
     d.window = std::move(window);
     d.caption = std::move(caption);
     d.help_topic = std::move(help_topic);
+    d.buttons = standard_buttons(std::move(calculate_tooltip));
     return d;
 }
 
@@ -100,6 +102,12 @@ ButtonDesc& WindowDescription::button(ButtonRole role) {
         }
     }
     throw std::out_of_range("no button of that role in " + window);
+}
+
+void WindowDescription::set_tooltips(std::string print, std::string help, std::string exit) {
+    button(ButtonRole::Print).tooltip = std::move(print);
+    button(ButtonRole::Help).tooltip = std::move(help);
+    button(ButtonRole::Exit).tooltip = std::move(exit);
 }
 
 std::vector<ButtonDesc> standard_buttons(std::string calculate_tooltip, std::string print_tooltip,

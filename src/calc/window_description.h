@@ -124,11 +124,15 @@ struct WindowDescription {
     const BoxDesc* find_box(std::string_view name) const;
     // The button with this role; a description without one is a programming error (throws).
     ButtonDesc& button(ButtonRole role);
+    // Gives Print, Help and Exit tooltips other than the usual ones.
+    void set_tooltips(std::string print, std::string help, std::string exit);
     const OptionGroupDesc* find_option_group(std::string_view name) const;
 };
 
-// A window with no boxes, options, results or buttons yet: its name, title and help topic.
-WindowDescription describe_window(std::string window, std::string caption, std::string help_topic);
+// A window with no boxes, options or results yet: its name, title and help topic, and the usual
+// four buttons, of which only Calculate has a tooltip of its own.
+WindowDescription describe_window(std::string window, std::string caption, std::string help_topic,
+                                  std::string calculate_tooltip);
 
 // The usual four buttons; `calculate_tooltip` differs from window to window, and so may the others.
 std::vector<ButtonDesc>

@@ -34,9 +34,10 @@ GridDesc::Row row(const char* caption_name, const char* caption, const char* cel
 }
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("F01_Driving_Less", "How Much Can You Save By Driving Less?",
-                        "What_s_The_True_Cost_Of_Driving_.htm");
+    WindowDescription d = describe_window(
+        "F01_Driving_Less", "How Much Can You Save By Driving Less?",
+        "What_s_The_True_Cost_Of_Driving_.htm",
+        "Click here to Calculate results, or to update result when data at left is changed");
     d.box_columns = 2;
     d.width = 1060;
     d.boxes = {
@@ -70,8 +71,6 @@ WindowDescription make_description() {
     grid.cell_width = 62;
     d.results.emplace_back(grid);
     d.results.emplace_back(LabelDesc{.name = "lblDontForget"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update result when data at left is changed");
     return d;
 }
 

@@ -20,13 +20,12 @@ const char* const kIntro =
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "F01a_Miles_Per_Dollar", "Miles Per Dollar, & Dollars Per Mile", "Miles_Per_Dollar.htm");
+        "F01a_Miles_Per_Dollar", "Miles Per Dollar, & Dollars Per Mile", "Miles_Per_Dollar.htm",
+        "Click here to Calculate results, or to update result when data at left is changed");
     d.width = 560;
     d.boxes = cost_per_mile_boxes();
     d.results.emplace_back(LabelDesc{.name = "lblGas_Dollars", .text = kIntro});
     d.results.emplace_back(LabelDesc{.name = "lblDollars_Per_Mile"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update result when data at left is changed");
     return d;
 }
 

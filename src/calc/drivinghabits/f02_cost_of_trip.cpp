@@ -21,8 +21,9 @@ const char* const kIntro =
     "of gas, maintenance, depreciation, and other costs.";
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("F02_Cost_Of_Trip", "True Cost Of Miles Traveled",
-                                          "Is_This_Trip_Necessary_.htm");
+    WindowDescription d = describe_window(
+        "F02_Cost_Of_Trip", "True Cost Of Miles Traveled", "Is_This_Trip_Necessary_.htm",
+        "Click here to Calculate results, or to update results when data at left is changed");
     d.box_columns = 2;
     d.width = 760;
     d.boxes = {
@@ -49,8 +50,6 @@ WindowDescription make_description() {
             .starting_at(10.0F),
     };
     d.results.emplace_back(LabelDesc{.name = "lblHeader_Sentence", .text = kIntro});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results when data at left is changed");
     return d;
 }
 

@@ -24,22 +24,12 @@ const char* const kIntro =
     "up costing you more than you \"save\".";
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("F03_Will_You_Save", "Will You Really Save Money?",
-                                          "Is_This_Trip_Necessary_.htm#reallysave");
+    WindowDescription d = describe_window(
+        "F03_Will_You_Save", "Will You Really Save Money?",
+        "Is_This_Trip_Necessary_.htm#reallysave",
+        "Click here to Calculate results, or update results after changing any of the data");
     d.box_columns = 2;
     d.width = 760;
-    BoxDesc mpg =
-        combined_mpg_box("The combined city/highway MPG (miles per gallon)",
-                         "Please enter a valid combined city/highway MPG, greater than zero.");
-    mpg.plain_message = true;
-    BoxDesc how_much =
-        box("txtHow_Much", "Expected Savings ($)",
-            "How much you think you'll save by making this trip",
-            "Please enter a valid amount of money you think you're saving, greater than zero.")
-            .with_label_name("lblHow_Much_Caption")
-            .starting_at(10.0F);
-    how_much.heading = "How Much Do You Think You'll Save By Making This Trip?";
-    how_much.heading_name = "lblHow_Much";
     d.boxes = {
         box("txtDistance_To_Destination", "Total Driving Distance",
             "The total distance you'll be driving to \"save\" money",
@@ -59,18 +49,23 @@ WindowDescription make_description() {
         time_worth_box(
             "What your free time is worth to you ($ per hour)",
             "Please enter a valid number for the worth of your time ($/hr), greater than zero."),
-        mpg,
+        combined_mpg_box("The combined city/highway MPG (miles per gallon)",
+                         "Please enter a valid combined city/highway MPG, greater than zero.")
+            .with_plain_message(),
         gas_cost_box("Cost of gasoline ($/gallon)",
                      "Please enter a valid cost of gas ($ per gallon), greater than zero."),
-        how_much,
+        box("txtHow_Much", "Expected Savings ($)",
+            "How much you think you'll save by making this trip",
+            "Please enter a valid amount of money you think you're saving, greater than zero.")
+            .with_label_name("lblHow_Much_Caption")
+            .starting_at(10.0F)
+            .under_heading("How Much Do You Think You'll Save By Making This Trip?", "lblHow_Much"),
     };
     d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
     for (const char* name : {"lblResults_Top", "lblResults_Gas_Only", "lblResults_Total_Cost_Only",
                              "lblResults_With_Time"}) {
         d.results.emplace_back(LabelDesc{.name = name, .visible = false});
     }
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or update results after changing any of the data");
     return d;
 }
 

@@ -17,9 +17,10 @@ using numbers::format;
 using numbers::single;
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("F04_More_Efficient_Vehicle", "Use Your Most Fuel-Efficient Car",
-                        "Choose_The_Most_Efficient_Vehicle.htm");
+    WindowDescription d = describe_window(
+        "F04_More_Efficient_Vehicle", "Use Your Most Fuel-Efficient Car",
+        "Choose_The_Most_Efficient_Vehicle.htm",
+        "Click here to Calculate results, or to update results when data at left is changed");
     d.width = 600;
     d.boxes = {
         gas_cost_box("Enter the cost of gasoline (dollars per gallon)",
@@ -42,8 +43,6 @@ WindowDescription make_description() {
         .name = "lblResults",
         .text = "If you own two cars, you can use this calculator to determine how much you could "
                 "save by using the more fuel-efficient vehicle when you have a choice."});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results when data at left is changed");
     return d;
 }
 

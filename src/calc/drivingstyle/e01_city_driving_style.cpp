@@ -30,7 +30,7 @@ constexpr double kCityLossFactor = 0.9;
 WindowDescription make_description() {
     WindowDescription d =
         describe_window("E01_City_Driving_Style", "How Much Can You Save With Smart City Driving?",
-                        "City_driving_style.htm");
+                        "City_driving_style.htm", "Click here to Calculate results");
     d.boxes = {
         box("txtCity_MPG", "EPA City MPG", "Enter the EPA City MPG (miles per gallon)",
             "Please enter a valid number for MPG, greater than 0.")
@@ -43,7 +43,6 @@ WindowDescription make_description() {
             .with_label_name("lbl_Yearly_Mileage"),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 

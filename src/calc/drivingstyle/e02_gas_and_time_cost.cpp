@@ -45,20 +45,15 @@ GridDesc::Row across(LabelDesc label) {
 }
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("E02_Gas_And_Time_Cost", "Gas And Time Cost Calculator",
-                                          "Highway_driving_style.htm");
+    WindowDescription d = describe_window(
+        "E02_Gas_And_Time_Cost", "Gas And Time Cost Calculator", "Highway_driving_style.htm",
+        "Click here to Calculate results, or to update results when data above is modified");
     d.landscape = true;
     d.box_columns = 2;
     d.width = kSpeedWindowWidth;
     d.boxes = {
-        box("txtMPG", "EPA Highway MPG", "EPA Highway Mileage (miles per gallon)",
-            "Please enter a valid number for gas mileage, greater than 0.")
-            .with_label_name("lblHighwayMileage")
-            .from(&CarData::Global_EPA_Highway_MPG),
-        box("txtGasPrice", "Gas cost ($/gallon)", "Cost of gasoline (dollars per gallon)",
-            "Please enter a valid gas price, greater than zero.")
-            .with_label_name("lblGasPumpCost")
-            .from(&CarData::Global_Gas_Cost),
+        highway_mpg_box("EPA Highway Mileage (miles per gallon)"),
+        gas_price_box("Gas cost ($/gallon)", "Cost of gasoline (dollars per gallon)"),
     };
     d.option_groups = speed_selectors(SelectorWindow::GasAndTimeCost);
     d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
@@ -80,8 +75,6 @@ WindowDescription make_description() {
             "You car will put out this much carbon dioxide in 10 miles (lbs):", "lblHourly_CO2"),
     };
     d.results.emplace_back(grid);
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results when data above is modified");
     return d;
 }
 

@@ -40,25 +40,18 @@ const char* const kCo2Caption =
     "and produce this many more pounds of carbon dioxide over the entire trip:";
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("E03_Trip_Cost", "Highway Trip Cost Calculator",
-                                          "Highway_driving_style.htm#singletripcost");
+    WindowDescription d = describe_window(
+        "E03_Trip_Cost", "Highway Trip Cost Calculator", "Highway_driving_style.htm#singletripcost",
+        "Click here to Calculate results, or to update results if the data above is modified");
     d.landscape = true;
     d.box_columns = 3;
     d.width = kSpeedWindowWidth;
     d.boxes = {
-        box("txtGasPrice", "Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)",
-            "Please enter a valid gas price, greater than zero.")
-            .with_label_name("lblGasPumpCost")
-            .from(&CarData::Global_Gas_Cost),
-        box("txtTrip_Distance", "Trip Length (miles)",
-            "Enter the total length of the trip you're planning in miles",
-            "Please enter a valid number for the trip distance in miles.")
-            .with_label_name("lblTripDistance")
+        gas_price_box("Gas cost ($/gallon)", "Enter the cost of gasoline (dollars per gallon)"),
+        trip_distance_box("Trip Length (miles)",
+                          "Enter the total length of the trip you're planning in miles")
             .starting_at(100.0F),
-        box("txtMPG", "EPA Highway MPG", "Enter the EPA highway MPG (miles per gallon)",
-            "Please enter a valid number for gas mileage, greater than 0.")
-            .with_label_name("lblHighwayMileage")
-            .from(&CarData::Global_EPA_Highway_MPG),
+        highway_mpg_box("Enter the EPA highway MPG (miles per gallon)"),
     };
     d.option_groups = speed_selectors(SelectorWindow::TripCost);
     d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
@@ -79,8 +72,6 @@ WindowDescription make_description() {
     };
     d.results.emplace_back(grid);
     d.results.emplace_back(LabelDesc{.name = "lblNegativeNumbers", .text = kNegativeNumbers});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results if the data above is modified");
     return d;
 }
 

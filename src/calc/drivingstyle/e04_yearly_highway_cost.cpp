@@ -27,25 +27,18 @@ const char* const kNegativeNumbers =
     "pounds of carbon dioxide by traveling at that speed.";
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("E04_Yearly_Highway_Cost", "Yearly Highway Travel Cost Calculator",
-                        "Highway_driving_style.htm#yearlytripcost");
+    WindowDescription d = describe_window(
+        "E04_Yearly_Highway_Cost", "Yearly Highway Travel Cost Calculator",
+        "Highway_driving_style.htm#yearlytripcost",
+        "Click here to Calculate results, or to update results when data above is modified");
     d.landscape = true;
     d.box_columns = 3;
     d.width = kSpeedWindowWidth;
     d.boxes = {
-        box("txtGasPrice", "Gas Cost ($/gallon)", "Enter cost of gasoline (dollars per gallon)",
-            "Please enter a valid gas price, greater than zero.")
-            .with_label_name("lblGasPumpCost")
-            .from(&CarData::Global_Gas_Cost),
-        box("txtTrip_Distance", "Yearly Highway Miles",
-            "Enter the yearly number of miles driven under highway conditions",
-            "Please enter a valid number for the trip distance in miles.")
-            .with_label_name("lblTripDistance"),
-        box("txtMPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
-            "Please enter a valid number for gas mileage, greater than 0.")
-            .with_label_name("lblHighwayMileage")
-            .from(&CarData::Global_EPA_Highway_MPG),
+        gas_price_box("Gas Cost ($/gallon)", "Enter cost of gasoline (dollars per gallon)"),
+        trip_distance_box("Yearly Highway Miles",
+                          "Enter the yearly number of miles driven under highway conditions"),
+        highway_mpg_box("EPA highway MPG (miles per gallon)"),
     };
     d.option_groups = speed_selectors(SelectorWindow::YearlyHighwayCost);
     d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
@@ -75,8 +68,6 @@ WindowDescription make_description() {
     };
     d.results.emplace_back(grid);
     d.results.emplace_back(LabelDesc{.name = "lblNegativeNumbers"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results when data above is modified");
     return d;
 }
 

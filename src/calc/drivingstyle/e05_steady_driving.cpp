@@ -26,9 +26,10 @@ const char* const kIntro =
 constexpr double kWeavingLossFactor = 0.67;
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("E05_Steady_Driving", "Save By Keeping a Steady Highway Speed",
-                        "Highway_driving_style.htm#cruisecontrol");
+    WindowDescription d = describe_window(
+        "E05_Steady_Driving", "Save By Keeping a Steady Highway Speed",
+        "Highway_driving_style.htm#cruisecontrol",
+        "Click here to Calculate results, or update results when the data on left is modified");
     d.boxes = {
         box("txtHighway_MPG", "EPA Highway MPG", "",
             "Please enter a valid number for EPA highway MPG, greater than 0.")
@@ -40,8 +41,6 @@ WindowDescription make_description() {
             "Please enter a valid number for your total yearly highway mileage, greater than 0."),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or update results when the data on left is modified");
     return d;
 }
 

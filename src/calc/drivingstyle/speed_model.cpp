@@ -167,6 +167,26 @@ void HighwayCalculator::bold_cells(FormState& state, std::initializer_list<const
     }
 }
 
+BoxDesc gas_price_box(std::string caption, std::string tooltip) {
+    return box("txtGasPrice", std::move(caption), std::move(tooltip),
+               "Please enter a valid gas price, greater than zero.")
+        .with_label_name("lblGasPumpCost")
+        .from(&CarData::Global_Gas_Cost);
+}
+
+BoxDesc trip_distance_box(std::string caption, std::string tooltip) {
+    return box("txtTrip_Distance", std::move(caption), std::move(tooltip),
+               "Please enter a valid number for the trip distance in miles.")
+        .with_label_name("lblTripDistance");
+}
+
+BoxDesc highway_mpg_box(std::string tooltip) {
+    return box("txtMPG", "EPA Highway MPG", std::move(tooltip),
+               "Please enter a valid number for gas mileage, greater than 0.")
+        .with_label_name("lblHighwayMileage")
+        .from(&CarData::Global_EPA_Highway_MPG);
+}
+
 GridDesc speed_grid() {
     GridDesc g;
     g.caption_width = 320;

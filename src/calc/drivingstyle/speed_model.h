@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace milora::calc {
@@ -82,6 +83,12 @@ protected:
 // The three windows' width, and their tables of nine cells a row: the widths leave room for a
 // cell such as "-$12345.67" or a bold "3333h 20m" on one line.
 inline constexpr int kSpeedWindowWidth = 1120;
+// The boxes of the speed windows: the same names, messages and label names everywhere; the gas
+// price and the MPG start from the car data.
+BoxDesc gas_price_box(std::string caption, std::string tooltip);
+BoxDesc trip_distance_box(std::string caption, std::string tooltip);
+BoxDesc highway_mpg_box(std::string tooltip);
+
 GridDesc speed_grid();
 // The description of one row of nine cells, centred, empty until a Calculate.
 GridDesc::Row speed_row(const char* caption_name, const char* caption, const char* cells);

@@ -28,7 +28,8 @@ GridDesc::Row row(const char* caption_name, const char* caption, const char* cel
 WindowDescription make_description() {
     WindowDescription d = describe_window(
         "B01_HowMuchDoYouSpendOnGas", "How Much Do You Spend On Gas, And How Much Can You Save?",
-        "How_Much_Do_You_Spend_On_Gas.htm");
+        "How_Much_Do_You_Spend_On_Gas.htm",
+        "Click here to Calculate results, or update results after data at left is changed");
     d.width = 760;
     d.boxes = {
         combined_mpg_box(
@@ -57,8 +58,6 @@ WindowDescription make_description() {
             "lblCO2_Reduction"),
     };
     d.results.emplace_back(grid);
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or update results after data at left is changed");
     d.button(ButtonRole::Exit).tooltip.clear(); // Exit carries no tooltip in this window
     return d;
 }

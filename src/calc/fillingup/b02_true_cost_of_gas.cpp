@@ -74,7 +74,8 @@ std::string sentence(const SentenceDesc& d, float saving, float posted, float di
 WindowDescription make_description() {
     WindowDescription d = describe_window(
         "B02_True_Cost_of_Gas", "Does Driving To A Station With \"Cheap\" Gas Make Sense?",
-        "True_Cost_of_That__Cheaper_Gas__Across_Town.htm");
+        "True_Cost_of_That__Cheaper_Gas__Across_Town.htm",
+        "Click here to Calculate results, or to update results when data on top is changed");
     d.box_columns = 2;
     d.width = 760;
     d.boxes = {
@@ -121,8 +122,6 @@ WindowDescription make_description() {
         d.results.emplace_back(LabelDesc{.name = s.label});
     }
     d.results.emplace_back(LabelDesc{.name = "lblTank_Lower"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results when data on top is changed");
     return d;
 }
 

@@ -22,8 +22,10 @@ const float kPriceDifference = 0.2F;
 const float kYearlyDistance = 15000.0F;
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("B03_Expensive_Vs_Cheap", "Expensive Vs. Cheap Gasoline",
-                                          "Cheap_vs__Expensive_Gas.htm");
+    WindowDescription d = describe_window(
+        "B03_Expensive_Vs_Cheap", "Expensive Vs. Cheap Gasoline", "Cheap_vs__Expensive_Gas.htm",
+        "Click here to calculate the initial results, and results (you will also need to click "
+        "Calculate again if you change any of the numbers)");
     d.boxes = {
         box("txtCombined_MPG", "Combined city/hwy MPG",
             "Enter the combined city/highway MPG here (miles per gallon)",
@@ -42,15 +44,10 @@ WindowDescription make_description() {
     d.results.emplace_back(LabelDesc{.name = "lblInitial_Caption", .text = kIntro});
     d.results.emplace_back(LabelDesc{.name = "lblOneYearPR", .text = "Savings over one year"});
     d.results.emplace_back(LabelDesc{.name = "lblFiveYearPR", .text = "Savings over five years"});
-    d.buttons = {
-        {"cmdCalculatePR", "Calculate",
-         "Click here to calculate the initial results, and results (you will also need to click "
-         "Calculate again if you change any of the numbers)",
-         ButtonRole::Calculate},
-        {"cmdPrintPR", "Print", "Click here to print this form", ButtonRole::Print},
-        {"cmdHelp", "Help", "Click here to open the Help manual", ButtonRole::Help},
-        {"cmdExit", "Exit", "Click her to Exit this Calculator", ButtonRole::Exit},
-    };
+    d.button(ButtonRole::Calculate).name = "cmdCalculatePR";
+    d.button(ButtonRole::Print).name = "cmdPrintPR";
+    d.set_tooltips("Click here to print this form", "Click here to open the Help manual",
+                   "Click her to Exit this Calculator");
     return d;
 }
 

@@ -34,7 +34,9 @@ const int kResultPoints = 12;
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "B04_Gas_Air_Temp", "Savings If Gas Temp Changes With Air Temp", "Best_Time_To_Fillup.htm");
+        "B04_Gas_Air_Temp", "Savings If Gas Temp Changes With Air Temp", "Best_Time_To_Fillup.htm",
+        "Click here to Calculate the results, or update the results when the data at left is "
+        "changed");
     d.boxes = {
         box("txtHighTemp", "Highest Gas Temp  (F)",
             "Enter the highest temperature (Fahrenheit) you think the gas might be at "
@@ -58,15 +60,9 @@ WindowDescription make_description() {
             .from(&CarData::Global_Gas_Cost),
     };
     d.results.emplace_back(LabelDesc{.name = "lblGasTempResults"});
-    d.buttons = {
-        {"cmdCalculateTemp", "Calculate",
-         "Click here to Calculate the results, or update the results when the data at left is "
-         "changed",
-         ButtonRole::Calculate},
-        {"cmdPrint", "Print", "Click here to Print the results", ButtonRole::Print},
-        {"cmdHelp", "Help", "Click here to open the Help manual", ButtonRole::Help},
-        {"cmdExit", "Exit", "Click here to Exit the calculator", ButtonRole::Exit},
-    };
+    d.button(ButtonRole::Calculate).name = "cmdCalculateTemp";
+    d.set_tooltips("Click here to Print the results", "Click here to open the Help manual",
+                   "Click here to Exit the calculator");
     return d;
 }
 

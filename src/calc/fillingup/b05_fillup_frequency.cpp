@@ -40,8 +40,9 @@ std::vector<OptionDesc> eighths(int first, int last) {
 }
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("B05_Fillup_Frequency", "Costs of Filling Up Too Often",
-                                          "Emptying_The_Tank.htm");
+    WindowDescription d = describe_window(
+        "B05_Fillup_Frequency", "Costs of Filling Up Too Often", "Emptying_The_Tank.htm",
+        "Click on Calculate to see the results, or when you change any of the numbers on top");
     d.box_columns = 2;
     d.width = 700;
     d.boxes = {
@@ -94,10 +95,8 @@ WindowDescription make_description() {
     for (const char* name : kResultLabels) {
         d.results.emplace_back(LabelDesc{.name = name});
     }
-    d.buttons = standard_buttons(
-        "Click on Calculate to see the results, or when you change any of the numbers on top",
-        "Click here to Print these results", "Click here to open the Help manual",
-        "Click here to Exit the calculator");
+    d.set_tooltips("Click here to Print these results", "Click here to open the Help manual",
+                   "Click here to Exit the calculator");
     d.button(ButtonRole::Calculate).name = "cmdCalcFillup";
     return d;
 }

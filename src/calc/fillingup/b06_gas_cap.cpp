@@ -17,8 +17,9 @@ const char* const kIntro = "Is your gas cap missing? If yes, gasoline will be co
                            "you every year.";
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("B06_Gas_Cap", "Cost Of A Missing Gas Cap", "Gas_Cap.htm");
+    WindowDescription d = describe_window(
+        "B06_Gas_Cap", "Cost Of A Missing Gas Cap", "Gas_Cap.htm",
+        "Click here to Calculate results, or update results when data at left is changed");
     d.width = 560;
     d.boxes = {
         box("txtGas_Cost", "Gas Cost ($/gallon):", "Cost of gas (dollars per gallon)",
@@ -27,8 +28,6 @@ WindowDescription make_description() {
             .from(&CarData::Global_Gas_Cost),
     };
     d.results.emplace_back(LabelDesc{.name = "lblEvapCosts"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or update results when data at left is changed");
     d.button(ButtonRole::Calculate).name = "cmdGasEvap";
     return d;
 }

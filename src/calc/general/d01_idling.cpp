@@ -25,7 +25,8 @@ const char* const kIntro =
     "every year, and how much less carbon dioxide you will produce every year.";
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window("D01_Idling", "Reduce Idling, Save Gas", "Idling.htm");
+    WindowDescription d = describe_window("D01_Idling", "Reduce Idling, Save Gas", "Idling.htm",
+                                          "Click here to Calculate results");
     d.boxes = {
         box("txtIdling_Reduction", "Reduction in Daily Idling (Minutes)",
             "How many minutes on average per day you think you can reduce your idling",
@@ -37,7 +38,6 @@ WindowDescription make_description() {
                      "Please enter a valid number for gas cost, greater than 0."),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 

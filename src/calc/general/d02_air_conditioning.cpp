@@ -26,7 +26,8 @@ const char* const kIntro =
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "D02_Air_Conditioning", "How Much Does Air Conditioning Cost You?", "Air_conditioning.htm");
+        "D02_Air_Conditioning", "How Much Does Air Conditioning Cost You?", "Air_conditioning.htm",
+        "Click here to Calculate results, or to update results after changing data on left");
     d.boxes = {
         combined_mpg_box("Enter your combined city/highway MPG (miles per gallon)",
                          "Please enter a valid number for MPG, greater than 0."),
@@ -41,8 +42,6 @@ WindowDescription make_description() {
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.results.emplace_back(LabelDesc{.name = "lblYearly_Results"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results after changing data on left");
     return d;
 }
 

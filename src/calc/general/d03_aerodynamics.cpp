@@ -21,12 +21,12 @@ using numbers::single;
 // answer goes on to a year, and the sentence's own opening and (for the per-1000-mile answers)
 // closing.
 struct AeroOption {
-    const char* caption;
-    const char* tooltip;
-    double factor;
-    bool yearly;
-    const char* opening;
-    const char* closing;
+    const char* caption = "";
+    const char* tooltip = "";
+    double factor = 1;
+    bool yearly = false;
+    const char* opening = "";
+    const char* closing = "";
 };
 
 const char* const kCityClosing = " fewer pounds of carbon dioxide directly into the atmosphere. "
@@ -36,29 +36,41 @@ const char* const kCityConditionsClosing =
     "driving conditions as well, ";
 
 const std::array<AeroOption, 6> kOptions{{
-    {"Remove Luggage Rack",
-     "What happens if you remove the roof rack, or even just the cross-pieces?", 0.98, true,
-     "If you take off your car's luggage rack, you might save ", ""},
-    {"Put Luggage Inside Car",
-     "What happens if you put your luggage inside your car, instead of outside on the roof rack?",
-     0.92, false,
-     "If you put your luggage inside of your car instead of on top of the luggage rack while "
-     "driving on the highway, you might save ",
-     kCityClosing},
-    {"Put Bicycle In Car",
-     "What happens if you put your bicycle inside your car, instead of outside on top?", 0.89,
-     false,
-     "If you put your bicycle inside of your car instead of on top while driving on the highway, "
-     "you might save ",
-     kCityConditionsClosing},
-    {"Convertible Top Up", "What happens if you put your convertible top up on the highway?", 0.94,
-     false, "If you keep your convertible top up while driving on the highway, you might save ",
-     kCityConditionsClosing},
-    {"Truck Tailgate Up", "", 0.98, true, "If you keep your truck's tailgate up, you might save ",
-     ""},
-    {"Install Truck Bed Cover", "", 0.92, true,
-     "If you install a bed cover on your truck (also known as a tonneau cover), you might save ",
-     ""},
+    {.caption = "Remove Luggage Rack",
+     .tooltip = "What happens if you remove the roof rack, or even just the cross-pieces?",
+     .factor = 0.98,
+     .yearly = true,
+     .opening = "If you take off your car's luggage rack, you might save "},
+    {.caption = "Put Luggage Inside Car",
+     .tooltip = "What happens if you put your luggage inside your car, instead of outside on the "
+                "roof rack?",
+     .factor = 0.92,
+     .yearly = false,
+     .opening = "If you put your luggage inside of your car instead of on top of the luggage rack "
+                "while driving on the highway, you might save ",
+     .closing = kCityClosing},
+    {.caption = "Put Bicycle In Car",
+     .tooltip = "What happens if you put your bicycle inside your car, instead of outside on top?",
+     .factor = 0.89,
+     .yearly = false,
+     .opening = "If you put your bicycle inside of your car instead of on top while driving on the "
+                "highway, you might save ",
+     .closing = kCityConditionsClosing},
+    {.caption = "Convertible Top Up",
+     .tooltip = "What happens if you put your convertible top up on the highway?",
+     .factor = 0.94,
+     .yearly = false,
+     .opening = "If you keep your convertible top up while driving on the highway, you might save ",
+     .closing = kCityConditionsClosing},
+    {.caption = "Truck Tailgate Up",
+     .factor = 0.98,
+     .yearly = true,
+     .opening = "If you keep your truck's tailgate up, you might save "},
+    {.caption = "Install Truck Bed Cover",
+     .factor = 0.92,
+     .yearly = true,
+     .opening = "If you install a bed cover on your truck (also known as a tonneau cover), you "
+                "might save "},
 }};
 
 const char* const kGroup = "optAero";
@@ -72,7 +84,8 @@ const char* const kIntro =
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "D03_Aerodynamics", "How Much Can You Save By Improved Aerodynamics?", "Aerodynamics.htm");
+        "D03_Aerodynamics", "How Much Can You Save By Improved Aerodynamics?", "Aerodynamics.htm",
+        "Click here to Calculate results, or to update results after changing data on left");
     d.boxes = {
         box("txtEPA_Highway_MPG", "EPA Highway MPG", "EPA highway MPG (miles per gallon)",
             "Please enter a valid number for your EPA highway MPG (miles per gallon), "
@@ -100,9 +113,7 @@ WindowDescription make_description() {
     group.columns = kOptionsPerRow;
     d.option_groups.push_back(group);
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update results after changing data on left",
-        "Click here to Print current results");
+    d.button(ButtonRole::Print).tooltip = "Click here to Print current results";
     return d;
 }
 

@@ -33,22 +33,20 @@ const char* const kIntro =
     "this way.";
 
 WindowDescription make_description() {
-    WindowDescription d = describe_window(
-        "D04_Weight", "How Much Could Lightening Your Load Save You?", "Weight.htm");
-    BoxDesc weight =
-        box("txtWeight", "Weight You Can Remove From Your Car (lbs.)",
-            "Total weight (cargo and passengers) you can remove from this vehicle all or "
-            "most of the time (in pounds)",
-            "Please enter a valid number for the weight reduction in pounds, greater than 0.")
-            .starting_at(kWeight);
-    weight.upper_limit = kWeightLimit;
-    weight.limit_message = kWeightLimitMessage;
+    WindowDescription d =
+        describe_window("D04_Weight", "How Much Could Lightening Your Load Save You?", "Weight.htm",
+                        "Click here to Calculate results");
     d.boxes = {
         combined_mpg_box("Combined city/highway MPG (miles per gallon)",
                          "Please enter a valid number for MPG, greater than 0."),
         gas_cost_box("Cost of gasoline (dollars per gallon)",
                      "Please enter a valid number for gas cost, greater than 0."),
-        weight,
+        box("txtWeight", "Weight You Can Remove From Your Car (lbs.)",
+            "Total weight (cargo and passengers) you can remove from this vehicle all or "
+            "most of the time (in pounds)",
+            "Please enter a valid number for the weight reduction in pounds, greater than 0.")
+            .starting_at(kWeight)
+            .limited_to(kWeightLimit, kWeightLimitMessage),
         box("txtYearly_Mileage", "Miles Driven Yearly",
             "Miles you drive in this vehicle every year",
             "Please enter a valid number for the total number of miles you travel in a "
@@ -56,7 +54,6 @@ WindowDescription make_description() {
             .from(&CarData::Global_Yearly_Miles_Traveled),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons("Click here to Calculate results");
     return d;
 }
 

@@ -29,8 +29,9 @@ const char* const kIntro =
     "carbon dioxide you will produce every year.";
 
 WindowDescription make_description() {
-    WindowDescription d =
-        describe_window("D05_Headlights", "Reduce Headlight Use, Save Gas", "Headlights.htm");
+    WindowDescription d = describe_window(
+        "D05_Headlights", "Reduce Headlight Use, Save Gas", "Headlights.htm",
+        "Click here to Calculate results, or to update result with modified data on left");
     d.boxes = {
         box("txtHeadlight_Reduction", "Reduction in Daily Headlight Use (Minutes)",
             "Enter the average number of minutes per day you could safely reduce your "
@@ -42,8 +43,6 @@ WindowDescription make_description() {
                      "Please enter a valid number for gas cost, greater than 0."),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults", .bold = true, .points = kIntroPoints});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update result with modified data on left");
     return d;
 }
 

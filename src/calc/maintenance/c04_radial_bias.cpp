@@ -18,7 +18,9 @@ const double kBiasLossPercent = 3; // bias ply tires cost this percent of the MP
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "C04_Radial_Bias", "Comparison of Radial and Bias Ply Tires", "Tires.htm#radialbias");
+        "C04_Radial_Bias", "Comparison of Radial and Bias Ply Tires", "Tires.htm#radialbias",
+        "Click here to Calculate and display results, and to update "
+        "results when you change any of the data on the left");
     // Two columns, filled column by column: the bias tire beside the radial tire
     d.box_columns = 2;
     d.width = 760;
@@ -48,8 +50,6 @@ WindowDescription make_description() {
             .starting_at(100.0F),
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons("Click here to Calculate and display results, and to update "
-                                 "results when you change any of the data on the left");
     return d;
 }
 

@@ -21,7 +21,9 @@ const double kHighKept = 0.85;
 
 WindowDescription make_description() {
     WindowDescription d = describe_window(
-        "C09_Oxygen_Sensor", "How Much Might A Bad Oxygen Sensor Cost You?", "Oxygen_sensor.htm");
+        "C09_Oxygen_Sensor", "How Much Might A Bad Oxygen Sensor Cost You?", "Oxygen_sensor.htm",
+        "Click here to Calculate results, or to update result when the data on the left is "
+        "changed");
     d.boxes = {
         combined_mpg_box("The car's combined city/highway MPG (miles per gallon)",
                          maintenance::kMpgMessage),
@@ -34,11 +36,8 @@ WindowDescription make_description() {
     };
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
     d.results.emplace_back(LabelDesc{.name = "lblYearly_Results"});
-    d.buttons = standard_buttons(
-        "Click here to Calculate results, or to update result when the data on the left is "
-        "changed",
-        "Click here to Print the results", "Click here to open the Help manual",
-        "Click here to Exit the calculator");
+    d.set_tooltips("Click here to Print the results", "Click here to open the Help manual",
+                   "Click here to Exit the calculator");
     return d;
 }
 

@@ -15,23 +15,21 @@ using maintenance::Piece;
 const float kChangeInterval = 5000; // miles, the usual oil change interval
 
 struct Tooltips {
-    const char* combined_mpg;
-    const char* gas_cost;
-    const char* change_interval; // nullptr: the window has no interval box
-    const char* calculate;
-    const char* print;
-    const char* help;
-    const char* exit;
+    const char* combined_mpg = "";
+    const char* gas_cost = "";
+    const char* change_interval = nullptr; // none: the window has no interval box
+    const char* calculate = "";
+    const char* print = "";
+    const char* help = "";
+    const char* exit = "";
 };
 
 // The boxes, buttons and first values that the four windows share; only the texts differ.
 LossWindow engine_care_window(const char* window, const char* caption, const char* help,
                               const Tooltips& tips) {
     LossWindow t;
+    t.description = describe_window(window, caption, help, tips.calculate);
     WindowDescription& d = t.description;
-    d.window = window;
-    d.caption = caption;
-    d.help_topic = help;
     d.boxes = {
         combined_mpg_box(tips.combined_mpg, maintenance::kMpgMessage),
         gas_cost_box(tips.gas_cost, maintenance::kGasCostMessage),
@@ -49,7 +47,7 @@ LossWindow engine_care_window(const char* window, const char* caption, const cha
         t.distance = 1000; // the estimate is per 1000 miles
     }
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons(tips.calculate, tips.print, tips.help, tips.exit);
+    d.set_tooltips(tips.print, tips.help, tips.exit);
     return t;
 }
 
@@ -57,11 +55,13 @@ const LossWindow& air_filter() {
     static const LossWindow w = [] {
         LossWindow t = engine_care_window(
             "C05_Air_Filter", "How Much Might A Dirty Air Filter Cost You?", "Air_Filter.htm",
-            {"The combined city/highway MPG (miles per gallon)",
-             "Enter the cost of gasoline ($ per gallon)", nullptr,
-             "Click here to Calculate the results, or when you change the numbers at left",
-             "Click here to Print the results", "Click here to open the Help manual",
-             "Click here to Exit the calculator"});
+            {.combined_mpg = "The combined city/highway MPG (miles per gallon)",
+             .gas_cost = "Enter the cost of gasoline ($ per gallon)",
+             .calculate =
+                 "Click here to Calculate the results, or when you change the numbers at left",
+             .print = "Click here to Print the results",
+             .help = "Click here to open the Help manual",
+             .exit = "Click here to Exit the calculator"});
         t.intro = "A clogged air filter has been identified in the past as having a serious "
                   "impact on your gas mileage. "
                   "Enter your car's combined city/highway mileage, and the cost of gas, then click "
@@ -91,11 +91,13 @@ const LossWindow& oil_change() {
     static const LossWindow w = [] {
         LossWindow t = engine_care_window(
             "C06_Oil_Change", "What Will Putting Off An Oil Change Cost?", "Oil.htm",
-            {"Combined city/highway MPG (miles per gallon)",
-             "Cost of gasoline (dollars per gallon)", nullptr,
-             "Click here to Calculate results, or update results after data at left is changed",
-             "Click here to Print results", "Click here to open Help manual",
-             "Click here to Exit calculator"});
+            {.combined_mpg = "Combined city/highway MPG (miles per gallon)",
+             .gas_cost = "Cost of gasoline (dollars per gallon)",
+             .calculate =
+                 "Click here to Calculate results, or update results after data at left is changed",
+             .print = "Click here to Print results",
+             .help = "Click here to open Help manual",
+             .exit = "Click here to Exit calculator"});
         t.intro = "As your motor oil ages, it loses some of its ability to reduce friction, "
                   "decreasing your "
                   "car's fuel efficiency. Enter your car's combined city/highway mileage, and the "
@@ -123,14 +125,15 @@ const LossWindow& oil_thickness() {
         LossWindow t = engine_care_window(
             "C07_Oil_Thickness", "What Will Using Too Thick A Motor Oil Cost You?",
             "Oil.htm#oilthickness",
-            {"Enter the combined city/highway MPG (miles per gallon)",
-             "Enter the cost of gasoline (dollars per gallon)",
-             "Enter the recommended oil change interval in miles for the vehicle (usually listed "
-             "in the owner's manual)",
-             "Click here to Calculate results, or to update results when the data on the left is "
-             "modified",
-             "Click here to Print results", "Click here to open Help manual",
-             "Click here to Exit calculator"});
+            {.combined_mpg = "Enter the combined city/highway MPG (miles per gallon)",
+             .gas_cost = "Enter the cost of gasoline (dollars per gallon)",
+             .change_interval = "Enter the recommended oil change interval in miles for the "
+                                "vehicle (usually listed in the owner's manual)",
+             .calculate = "Click here to Calculate results, or to update results when the data on "
+                          "the left is modified",
+             .print = "Click here to Print results",
+             .help = "Click here to open Help manual",
+             .exit = "Click here to Exit calculator"});
         t.intro = "If you use a grade of oil thicker than the one your car's manufacturer "
                   "recommends, your engine will "
                   "have to work harder, decreasing your fuel efficiency. Enter your car's combined "
@@ -160,14 +163,15 @@ const LossWindow& ecmo() {
     static const LossWindow w = [] {
         LossWindow t = engine_care_window(
             "C08_ECMO", "How Much Can You Save With An ECMO?", "Oil.htm#ECMO",
-            {"Combined city/highway MPG (miles per gallon)",
-             "Cost of gasoline (dollars per gallon)",
-             "Your car manufacturer's recommended oil change interval (usually specified in the "
-             "owner's manual)",
-             "Click here to Calculate the results, or to update the results after you change any "
-             "of the data on the left",
-             "Click here to Print results", "Click here to open the Help manual",
-             "Click here to Exit the calculator"});
+            {.combined_mpg = "Combined city/highway MPG (miles per gallon)",
+             .gas_cost = "Cost of gasoline (dollars per gallon)",
+             .change_interval = "Your car manufacturer's recommended oil change interval (usually "
+                                "specified in the owner's manual)",
+             .calculate = "Click here to Calculate the results, or to update the results after you "
+                          "change any of the data on the left",
+             .print = "Click here to Print results",
+             .help = "Click here to open the Help manual",
+             .exit = "Click here to Exit the calculator"});
         t.intro = "Choosing an Energy-Conserving Motor Oil (ECMO) over a non-ECMO can improve "
                   "your car's mileage. Enter your car's combined city/highway mileage, the cost of "
                   "gas, and the manufacturer's recommended oil change interval, "

@@ -20,9 +20,8 @@ const char* const kYearlyMileageMessage =
 // Every button but Calculate carries the same tooltip in the three tire windows.
 WindowDescription tire_window(const char* window, const char* caption, const char* help,
                               const char* calculate_tooltip) {
-    WindowDescription d = describe_window(window, caption, help);
+    WindowDescription d = describe_window(window, caption, help, calculate_tooltip);
     d.results.emplace_back(LabelDesc{.name = "lblResults"});
-    d.buttons = standard_buttons(calculate_tooltip);
     return d;
 }
 
