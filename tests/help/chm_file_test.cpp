@@ -4,6 +4,7 @@
 // below once made the reader allocate gigabytes or divide by zero.
 
 #include "help/chm_file.h"
+#include "support/temp_folder.h"
 
 #include <cstring>
 #include <filesystem>
@@ -20,8 +21,8 @@ namespace {
 class ChmFileTest : public ::testing::Test {
 protected:
     std::string handbook;
-    fs::path damaged =
-        fs::temp_directory_path() / ("milora-damaged-" + std::to_string(::getpid()) + ".chm");
+    milora::test::TempFolder temp{"chm"};
+    fs::path damaged = temp.path() / "damaged.chm";
 
     void SetUp() override {
 #ifndef MILORA_TEST_HANDBOOK
@@ -32,9 +33,6 @@ protected:
         all << in.rdbuf();
         handbook = all.str();
 #endif
-    }
-    void TearDown() override {
-        fs::remove(damaged);
     }
 
     // Whether the handbook with `bytes` written at `offset` opens.
@@ -96,11 +94,9 @@ TEST_F(ChmFileTest, ADamagedDirectoryOrTableIsRefused) {
 }
 
 TEST_F(ChmFileTest, APipeOrAFolderIsNoHelpFile) {
-    const fs::path pipe =
-        fs::temp_directory_path() / ("milora-pipe-" + std::to_string(::getpid()) + ".chm");
+    const fs::path pipe = temp.path() / "pipe.chm";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     ChmFile file;
     EXPECT_FALSE(file.open(pipe.string())); // and does not wait for a writer
-    fs::remove(pipe);
-    EXPECT_FALSE(file.open(fs::temp_directory_path().string()));
+    EXPECT_FALSE(file.open(temp.path().string()));
 }
