@@ -147,6 +147,13 @@ TEST_F(BuiltHandbookTest, EveryPageIsWrittenOutInPlainWords) {
         EXPECT_GE(word_count(html), 150u);
         const std::string low = lower(html);
         EXPECT_EQ(low.find("specification"), std::string::npos);
+        // Nor a numbered reference to a design document ("Part 3.2").
+        for (std::size_t at = html.find("Part "); at != std::string::npos;
+             at = html.find("Part ", at + 1)) {
+            EXPECT_FALSE(at + 5 < html.size() &&
+                         std::isdigit(static_cast<unsigned char>(html[at + 5])))
+                << html.substr(at, 12);
+        }
         EXPECT_NE(low.find("<title>"), std::string::npos);
         EXPECT_NE(low.find("href=\"handbook.css\""), std::string::npos);
     }
