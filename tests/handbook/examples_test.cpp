@@ -118,6 +118,7 @@ TEST(HandbookExamplesTest, ReaderTakesLabelsAndMarksApart) {
                                             "Your overall average is 30.0."}));
     EXPECT_EQ(visible_text("<p>It&#39;s <b>$3.49</b>&nbsp;a\n gallon &amp; more</p>"),
               "It's $3.49 a gallon & more");
+    EXPECT_EQ(visible_text("<li><b>Gas Cost</b>: 3</li><li>next</li>"), "Gas Cost: 3 next");
     const std::vector<Element> r = elements_of_class(
         "<div class=\"example\" title=\"x\"><div>in</div><span class=\"result\">1</span></div>"
         "<blockquote class=\"result\"><b>2</b></blockquote>",

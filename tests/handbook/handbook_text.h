@@ -114,7 +114,28 @@ inline std::string collapse(std::string_view s) {
     return out;
 }
 
-// Tags become blanks (a tag separates words); the head (title, style sheet link) is dropped.
+// Whether the tag starting at `lt` is one that sits inside a line of text (<b>, </a>, <span>):
+// it joins what is around it, "<b>Gas Cost</b>:" reads "Gas Cost:".
+inline bool is_inline_tag(std::string_view html, std::size_t lt) {
+    std::size_t p = lt + 1;
+    if (p < html.size() && html[p] == '/') {
+        ++p;
+    }
+    std::size_t end = p;
+    while (end < html.size() && std::isalnum(static_cast<unsigned char>(html[end]))) {
+        ++end;
+    }
+    const std::string name = lower(html.substr(p, end - p));
+    for (const char* tag : {"a", "b", "i", "em", "strong", "span", "code", "sub", "sup", "small"}) {
+        if (name == tag) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Tags other than inline ones become blanks (a paragraph or cell ends a word); the head (title,
+// style sheet link) is dropped.
 inline std::string strip_tags(std::string_view html) {
     std::string body(html);
     const std::string low = lower(body);
@@ -125,10 +146,13 @@ inline std::string strip_tags(std::string_view html) {
     }
     std::string out;
     bool in_tag = false;
-    for (const char c : body) {
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
         if (c == '<') {
             in_tag = true;
-            out += ' ';
+            if (!is_inline_tag(body, i)) {
+                out += ' ';
+            }
         } else if (c == '>' && in_tag) {
             in_tag = false;
         } else if (!in_tag) {
