@@ -18,10 +18,10 @@ public:
         static const WindowDescription d = [] {
             WindowDescription w;
             w.window = "T_Divide";
-            w.boxes = {{"txtA", "A", "", "Please enter A."},
-                       {"txtTime_Worth", "W", "", "Please enter W.", "", "", true},
-                       {"txtPlain", "P", "", "Plain message.", "", "", false, true}};
-            w.results = {LabelDesc{"lblResults", "intro"}};
+            w.boxes = {box("txtA", "A", "", "Please enter A."),
+                       box("txtTime_Worth", "W", "", "Please enter W.").allowing_zero(),
+                       box("txtPlain", "P", "", "Plain message.").with_plain_message()};
+            w.results = {LabelDesc{.name = "lblResults", .text = "intro"}};
             return w;
         }();
         return d;
@@ -104,4 +104,42 @@ TEST(Registry, FindsCalculatorsByWindowNameAndEachDescriptionIsConsistent) {
             EXPECT_FALSE(validate_box(s, b.name).has_value()) << entry.window << ' ' << b.name;
         }
     }
+}
+
+namespace {
+
+// Boxes that start from a car data field, from a fixed number, or as the unit's load leaves them.
+WindowDescription starting_texts() {
+    WindowDescription w = describe_window("T_Start", "Start", "", "Calculate");
+    w.boxes = {box("txtGas", "G", "", "").from(&CarData::Global_Gas_Cost),
+               box("txtFixed", "F", "", "").starting_at(12.5F),
+               box("txtWorked", "W", "", "").from(&CarData::Global_Combined_MPG)};
+    return w;
+}
+
+class StartingTexts final : public DescribedCalculator<starting_texts> {
+public:
+    // The unit's load comes after the frame's starting texts and may change them.
+    void load(const CarData& car, FormState& s) override {
+        s.box("txtWorked") = std::to_string(static_cast<int>(car.Global_Combined_MPG) * 2);
+    }
+    void calculate(FormState&) override {}
+};
+
+} // namespace
+
+TEST(Frame, OpeningFillsTheBoxesFromTheCarDataThenRunsTheLoad) {
+    CarData car;
+    car.Global_Gas_Cost = 3.459F;
+    car.Global_Combined_MPG = 21.0F;
+    StartingTexts calc;
+    const FormState s = open_window(calc, car);
+    EXPECT_EQ(s.box("txtGas"), "3.459");
+    EXPECT_EQ(s.box("txtFixed"), "12.5");
+    EXPECT_EQ(s.box("txtWorked"), "42");
+    // One description for every window of the calculator, and its buttons by role.
+    EXPECT_EQ(&StartingTexts().description(), &calc.description());
+    EXPECT_EQ(calc.description().buttons.size(), 4U);
+    EXPECT_EQ(calc.description().buttons[0].tooltip, "Calculate");
+    EXPECT_EQ(calc.description().buttons[3].name, "cmdExit");
 }
