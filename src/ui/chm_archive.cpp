@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/chm_archive.h"
 
-#include <QFile>
+#include "ui/qt_text.h"
 
 namespace milora::ui {
 
 bool ChmArchive::open(const QString& path) {
-    return file_.open(QFile::encodeName(path).toStdString());
+    return file_.open(path_text(path));
 }
 
 bool ChmArchive::contains(const QString& name) const {

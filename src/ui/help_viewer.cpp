@@ -3,6 +3,7 @@
 #include "ui/help_viewer.h"
 
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -141,7 +142,7 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web)
 bool HelpWindow::refresh_archive(const QString& topic) {
     QString found;
     for (const QString& folder : folders_) {
-        const QString candidate = QDir(folder).filePath(QString::fromLatin1(kHandbookFileName));
+        const QString candidate = QDir(folder).filePath(latin_text(kHandbookFileName));
         if (QFileInfo(candidate).isFile()) {
             found = candidate;
             break;
@@ -167,7 +168,7 @@ bool HelpWindow::refresh_archive(const QString& topic) {
             QStringLiteral("<p>The topic \"%1\" was asked for, but the handbook file \"%2\" "
                            "is in none of these folders:</p><ul>%3</ul>"
                            "<p>Put %2 into one of them to read the handbook.</p>")
-                .arg(esc(topic), QString::fromLatin1(kHandbookFileName), where)));
+                .arg(esc(topic), latin_text(kHandbookFileName), where)));
     } else if (!archive_.open(found)) {
         browser_->set_problem(own_page(
             QStringLiteral("The handbook could not be read"),
