@@ -212,7 +212,10 @@ void CalculatorWindow::build_results(QVBoxLayout& root) {
     for (const calc::ResultItem& item : calc_->description().results) {
         if (const auto* l = std::get_if<calc::LabelDesc>(&item)) {
             if (!l->is_array()) {
-                root.addWidget(build_label(*l, calc::kScalar));
+                QLabel* text = build_label(*l, calc::kScalar);
+                // A text block starts at the top of the lines reserved for the longest state.
+                text->setAlignment((text->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+                root.addWidget(text);
                 continue;
             }
             auto* row = new QHBoxLayout;
@@ -332,6 +335,10 @@ void CalculatorWindow::show_labels(const calc::FormState& state) {
                    s.red ? QColor(255, 0, 0) : palette().color(QPalette::WindowText));
         label->setPalette(p);
         label->setVisible(s.visible);
+        // An empty text takes no room: the lines reserved for it go to the stretch below.
+        const auto reserved = reserved_heights_.find(label);
+        label->setMinimumHeight(
+            s.text.empty() || reserved == reserved_heights_.end() ? 0 : reserved->second);
     }
 }
 
@@ -458,7 +465,9 @@ bool CalculatorWindow::reserve_label_heights() {
             continue;
         }
         const int needed = label->heightForWidth(label->width());
-        if (needed > label->minimumHeight()) {
+        int& reserved = reserved_heights_[label];
+        if (needed > reserved) {
+            reserved = needed;
             label->setMinimumHeight(needed);
             raised = true;
         }

@@ -94,6 +94,7 @@ private:
     std::vector<QWidget*> button_order_;
     std::vector<QLabel*> one_line_labels_;
     std::vector<QLabel*> row_captions_;
+    std::map<QLabel*, int> reserved_heights_; // lines kept for each text, in pixels
     bool has_calculate_ = false;
     bool sized_ = false;
     bool centred_ = false;
