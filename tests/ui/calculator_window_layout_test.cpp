@@ -89,6 +89,9 @@ TEST_F(CalculatorLayoutTest, NoCalculatorChangesSizeOnCalculateOrAnOptionClick) 
         open(entry.window);
         const QRect opened = window->geometry();
         EXPECT_LE(window->frameGeometry().width(), screen_width());
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        EXPECT_LE((window->frameGeometry().center() - centre).manhattanLength(), 2)
+            << "opens centred";
         expect_texts_whole("at opening");
         std::string sizes = std::to_string(opened.width()) + "x" + std::to_string(opened.height());
         click(calculate());
