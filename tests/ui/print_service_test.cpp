@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -170,4 +171,36 @@ TEST_F(PrintServiceTest, PrintSetupRemembersAPdfFileAndItsButtonReadsOk) {
     }
     EXPECT_TRUE(fakes.files.save_requests.empty());
     EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+namespace {
+
+// Notes which widget had the focus while the page was being drawn.
+class WatchingPdf final : public QPdfWriter {
+public:
+    using QPdfWriter::QPdfWriter;
+    mutable bool box_focused_while_drawn = false;
+    QPointer<QWidget> box;
+
+protected:
+    int metric(PaintDeviceMetric id) const override {
+        if (box != nullptr && box->hasFocus()) {
+            box_focused_while_drawn = true;
+        }
+        return QPdfWriter::metric(id);
+    }
+};
+
+} // namespace
+
+TEST_F(PrintServiceTest, TheFocusedBoxIsDrawnWithoutItsFocus) {
+    QLineEdit* gas = child<QLineEdit>(window, QStringLiteral("txtGas_Cost"));
+    gas->setFocus(Qt::MouseFocusReason);
+    gas->selectAll();
+    WatchingPdf writer(path("focus.pdf"));
+    writer.box = gas;
+    EXPECT_TRUE(ui::paint_widget_page(window, writer));
+    EXPECT_FALSE(writer.box_focused_while_drawn);
+    EXPECT_EQ(QApplication::focusWidget(), gas);
+    EXPECT_EQ(gas->selectedText(), gas->text());
 }
