@@ -4,7 +4,7 @@
 // keyboard reaches everything in reading order, and Enter and Escape do what the buttons do.
 
 #include "calc/registry.h"
-#include "support/fake_services.h"
+#include "support/calculator_window_fixture.h"
 #include "support/window_helpers.h"
 #include "ui/application.h"
 
@@ -22,31 +22,12 @@ using namespace milora::test;
 
 namespace {
 
-class CalculatorLayoutTest : public ::testing::Test {
+class CalculatorLayoutTest : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<QWidget> window;
-
+    // Opens the window and lets its deferred layout work run.
     void open(const std::string& name) {
-        if (window) {
-            window->close();
-            settle();
-        }
-        window = app.open_calculator(QString::fromStdString(name));
-        ASSERT_NE(window, nullptr) << name;
-        show_active(window);
+        CalculatorWindowFixture::open(name.c_str());
         settle();
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
-    }
-    QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
     }
     QPushButton* calculate() {
         for (QPushButton* b : window->findChildren<QPushButton*>()) {

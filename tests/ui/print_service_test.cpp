@@ -3,7 +3,7 @@
 // Printing through the real print service, into PDF files: the window as vector graphics with its
 // texts as text, the paper of the locale, files replaced only whole, and Print Setup's choice.
 
-#include "support/fake_services.h"
+#include "support/calculator_window_fixture.h"
 #include "support/window_helpers.h"
 #include "ui/application.h"
 #include "ui/real_services.h"
@@ -42,28 +42,17 @@ QString pdf_text(const QString& path) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-class PrintServiceTest : public ::testing::Test {
+class PrintServiceTest : public CalculatorWindowFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
     ui::QtPrintService service{fakes.messages, fakes.files};
     QTemporaryDir dir;
-    QPointer<QWidget> window;
 
     void SetUp() override {
         if (!QPrinterInfo::availablePrinters().isEmpty()) {
             GTEST_SKIP() << "a printer is installed; these tests print to PDF files";
         }
-        window = app.open_calculator(QStringLiteral("B01_HowMuchDoYouSpendOnGas"));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
+        open("B01_HowMuchDoYouSpendOnGas");
         click(child<QPushButton>(window, QStringLiteral("cmdCalculate")));
-    }
-    void TearDown() override {
-        if (window) {
-            window->close();
-        }
-        settle();
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     bool print_to(const QString& file) {
