@@ -38,7 +38,8 @@ TEST(CalcCliUsageTest, HelpGoesToStandardOutputAndNamesBothCommandForms) {
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out, cli::usage());
     EXPECT_NE(help.out.find("milora-calc WINDOW [--car FILE]"), std::string::npos);
-    EXPECT_NE(help.out.find("milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json]"),
+    EXPECT_NE(help.out.find(
+                  "milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]"),
               std::string::npos);
     // Without arguments the same text is a usage error.
     const CliRun none = run({});
