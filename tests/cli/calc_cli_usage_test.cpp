@@ -64,8 +64,8 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",    "--car",  "--json", "--no-calculate",
-                                            "--summary", "--plot", "--help", "--version"};
+    const std::set<std::string> accepted = {"--list", "--car",  "--json", "--no-calculate",
+                                            "--from", "--summary", "--plot", "--help", "--version"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -74,6 +74,7 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {window, "--car", kCar, "--json", "--no-calculate", "txtGas_Cost=3.49"},
         {"mileage", kLog, "--car", kCar, "--summary", "--plot"},
         {"mileage", kLog, "--json"},
+        {"mileage", kLog, "--from", "milora"},
     };
     for (const auto& args : runs) {
         const CliRun r = run(args);
