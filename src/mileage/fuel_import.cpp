@@ -208,7 +208,8 @@ int find_column(const std::vector<std::string>& header, std::string_view name) {
     return -1;
 }
 
-bool has_all(const std::vector<std::string>& header, std::initializer_list<std::string_view> names) {
+bool has_all(const std::vector<std::string>& header,
+             std::initializer_list<std::string_view> names) {
     return std::all_of(names.begin(), names.end(),
                        [&](std::string_view n) { return find_column(header, n) >= 0; });
 }
@@ -311,7 +312,7 @@ struct FillRow {
     double odometer = 0;
     double volume = 0;
     std::int64_t line = 0;
-    std::string date; // M/D/YYYY, or the cell as found when it is no date
+    std::string date;  // M/D/YYYY, or the cell as found when it is no date
     float economy = 0; // LubeLogger's FuelEconomy, for telling its units
     Problem problem = Problem::None;
     bool partial = false;
@@ -581,8 +582,15 @@ void parse_fuelio(std::string_view text, Parsed& p) {
 }
 
 bool is_drivvo_yes(std::string_view cell) {
-    static constexpr std::array<std::string_view, 9> kYes = {
-        "yes", "sim", "si", "s\xC3\xAD", "ja", "tak", "oui", "\xD0\x94\xD0\xB0", "\xD0\xB4\xD0\xB0"};
+    static constexpr std::array<std::string_view, 9> kYes = {"yes",
+                                                             "sim",
+                                                             "si",
+                                                             "s\xC3\xAD",
+                                                             "ja",
+                                                             "tak",
+                                                             "oui",
+                                                             "\xD0\x94\xD0\xB0",
+                                                             "\xD0\xB4\xD0\xB0"};
     const std::string v = lower(trim(cell));
     return std::find(kYes.begin(), kYes.end(), v) != kYes.end();
 }
@@ -650,8 +658,7 @@ GenericColumns generic_columns(const std::vector<std::string>& h) {
         } else if (contains(n, "full")) {
             c.full = col;
         } else if (fuel < 0 && contains(n, "fuel") && !contains(n, "price") &&
-                   !contains(n, "cost") && !contains(n, "type") &&
-                   !contains(n, "econom")) {
+                   !contains(n, "cost") && !contains(n, "type") && !contains(n, "econom")) {
             fuel = col;
         }
     }
@@ -716,8 +723,7 @@ bool parse_generic(std::string_view text, Parsed& p) {
     const bool decimal_comma = sep != ',';
     while (records.next(r)) {
         FillRow& row = p.rows.emplace_back();
-        fill_row(row, r.line, r.cell(c.date), r.cell(c.odometer), r.cell(c.volume),
-                 decimal_comma);
+        fill_row(row, r.line, r.cell(c.date), r.cell(c.odometer), r.cell(c.volume), decimal_comma);
         row.partial = is_yes(r.cell(c.partial)) || (c.full >= 0 && is_no(r.cell(c.full)));
         row.missed = is_yes(r.cell(c.missed));
     }
@@ -870,7 +876,8 @@ void convert(Parsed& p, MileageLog& log) {
             continue;
         }
         const bool missed = row.missed && log.Fillup_Count() >= 2;
-        std::optional<float> gallons = to_single(to_gallons(row.volume + pending_volume, report.volume));
+        std::optional<float> gallons =
+            to_single(to_gallons(row.volume + pending_volume, report.volume));
         try {
             if (missed) {
                 gallons = (miles[i] - log.last().Fillup_Odometer) / log.overall_average();
@@ -922,9 +929,9 @@ void convert(Parsed& p, MileageLog& log) {
     std::vector<MileageLog::Index> after;
     for (const std::size_t i : lost) {
         if (miles[i] > 0) {
-            const auto at = std::upper_bound(
-                entries.begin(), entries.end(), miles[i],
-                [](float m, const Fillup& f) { return m < f.Fillup_Odometer; });
+            const auto at =
+                std::upper_bound(entries.begin(), entries.end(), miles[i],
+                                 [](float m, const Fillup& f) { return m < f.Fillup_Odometer; });
             if (at != entries.begin() && at != entries.end()) {
                 mark(static_cast<MileageLog::Index>(at - entries.begin()) + 1);
             }

@@ -39,9 +39,9 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
     t += ".\n";
     t += count(log.Fillup_Count(), "fill-up", "fill-ups");
     if (!log.empty()) {
-        t += log.Fillup_Count() == 1 ? ", on " + log.entry(1).Fillup_Date
-                                     : ", from " + log.entry(1).Fillup_Date + " to " +
-                                           log.last().Fillup_Date;
+        t += log.Fillup_Count() == 1
+                 ? ", on " + log.entry(1).Fillup_Date
+                 : ", from " + log.entry(1).Fillup_Date + " to " + log.last().Fillup_Date;
     }
     t += ".\n" + units_line(r) + "\n";
     t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
@@ -53,8 +53,9 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
         t += "    line " + std::to_string(r.skipped[i].line) + ": " + r.skipped[i].reason + "\n";
     }
     if (r.skipped.size() > kPreviewSkippedShown) {
-        t += "    and " + count(skipped - static_cast<std::int64_t>(kPreviewSkippedShown), "more row",
-                                "more rows") +
+        t += "    and " +
+             count(skipped - static_cast<std::int64_t>(kPreviewSkippedShown), "more row",
+                   "more rows") +
              ".\n";
     }
     if (!r.unreliable.empty()) {
