@@ -9,7 +9,7 @@ MILORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
     nlohmann-json3-dev libchm-dev fp-utils
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format
     xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream
 )

@@ -6,11 +6,11 @@
 //
 //   milora-shell-shot OUTDIR [HANDBOOK.chm]
 
-#include "app/about_window.h"
-#include "app/main_window.h"
+#include "ui/about_window.h"
 #include "ui/application.h"
 #include "ui/help_viewer.h"
 #include "ui/logging_help_service.h"
+#include "ui/main_window.h"
 #include "ui/real_services.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 // functions below are what every window does the same way: open, validate a box, calculate with
 // the fault check, click an option. The Qt renderer and milora-calc both call only these.
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "calc/form_state.h"
 
 #include <memory>

@@ -5,7 +5,7 @@
 // The state of one open calculator window: box texts, option selections, every label's text and
 // style, and the messages to show. The logic unit reads and writes it; a renderer mirrors it.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "calc/window_description.h"
 
 #include <compare>

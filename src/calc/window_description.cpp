@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "calc/window_description.h"
 
-#include "calc/message.h"
+#include "base/message.h"
 
 namespace milora::calc {
 
@@ -30,26 +30,6 @@ std::vector<ButtonDesc> standard_buttons(std::string calculate_tooltip, std::str
             {"cmdPrint", "Print", std::move(print_tooltip), ButtonRole::Print},
             {"cmdHelp", "Help", std::move(help_tooltip), ButtonRole::Help},
             {"cmdExit", "Exit", std::move(exit_tooltip), ButtonRole::Exit}};
-}
-
-const char* icon_name(Icon icon) {
-    switch (icon) {
-    case Icon::None:
-        return "none";
-    case Icon::Information:
-        return "information";
-    case Icon::Warning:
-        return "warning";
-    case Icon::Critical:
-        return "critical";
-    case Icon::Question:
-        return "question";
-    }
-    return "none";
-}
-
-const char* buttons_name(Buttons b) {
-    return b == Buttons::YesNo ? "yesno" : "ok";
 }
 
 } // namespace milora::calc

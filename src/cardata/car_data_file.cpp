@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "cardata/car_data_file.h"
 
-#include "numbers/number_reading.h"
+#include "numbers/line_reading.h"
 #include "numbers/number_text.h"
 
 #include <array>
 #include <optional>
 
 namespace milora::cardata {
+
+using numbers::read_line_number;
+using numbers::split_lines;
+
 namespace {
 
 constexpr std::size_t kFields = 9;
@@ -49,34 +53,6 @@ void store(CarData& car, std::size_t field, float v) {
 }
 
 } // namespace
-
-std::vector<std::string> split_lines(const std::string& contents) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < contents.size(); ++i) {
-        const char c = contents[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < contents.size() && contents[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            line.push_back(c);
-        }
-    }
-    if (!line.empty()) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::optional<float> read_line_number(const std::string& line) {
-    if (line.find(',') != std::string::npos) {
-        return std::nullopt; // no thousands separators in a file
-    }
-    return numbers::parse_single(line);
-}
 
 std::string car_data_text(const CarData& car) {
     using numbers::number_text;

@@ -9,8 +9,8 @@
 // rest, and the strict one of File Open and Load Data, which takes all nine values or none.
 // Writing is atomic: a failed write leaves the old file whole.
 
-#include "app/atomic_file.h"
-#include "app/car_data.h"
+#include "base/atomic_file.h"
+#include "base/car_data.h"
 
 #include <functional>
 #include <optional>
@@ -19,16 +19,8 @@
 
 namespace milora::cardata {
 
-inline constexpr const char* kDefaultFileName = "default.miloracar";
 inline constexpr const char* kExtension = "miloracar";
 inline constexpr const char* kDialogFilter = "Car Data Files (*.miloracar)";
-
-// Splits file contents into lines: CR LF, a lone CR and a lone LF each end a line.
-std::vector<std::string> split_lines(const std::string& contents);
-
-// One line as a number: blanks around it, an optional sign, digits with an optional decimal point
-// and an optional exponent. Anything else, an empty line included, is not a number.
-std::optional<float> read_line_number(const std::string& line);
 
 // The ten lines of a file for `car`, CR LF after each.
 std::string car_data_text(const CarData& car);

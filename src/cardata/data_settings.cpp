@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cardata/data_settings.h"
 
-#include "app/web_links.h"
+#include "base/web_links.h"
 #include "cardata/car_data_file.h"
 #include "numbers/number_reading.h"
 #include "numbers/number_text.h"
@@ -84,8 +84,8 @@ void store(CarData& car, Field f, float v) {
     }
 }
 
-calc::Message failure(const std::string& text) {
-    return {calc::kProgramTitle, text, calc::Icon::Warning, calc::Buttons::Ok};
+Message failure(const std::string& text) {
+    return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
 }
 
 } // namespace
@@ -155,28 +155,28 @@ std::vector<Description> descriptions() {
     };
 }
 
-calc::Message percent_message() {
-    return {calc::kProgramTitle,
+Message percent_message() {
+    return {kProgramTitle,
             "You may have typed some incorrect characters for the percentage - please try again.",
-            calc::Icon::None, calc::Buttons::Ok};
+            Icon::None, Buttons::Ok};
 }
 
-calc::Message cancel_question() {
+Message cancel_question() {
     return {"Save Modified Data?",
             std::string("You have changed some data - click Yes to exit without saving the data, "
                         "or No to ") +
                 "return to the window to save data permanently with a Save command, or "
                 "temporarily by clicking on OK",
-            calc::Icon::None, calc::Buttons::YesNo};
+            Icon::None, Buttons::YesNo};
 }
 
-calc::Message saved_path_message(const std::string& path) {
-    return {calc::kProgramTitle, path, calc::Icon::None, calc::Buttons::Ok};
+Message saved_path_message(const std::string& path) {
+    return {kProgramTitle, path, Icon::None, Buttons::Ok};
 }
 
-calc::Message default_saved_message() {
-    return {"Default Data Saved", "Data saved in file \"default.miloracar\".", calc::Icon::None,
-            calc::Buttons::Ok};
+Message default_saved_message() {
+    return {"Default Data Saved", "Data saved in file \"default.miloracar\".", Icon::None,
+            Buttons::Ok};
 }
 
 double combined_estimate(float city_mpg, float highway_mpg, float city_percent,
@@ -233,7 +233,7 @@ void DataSettings::change(Field field, const std::string& text) {
     --coupling_depth_;
 }
 
-std::optional<calc::Message> DataSettings::validate(Field field) const {
+std::optional<Message> DataSettings::validate(Field field) const {
     const std::string& t = text(field);
     // The whole text must be a number a single can hold, so that the commit can store it, and the
     // value stored must pass the same range as the text: 1e-50 would be stored as 0.
@@ -243,13 +243,11 @@ std::optional<calc::Message> DataSettings::validate(Field field) const {
     if (ok) {
         return std::nullopt;
     }
-    return calc::Message{"Data Error", box_info(field).message, calc::Icon::Warning,
-                         calc::Buttons::Ok};
+    return Message{"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok};
 }
 
 void DataSettings::refuse(Field field) {
-    messages_.push_back(
-        {"Data Error", box_info(field).message, calc::Icon::Warning, calc::Buttons::Ok});
+    messages_.push_back({"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok});
     focus_ = field;
 }
 
@@ -333,7 +331,7 @@ bool DataSettings::load_from(const std::string& path) {
     return true;
 }
 
-std::vector<calc::Message> DataSettings::take_messages() {
+std::vector<Message> DataSettings::take_messages() {
     auto taken = std::move(messages_);
     messages_.clear();
     return taken;

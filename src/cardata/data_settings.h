@@ -10,8 +10,8 @@
 // commit of the boxes into CarData and the car data file commands. The Qt window mirrors the texts,
 // shows the queued messages and puts the focus where it is asked to go.
 
-#include "app/car_data.h"
-#include "calc/message.h"
+#include "base/car_data.h"
+#include "base/message.h"
 
 #include <array>
 #include <cstddef>
@@ -124,10 +124,10 @@ struct Description {
 std::vector<Description> descriptions();
 
 // Messages of the window.
-calc::Message percent_message();
-calc::Message cancel_question();
-calc::Message saved_path_message(const std::string& path);
-calc::Message default_saved_message();
+Message percent_message();
+Message cancel_question();
+Message saved_path_message(const std::string& path);
+Message default_saved_message();
 
 // The combined-MPG estimate from the EPA figures and the percentages: the percentage-weighted
 // harmonic mean in single precision, lowered by 14 % in double, rounded to one decimal with halves
@@ -148,7 +148,7 @@ public:
     bool modified() const { return modified_; }
 
     // The check on leaving a box: the message to show when its text is refused.
-    std::optional<calc::Message> validate(Field field) const;
+    std::optional<Message> validate(Field field) const;
 
     // "Calculate Combined EPA MPG". False (with a message and a focus request) when a box it needs
     // does not hold a usable number; then nothing is stored.
@@ -164,7 +164,7 @@ public:
     std::string file_label() const { return file_label_text(state_.Car_Data_Filename); }
 
     // What the window shows and where it puts the focus after a step.
-    std::vector<calc::Message> take_messages();
+    std::vector<Message> take_messages();
     std::optional<Field> take_focus_request();
 
 private:
@@ -176,7 +176,7 @@ private:
     bool modified_ = false;
     bool restoring_ = false;
     int coupling_depth_ = 0;
-    std::vector<calc::Message> messages_;
+    std::vector<Message> messages_;
     std::optional<Field> focus_;
 };
 

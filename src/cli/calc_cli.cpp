@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calc_cli.h"
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "calc/registry.h"
 #include "cardata/car_data_file.h"
 #include "cli/mileage_cli.h"
@@ -24,7 +24,7 @@ struct Options {
     std::vector<std::pair<std::string, std::string>> assignments;
 };
 
-void print_messages(calc::FormState& state, std::vector<calc::Message>& log, std::ostream& err) {
+void print_messages(calc::FormState& state, std::vector<Message>& log, std::ostream& err) {
     for (const auto& m : state.messages) {
         err << m.title << ": " << m.text << '\n';
         log.push_back(m);
@@ -32,7 +32,7 @@ void print_messages(calc::FormState& state, std::vector<calc::Message>& log, std
     state.messages.clear();
 }
 
-Json to_json(const calc::FormState& state, const std::vector<calc::Message>& log) {
+Json to_json(const calc::FormState& state, const std::vector<Message>& log) {
     const calc::WindowDescription& d = state.description();
     Json j;
     j["window"] = d.window;
@@ -64,8 +64,8 @@ Json to_json(const calc::FormState& state, const std::vector<calc::Message>& log
     for (const auto& m : log) {
         messages.push_back(Json{{"title", m.title},
                                 {"text", m.text},
-                                {"icon", calc::icon_name(m.icon)},
-                                {"buttons", calc::buttons_name(m.buttons)}});
+                                {"icon", icon_name(m.icon)},
+                                {"buttons", buttons_name(m.buttons)}});
     }
     j["messages"] = messages;
     j["fault"] = state.fault ? Json(*state.fault) : Json(nullptr);
@@ -193,7 +193,7 @@ int run_window(const std::vector<std::string>& args, std::ostream& out, std::ost
     auto calculator = entry->make();
     const calc::WindowDescription& d = calculator->description();
     calc::FormState state = calc::open_window(*calculator, car);
-    std::vector<calc::Message> log;
+    std::vector<Message> log;
     print_messages(state, log, err);
 
     for (const auto& [name, value] : o.assignments) {

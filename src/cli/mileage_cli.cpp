@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/mileage_cli.h"
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "cardata/car_data_file.h"
 #include "cli/calc_cli.h"
 #include "mileage/entry_list.h"
@@ -131,8 +131,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         return kExitFault;
     }
 
-    std::vector<calc::Message> messages;
-    auto show = [&](const calc::Message& m) {
+    std::vector<Message> messages;
+    auto show = [&](const Message& m) {
         err << m.title << ": " << m.text << '\n';
         messages.push_back(m);
     };
@@ -196,8 +196,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         for (const auto& msg : messages) {
             m.push_back(Json{{"title", msg.title},
                              {"text", msg.text},
-                             {"icon", calc::icon_name(msg.icon)},
-                             {"buttons", calc::buttons_name(msg.buttons)}});
+                             {"icon", icon_name(msg.icon)},
+                             {"buttons", buttons_name(msg.buttons)}});
         }
         j["messages"] = m;
         if (!read.understood) {

@@ -10,10 +10,6 @@ namespace milora::mileage {
 
 namespace messages {
 
-using calc::Buttons;
-using calc::Icon;
-using calc::Message;
-
 Message odometer_invalid() {
     return {"Data Error", "Please enter a valid number for your odometer reading.", Icon::Warning,
             Buttons::Ok};
@@ -50,7 +46,7 @@ Message far_below_average() {
 }
 
 Message missing_needs_two() {
-    return {calc::kProgramTitle,
+    return {kProgramTitle,
             "You need to have at least two consecutive sets of gas purchase info entered before "
             "you can use this option. If you didn't click this entry option by mistake, you'll "
             "have to start recording your gas purchases again.",
@@ -65,7 +61,7 @@ Message missing_confirm() {
 }
 
 Message no_meaningful_result() {
-    return {calc::kProgramTitle, calc::kFaultMessage, Icon::Warning, Buttons::Ok};
+    return {kProgramTitle, calc::kFaultMessage, Icon::Warning, Buttons::Ok};
 }
 
 } // namespace messages
@@ -134,11 +130,11 @@ EntryOutcome add_entry(MileageLog& log, const std::string& date, const std::stri
             const float t =
                 numbers::checked((c->odometer - log.last().Fillup_Odometer) / c->gallons);
             if (t > numbers::single(double{a} * 1.5) &&
-                ask(messages::far_above_average()) != calc::Answer::Yes) {
+                ask(messages::far_above_average()) != Answer::Yes) {
                 return outcome;
             }
             if (numbers::single(double{a} * 0.75) > t &&
-                ask(messages::far_below_average()) != calc::Answer::Yes) {
+                ask(messages::far_below_average()) != Answer::Yes) {
                 return outcome;
             }
         }
@@ -158,7 +154,7 @@ EntryOutcome add_with_missing(MileageLog& log, const std::string& date, const st
         ask(messages::missing_needs_two());
         return outcome;
     }
-    if (ask(messages::missing_confirm()) != calc::Answer::Yes) {
+    if (ask(messages::missing_confirm()) != Answer::Yes) {
         return outcome;
     }
     try {

@@ -10,7 +10,7 @@
 // The boxes are read with the leading-number reading ("12,345" is 12) after the text has passed
 // as a number as a whole, so a thousands separator ends the number.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "mileage/mileage_log.h"
 
 #include <functional>
@@ -19,7 +19,7 @@
 
 namespace milora::mileage {
 
-using Ask = std::function<calc::Answer(const calc::Message&)>;
+using Ask = std::function<Answer(const Message&)>;
 
 enum class EntryBox { Miles, Gallons };
 
@@ -40,14 +40,14 @@ EntryOutcome add_with_missing(MileageLog& log, const std::string& date, const st
 
 namespace messages {
 
-calc::Message odometer_invalid();
-calc::Message odometer_not_above();
-calc::Message gallons_invalid();
-calc::Message far_above_average();
-calc::Message far_below_average();
-calc::Message missing_needs_two();
-calc::Message missing_confirm();
-calc::Message no_meaningful_result();
+Message odometer_invalid();
+Message odometer_not_above();
+Message gallons_invalid();
+Message far_above_average();
+Message far_below_average();
+Message missing_needs_two();
+Message missing_confirm();
+Message no_meaningful_result();
 
 } // namespace messages
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/mileage_file.h"
 
-#include "cardata/car_data_file.h"
+#include "numbers/line_reading.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
 
@@ -175,12 +175,12 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log) {
             stop(*wrong);
             break;
         }
-        const auto odometer = cardata::read_line_number(record.odometer);
+        const auto odometer = numbers::read_line_number(record.odometer);
         if (!odometer) {
             stop("the odometer reading \"" + shown(record.odometer) + "\" is not a number");
             break;
         }
-        const auto gallons = cardata::read_line_number(record.gallons);
+        const auto gallons = numbers::read_line_number(record.gallons);
         if (!gallons) {
             stop("the gallons \"" + shown(record.gallons) + "\" are not a number");
             break;
@@ -204,24 +204,24 @@ std::optional<std::string> read_mileage_contents(const std::string& path) {
     return contents;
 }
 
-calc::Message read_stopped_message(const std::string& path, const ReadResult& result) {
+Message read_stopped_message(const std::string& path, const ReadResult& result) {
     const ReadStop& s = result.stop.value();
-    return {calc::kProgramTitle,
+    return {kProgramTitle,
             "Reading of the file \"" + path + "\" stopped at line " + std::to_string(s.line) +
                 ": " + s.reason + ". " + entries_read(result.entries) + " before that line.",
-            calc::Icon::Warning, calc::Buttons::Ok};
+            Icon::Warning, Buttons::Ok};
 }
 
-calc::Message cannot_open_message(const std::string& path) {
-    return {calc::kProgramTitle, "The file \"" + path + "\" could not be opened.",
-            calc::Icon::Warning, calc::Buttons::Ok};
+Message cannot_open_message(const std::string& path) {
+    return {kProgramTitle, "The file \"" + path + "\" could not be opened.", Icon::Warning,
+            Buttons::Ok};
 }
 
-calc::Message save_failed_message(const std::string& path, const std::string& why) {
-    return {calc::kProgramTitle,
+Message save_failed_message(const std::string& path, const std::string& why) {
+    return {kProgramTitle,
             "The file \"" + path + "\" could not be saved: " + why +
                 ". Your data has not been saved.",
-            calc::Icon::Warning, calc::Buttons::Ok};
+            Icon::Warning, Buttons::Ok};
 }
 
 } // namespace milora::mileage

@@ -17,8 +17,8 @@
 // meaningful MPG (no gallons); the entries before it stay in the log, and the result says at
 // which line reading stopped and why, so that the user can be told.
 
-#include "app/atomic_file.h"
-#include "calc/message.h"
+#include "base/atomic_file.h"
+#include "base/message.h"
 #include "mileage/mileage_log.h"
 
 #include <cstdint>
@@ -59,8 +59,8 @@ std::optional<std::string> read_mileage_contents(const std::string& path);
 
 // What the user is told when reading stopped part-way, when a file cannot be opened, and when a
 // save fails.
-calc::Message read_stopped_message(const std::string& path, const ReadResult& result);
-calc::Message cannot_open_message(const std::string& path);
-calc::Message save_failed_message(const std::string& path, const std::string& why);
+Message read_stopped_message(const std::string& path, const ReadResult& result);
+Message cannot_open_message(const std::string& path);
+Message save_failed_message(const std::string& path, const std::string& why);
 
 } // namespace milora::mileage

@@ -37,19 +37,19 @@ const std::array<MainButtonDesc, 10>& main_buttons() {
 namespace messages {
 
 namespace {
-calc::Message unsaved_question(const std::string& yes_does) {
+Message unsaved_question(const std::string& yes_does) {
     return {"Save Modified Data?",
             "You have changed some data, or imported a .CSV file - click Yes to " + yes_does +
                 ", or No to return to the program window to save the data.",
-            calc::Icon::None, calc::Buttons::YesNo};
+            Icon::None, Buttons::YesNo};
 }
 } // namespace
 
-calc::Message exit_question() {
+Message exit_question() {
     return unsaved_question("exit without saving the data");
 }
 
-calc::Message replace_question(Replacing what) {
+Message replace_question(Replacing what) {
     switch (what) {
     case Replacing::Open:
         return unsaved_question("load another datafile without saving the data");
@@ -88,7 +88,7 @@ void MileageTracker::EnableMainButtons(bool enabled) {
 }
 
 bool MileageTracker::may_replace_log(Replacing what) {
-    return !data_changed_ || ask_(messages::replace_question(what)) == calc::Answer::Yes;
+    return !data_changed_ || ask_(messages::replace_question(what)) == Answer::Yes;
 }
 
 void MileageTracker::clear_data() {
@@ -230,7 +230,7 @@ bool MileageTracker::may_plot() {
 }
 
 bool MileageTracker::may_exit() {
-    return !data_changed_ || ask_(messages::exit_question()) == calc::Answer::Yes;
+    return !data_changed_ || ask_(messages::exit_question()) == Answer::Yes;
 }
 
 void MileageTracker::replace_list(std::string text) {

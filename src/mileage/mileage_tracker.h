@@ -11,7 +11,7 @@
 // end (an entry added); the changes are queued in that form, so that adding to a long log costs
 // one line, not the whole list.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "mileage/entry_rules.h"
 #include "mileage/fuel_import.h"
 #include "mileage/import_preview.h"
@@ -133,8 +133,8 @@ private:
 
 namespace messages {
 
-calc::Message exit_question();
-calc::Message replace_question(Replacing what);
+Message exit_question();
+Message replace_question(Replacing what);
 
 } // namespace messages
 

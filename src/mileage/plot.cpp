@@ -119,9 +119,9 @@ std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
     return points;
 }
 
-calc::Message plot_needs_three() {
+Message plot_needs_three() {
     return {"More Data Needed", "A minimum of three points is needed for a plot to make any sense.",
-            calc::Icon::Information, calc::Buttons::Ok};
+            Icon::Information, Buttons::Ok};
 }
 
 } // namespace milora::mileage

@@ -9,7 +9,7 @@
 // vertical range is taken from the tank and overall series only, in whole MPG, and widened by
 // 5 percent each way; the five-tank and EPA lines may run outside it and are clipped.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "mileage/mileage_log.h"
 
 #include <array>
@@ -65,6 +65,6 @@ std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
 
 // The tracker plots only a log of more than two entries.
 inline constexpr MileageLog::Index kPlotMinimumEntries = 3;
-calc::Message plot_needs_three();
+Message plot_needs_three();
 
 } // namespace milora::mileage

@@ -66,9 +66,9 @@ std::optional<std::string> summary_text(const MileageLog& log) {
     return s;
 }
 
-calc::Message summary_needs_two() {
-    return {calc::kProgramTitle, "You need to have at least two data points to create a summary.",
-            calc::Icon::None, calc::Buttons::Ok};
+Message summary_needs_two() {
+    return {kProgramTitle, "You need to have at least two data points to create a summary.",
+            Icon::None, Buttons::Ok};
 }
 
 } // namespace milora::mileage

@@ -6,7 +6,7 @@
 // the highest and lowest tank and five-tank MPG with the dates of their entries. Entry 1 only
 // fills the tank the log starts from, so its gallons and MPG take no part.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "mileage/mileage_log.h"
 
 #include <optional>
@@ -17,6 +17,6 @@ namespace milora::mileage {
 // The text, lines ended by CR LF; nullopt for a log of fewer than two entries.
 std::optional<std::string> summary_text(const MileageLog& log);
 
-calc::Message summary_needs_two();
+Message summary_needs_two();
 
 } // namespace milora::mileage

@@ -6,7 +6,7 @@
 // platform services, and the set of open windows. Windows are handed this object; tests make
 // their own with fake services.
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "ui/services.h"
 #include "ui/window_tracker.h"
 

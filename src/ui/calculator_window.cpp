@@ -60,7 +60,6 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator,
                                    const Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window), calc_(std::move(calculator)),
       state_(calc::open_window(*calc_, car)), services_(services) {
-    enter_program_folder();
     build();
     apply_state();
     show_messages();

@@ -9,7 +9,7 @@
 // the focus on a click, so a click first checks the box that has the focus and does nothing when
 // it is refused. The title-bar close skips validation.
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "calc/calculator.h"
 #include "ui/services.h"
 

@@ -5,7 +5,7 @@
 // Read access to the files inside a compiled HTML help file (*.chm): the handbook's pages,
 // pictures and style sheets, in Qt's types. The reading itself is ChmFile's.
 
-#include "ui/chm_file.h"
+#include "help/chm_file.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,10 +26,10 @@ public:
     std::optional<QByteArray> read(const QString& name) const;
 
     // Whether this build links the help file reader.
-    static bool supported() { return ChmFile::supported(); }
+    static bool supported() { return help::ChmFile::supported(); }
 
 private:
-    ChmFile file_;
+    help::ChmFile file_;
 };
 
 } // namespace milora::ui

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "ui/program_folder.h"
 
-#include "cardata/car_data_file.h"
+#include "base/car_data.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -37,13 +38,23 @@ QString program_folder_for(const QString& executable_folder) {
 }
 
 QString default_car_data_path() {
-    return QDir(program_folder()).filePath(QString::fromLatin1(cardata::kDefaultFileName));
+    return QDir(program_folder()).filePath(QString::fromLatin1(kDefaultFileName));
 }
 
-void enter_program_folder() {
-    const QString folder = program_folder();
-    QDir().mkpath(folder);
-    QDir::setCurrent(folder);
+void make_program_folder() {
+    QDir().mkpath(program_folder());
+}
+
+void make_start_up_paths_absolute() {
+    // The process never changes its working directory, but a relative folder named at start-up
+    // is taken once against the folder the program was started in, so that later reads of the
+    // environment (Qt's per-user folders included) agree with it.
+    for (const char* name : {"MILORA_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty() && QDir::isRelativePath(value)) {
+            qputenv(name, QFile::encodeName(QDir(value).absolutePath()));
+        }
+    }
 }
 
 QString installed_data_folder() {

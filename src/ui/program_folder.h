@@ -17,8 +17,12 @@ QString program_folder();
 QString program_folder_for(const QString& executable_folder);
 // The full path of default.miloracar in the program folder.
 QString default_car_data_path();
-// Makes the program folder the current directory (created first when missing).
-void enter_program_folder();
+// Creates the program folder when it is missing. The working directory is never changed: file
+// dialogs are opened in the program folder by name.
+void make_program_folder();
+// Makes MILORA_HOME and the XDG folders absolute, against the folder the program started in.
+// Called once at start-up, before anything reads them.
+void make_start_up_paths_absolute();
 // Where an installed copy keeps its shared data (share/milora), for edt.chm.
 QString installed_data_folder();
 QString installed_data_folder_for(const QString& executable_folder);

@@ -15,35 +15,35 @@
 
 namespace milora::ui {
 
-calc::Answer QtMessageService::show(QWidget* parent, const calc::Message& message) {
+Answer QtMessageService::show(QWidget* parent, const Message& message) {
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(QString::fromStdString(message.text));
     switch (message.icon) {
-    case calc::Icon::None:
+    case Icon::None:
         box.setIcon(QMessageBox::NoIcon);
         break;
-    case calc::Icon::Information:
+    case Icon::Information:
         box.setIcon(QMessageBox::Information);
         break;
-    case calc::Icon::Warning:
+    case Icon::Warning:
         box.setIcon(QMessageBox::Warning);
         break;
-    case calc::Icon::Critical:
+    case Icon::Critical:
         box.setIcon(QMessageBox::Critical);
         break;
-    case calc::Icon::Question:
+    case Icon::Question:
         box.setIcon(QMessageBox::Question);
         break;
     }
-    if (message.buttons == calc::Buttons::YesNo) {
+    if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? calc::Answer::Yes : calc::Answer::No;
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return calc::Answer::Ok;
+    return Answer::Ok;
 }
 
 namespace {
@@ -112,8 +112,8 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
     printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                      : QPageLayout::Portrait);
     if (!paint_widget_page(widget, printer)) {
-        messages_.show(widget, {calc::kProgramTitle, "The window could not be printed.",
-                                calc::Icon::Warning, calc::Buttons::Ok});
+        messages_.show(widget, {kProgramTitle, "The window could not be printed.", Icon::Warning,
+                                Buttons::Ok});
         return false;
     }
     return true;

@@ -14,7 +14,7 @@ namespace milora::ui {
 
 class QtMessageService final : public MessageService {
 public:
-    calc::Answer show(QWidget* parent, const calc::Message& message) override;
+    Answer show(QWidget* parent, const Message& message) override;
 };
 
 class QtFileDialogService final : public FileDialogService {

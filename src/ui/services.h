@@ -5,7 +5,7 @@
 // The platform services the windows use, each behind a small interface so that tests can put
 // fakes in their place that record what was asked and answer dialogs from the test.
 
-#include "calc/message.h"
+#include "base/message.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace milora::ui {
 class MessageService {
 public:
     virtual ~MessageService() = default;
-    virtual calc::Answer show(QWidget* parent, const calc::Message& message) = 0;
+    virtual Answer show(QWidget* parent, const Message& message) = 0;
 };
 
 struct FileDialogRequest {

@@ -7,10 +7,10 @@
 #include "mileage/entry_list.h"
 #include "mileage/mileage_file.h"
 #include "mileage/mileage_tracker.h"
-#include "mileage/mileage_window.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
 #include "ui/application.h"
+#include "ui/mileage_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -101,7 +101,7 @@ BENCHMARK(BM_PlotRange)->Unit(benchmark::kMillisecond);
 void BM_AddOneEntry(benchmark::State& state) {
     const std::string path = std::filesystem::temp_directory_path() / "milora-bench-add.miloragas";
     write_file_atomically(path, generated_file(static_cast<int>(state.range(0))));
-    MileageTracker tracker([](const calc::Message&) { return calc::Answer::Yes; });
+    MileageTracker tracker([](const Message&) { return Answer::Yes; });
     tracker.open(path);
     tracker.take_list_changes();
     tracker.add_new();
@@ -123,7 +123,7 @@ BENCHMARK(BM_AddOneEntry)->Arg(1000)->Arg(kEntries)->Unit(benchmark::kMicrosecon
 // The same through the window: the list box gains one line per entry.
 class QuietMessages final : public ui::MessageService {
 public:
-    calc::Answer show(QWidget*, const calc::Message&) override { return calc::Answer::Yes; }
+    Answer show(QWidget*, const Message&) override { return Answer::Yes; }
 };
 class FixedFile final : public ui::FileDialogService {
 public:

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "cardata/car_data_file.h"
+#include "numbers/line_reading.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 using namespace milora;
 using namespace milora::cardata;
+using milora::numbers::split_lines;
 namespace fs = std::filesystem;
 
 namespace {

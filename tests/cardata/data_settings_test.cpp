@@ -47,9 +47,9 @@ protected:
     }
 };
 
-const calc::Message kPercentMessage{
+const Message kPercentMessage{
     "Milora", "You may have typed some incorrect characters for the percentage - please try again.",
-    calc::Icon::None, calc::Buttons::Ok};
+    Icon::None, Buttons::Ok};
 
 } // namespace
 
@@ -152,10 +152,10 @@ TEST_F(DataSettingsTest, ValidationRefusesZeroNonNumbersAndPercentagesOfAHundred
     form.change(Field::HighwayPercent, "100");
     const auto m = form.validate(Field::HighwayPercent);
     ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(*m, (calc::Message{"Data Error",
-                                 "Please enter a valid number for the percentage of your driving "
-                                 "done on the highway, greater than zero but less than 100%.",
-                                 calc::Icon::Warning, calc::Buttons::Ok}));
+    EXPECT_EQ(*m, (Message{"Data Error",
+                           "Please enter a valid number for the percentage of your driving "
+                           "done on the highway, greater than zero but less than 100%.",
+                           Icon::Warning, Buttons::Ok}));
 }
 
 TEST_F(DataSettingsTest, TheEstimateTermsAreSinglePrecision) {
@@ -233,7 +233,7 @@ TEST_F(DataSettingsTest, AFailedSaveAsDefaultSaysSoAndKeepsTheOldName) {
     const auto shown = form.take_messages();
     ASSERT_EQ(shown.size(), 1U); // the failure, not "Default Data Saved"
     EXPECT_EQ(shown[0].title, "Milora");
-    EXPECT_EQ(shown[0].icon, calc::Icon::Warning);
+    EXPECT_EQ(shown[0].icon, Icon::Warning);
     EXPECT_NE(shown[0].text.find(path), std::string::npos);
     EXPECT_EQ(state.Car_Data_Filename, "Initial data");
     EXPECT_FALSE(fs::exists(path));

@@ -35,9 +35,9 @@ const std::string kSix = std::string(MILORA_TEST_DATA) + "/six_entries.miloragas
 } // namespace
 
 TEST(MileageCliTest, PrintsTheListTheTrackerShowsAfterOpen) {
-    mileage::MileageTracker tracker([](const calc::Message& m) {
+    mileage::MileageTracker tracker([](const Message& m) {
         ADD_FAILURE() << m.text;
-        return calc::Answer::Ok;
+        return Answer::Ok;
     });
     tracker.open(kSix);
     std::string shown;

@@ -5,7 +5,7 @@
 // An input is the topic ("Tires.htm#alignment"), a NUL byte, then the bytes of the whole file.
 // The file is handed to the reader through a file in memory, as the viewer hands it edt.chm.
 
-#include "ui/chm_file.h"
+#include "help/chm_file.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -59,14 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const int fd = memory_file();
     put(fd, data + start, size - start);
-    milora::ui::ChmFile file;
+    milora::help::ChmFile file;
     if (!file.open("/proc/self/fd/" + std::to_string(fd))) {
         return 0;
     }
     for (const std::string& name : {page_of(topic), topic, std::string("/images/road.png")}) {
         const bool found = file.contains(name);
         const auto bytes = file.read(name);
-        if (bytes && (!found || bytes->size() > milora::ui::ChmFile::kMaxObjectSize)) {
+        if (bytes && (!found || bytes->size() > milora::help::ChmFile::kMaxObjectSize)) {
             std::abort(); // read what it says is not there, or more than it may
         }
     }

@@ -210,10 +210,10 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
     };
     // clang-format on
     for (const MileageCase& c : cases) {
-        std::vector<calc::Message> shown;
-        mileage::MileageTracker tracker([&](const calc::Message& m) {
+        std::vector<Message> shown;
+        mileage::MileageTracker tracker([&](const Message& m) {
             shown.push_back(m);
-            return calc::Answer::Ok;
+            return Answer::Ok;
         });
         const std::string path = put("import.csv", c.bytes);
         tracker.import_csv(path);
@@ -245,9 +245,9 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
 
 TEST_F(BadFileTest, AMileageFileThatIsNoReadableFileLeavesTheLogAsItWas) {
     std::vector<std::string> shown;
-    mileage::MileageTracker tracker([&](const calc::Message& m) {
+    mileage::MileageTracker tracker([&](const Message& m) {
         shown.push_back(m.text);
-        return calc::Answer::Ok;
+        return Answer::Ok;
     });
     tracker.open(put("log.miloragas", after_two("")));
     ASSERT_EQ(tracker.log().Fillup_Count(), 2);
@@ -354,10 +354,10 @@ TEST(BadInput, TrackerEntryBoxesRefuseHostileTexts) {
     // The odometer box, then the gallons box, of a log that already holds one fill-up.
     for (const bool odometer : {true, false}) {
         for (const SettingsCase& c : kSettingsCases) {
-            std::vector<calc::Message> shown;
-            mileage::MileageTracker tracker([&](const calc::Message& m) {
+            std::vector<Message> shown;
+            mileage::MileageTracker tracker([&](const Message& m) {
                 shown.push_back(m);
-                return calc::Answer::Yes;
+                return Answer::Yes;
             });
             tracker.add_new();
             ASSERT_TRUE(tracker.add_entry("a", "0.5", "10").added);

@@ -74,7 +74,7 @@ const FaultCase kFaults[] = {
 struct SaveCase {
     const char* name;
     std::function<void(const std::string& path)> write_old;
-    std::function<std::vector<calc::Message>(const std::string& path)> save;
+    std::function<std::vector<Message>(const std::string& path)> save;
     std::string told; // the start of the message
 };
 
@@ -110,7 +110,7 @@ CarData other_car() {
     return car;
 }
 
-std::vector<calc::Message> save_settings(const std::string& path, bool as_default) {
+std::vector<Message> save_settings(const std::string& path, bool as_default) {
     ProgramState state;
     state.car = other_car();
     state.Car_Data_Filename = "before";
@@ -122,11 +122,11 @@ std::vector<calc::Message> save_settings(const std::string& path, bool as_defaul
     return form.take_messages();
 }
 
-std::vector<calc::Message> save_tracker(const std::string& path, bool as_csv) {
-    std::vector<calc::Message> shown;
-    mileage::MileageTracker tracker([&](const calc::Message& m) {
+std::vector<Message> save_tracker(const std::string& path, bool as_csv) {
+    std::vector<Message> shown;
+    mileage::MileageTracker tracker([&](const Message& m) {
         shown.push_back(m);
-        return calc::Answer::Ok;
+        return Answer::Ok;
     });
     tracker.add_new();
     for (int i = 0; i < 3; ++i) {
@@ -178,7 +178,7 @@ TEST_F(CrashSafeSaveTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
             s.write_old(path);
             const std::string before = slurp(path);
             ASSERT_FALSE(before.empty());
-            std::vector<calc::Message> told;
+            std::vector<Message> told;
             {
                 const Armed armed(f.fault, dir);
                 told = s.save(path);
@@ -186,7 +186,7 @@ TEST_F(CrashSafeSaveTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
             EXPECT_EQ(slurp(path), before) << where;
             EXPECT_EQ(files_in_dir(), 1U) << where; // no half-written new file beside it
             ASSERT_EQ(told.size(), 1U) << where;
-            EXPECT_EQ(told[0].icon, calc::Icon::Warning) << where;
+            EXPECT_EQ(told[0].icon, Icon::Warning) << where;
             EXPECT_EQ(told[0].text.rfind(s.told + path + "\" could not be saved: ", 0), 0U)
                 << where << ": " << told[0].text;
             fs::remove(path);
@@ -237,7 +237,7 @@ TEST_F(CrashSafeSaveTest, ASaveReplacesTheFileALinkNamesAndNeverAPipe) {
     // A pipe (or a device) is not replaced by a file: the save fails and says why.
     const std::string pipe = (dir / "pipe.csv").string();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const std::vector<calc::Message> told = save_tracker(pipe, true);
+    const std::vector<Message> told = save_tracker(pipe, true);
     ASSERT_EQ(told.size(), 1U);
     EXPECT_EQ(told[0].text, "The file \"" + pipe +
                                 "\" could not be saved: Not a regular file. Your data has not "

@@ -15,19 +15,19 @@ namespace {
 
 // Records every message and answers questions from a queue (a question without an answer fails).
 struct Asker {
-    std::vector<calc::Message> shown;
-    std::deque<calc::Answer> answers;
+    std::vector<Message> shown;
+    std::deque<Answer> answers;
     Ask ask() {
-        return [this](const calc::Message& m) {
+        return [this](const Message& m) {
             shown.push_back(m);
-            if (m.buttons == calc::Buttons::Ok) {
-                return calc::Answer::Ok;
+            if (m.buttons == Buttons::Ok) {
+                return Answer::Ok;
             }
             if (answers.empty()) {
                 ADD_FAILURE() << "unexpected question " << m.text;
-                return calc::Answer::No;
+                return Answer::No;
             }
-            const calc::Answer a = answers.front();
+            const Answer a = answers.front();
             answers.pop_front();
             return a;
         };
@@ -53,7 +53,7 @@ TEST(EntryRulesTest, NoQuestionForTheFirstTwoEntries) {
 TEST(EntryRulesTest, TankMpgFarFromTheAverageAsksFirst) {
     struct Case {
         const char* gallons;
-        std::optional<calc::Message> question;
+        std::optional<Message> question;
     };
     // A = 30: above 45 asks, below 22.5 asks, in between nothing.
     const Case cases[] = {{"6.6", messages::far_above_average()},  // 45.45
@@ -61,14 +61,14 @@ TEST(EntryRulesTest, TankMpgFarFromTheAverageAsksFirst) {
                           {"13.4", messages::far_below_average()}, // 22.39
                           {"13.3", std::nullopt}};                 // 22.56
     for (const Case& c : cases) {
-        for (const calc::Answer answer : {calc::Answer::No, calc::Answer::Yes}) {
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
             Asker user;
             MileageLog log = thirty_mpg_log();
             if (c.question) {
                 user.answers.push_back(answer);
             }
             const EntryOutcome out = add_entry(log, "d", "1900", c.gallons, user.ask());
-            const bool added = !c.question || answer == calc::Answer::Yes;
+            const bool added = !c.question || answer == Answer::Yes;
             EXPECT_EQ(out.added, added) << c.gallons;
             EXPECT_EQ(log.Fillup_Count(), added ? 4 : 3) << c.gallons;
             EXPECT_FALSE(out.focus) << c.gallons;
@@ -103,7 +103,7 @@ TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
     struct Case {
         const char* miles;
         const char* gallons;
-        calc::Message message;
+        Message message;
         EntryBox focus;
     };
     const Case cases[] = {
@@ -143,7 +143,7 @@ TEST(EntryRulesTest, ThousandsSeparatorEndsTheOdometerReading) {
 TEST(EntryRulesTest, MissingDataEntryStoresTheGallonsAtTheOverallAverage) {
     Asker user;
     MileageLog log = make_log({{"a", 1000, 10}, {"b", 1300, 10}});
-    user.answers.push_back(calc::Answer::Yes);
+    user.answers.push_back(Answer::Yes);
     // The gallons box must hold a valid number, but its value is not used.
     EXPECT_TRUE(add_with_missing(log, "c", "1900", "99", user.ask()).added);
     ASSERT_EQ(log.Fillup_Count(), 3);
@@ -161,13 +161,13 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         EXPECT_FALSE(add_with_missing(log, "b", "1900", "10", user.ask()).added);
         ASSERT_EQ(user.shown.size(), 1U);
         EXPECT_EQ(user.shown[0].title, "Milora");
-        EXPECT_EQ(user.shown[0].buttons, calc::Buttons::Ok);
+        EXPECT_EQ(user.shown[0].buttons, Buttons::Ok);
         EXPECT_EQ(user.shown[0], messages::missing_needs_two());
     }
     {
         Asker user;
         MileageLog log = thirty_mpg_log();
-        user.answers.push_back(calc::Answer::No);
+        user.answers.push_back(Answer::No);
         EXPECT_FALSE(add_with_missing(log, "d", "1900", "10", user.ask()).added);
         EXPECT_EQ(user.shown.size(), 1U); // no check after No
         EXPECT_EQ(log.Fillup_Count(), 3);
@@ -175,7 +175,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
     {
         Asker user;
         MileageLog log = thirty_mpg_log();
-        user.answers.push_back(calc::Answer::Yes);
+        user.answers.push_back(Answer::Yes);
         const EntryOutcome out = add_with_missing(log, "d", "1900", "", user.ask());
         EXPECT_FALSE(out.added);
         EXPECT_EQ(out.focus, EntryBox::Gallons);
@@ -185,7 +185,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         // A read log whose odometer went backwards has no average to estimate from.
         Asker user;
         MileageLog log = make_log({{"a", 1000, 10}, {"b", 700, 10}});
-        user.answers.push_back(calc::Answer::Yes);
+        user.answers.push_back(Answer::Yes);
         EXPECT_FALSE(add_with_missing(log, "c", "900", "10", user.ask()).added);
         EXPECT_EQ(user.shown.back(), messages::no_meaningful_result());
         EXPECT_EQ(log.Fillup_Count(), 2);

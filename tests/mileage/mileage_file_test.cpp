@@ -150,11 +150,11 @@ TEST_F(MileageFileTest, ReadingStopsAtTheFirstBadLineAndKeepsWhatCameBefore) {
 TEST_F(MileageFileTest, TheUserIsToldWhereReadingStopped) {
     const Read two = read_text("\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",x,10\r\n");
     EXPECT_EQ(read_stopped_message("/home/u/car.csv", two.result),
-              (calc::Message{"Milora",
-                             "Reading of the file \"/home/u/car.csv\" stopped at line 3: the "
-                             "odometer reading \"x\" is not a number. 2 entries were read before "
-                             "that line.",
-                             calc::Icon::Warning, calc::Buttons::Ok}));
+              (Message{"Milora",
+                       "Reading of the file \"/home/u/car.csv\" stopped at line 3: the "
+                       "odometer reading \"x\" is not a number. 2 entries were read before "
+                       "that line.",
+                       Icon::Warning, Buttons::Ok}));
     const Read one = read_text("\"a\",1000,10\r\n\"b\"\r\n");
     EXPECT_NE(read_stopped_message("f", one.result).text.find(". 1 entry was read before"),
               std::string::npos);

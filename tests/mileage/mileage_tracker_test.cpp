@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/mileage_tracker.h"
 
-#include "app/atomic_file.h"
+#include "base/atomic_file.h"
 #include "mileage/entry_list.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
@@ -23,18 +23,18 @@ namespace {
 class MileageTrackerTest : public ::testing::Test {
 protected:
     fs::path dir;
-    std::vector<calc::Message> shown;
-    std::deque<calc::Answer> answers;
-    MileageTracker tracker{[this](const calc::Message& m) {
+    std::vector<Message> shown;
+    std::deque<Answer> answers;
+    MileageTracker tracker{[this](const Message& m) {
         shown.push_back(m);
-        if (m.buttons == calc::Buttons::Ok) {
-            return calc::Answer::Ok;
+        if (m.buttons == Buttons::Ok) {
+            return Answer::Ok;
         }
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question " << m.text;
-            return calc::Answer::No;
+            return Answer::No;
         }
-        const calc::Answer a = answers.front();
+        const Answer a = answers.front();
         answers.pop_front();
         return a;
     }};
@@ -195,7 +195,7 @@ TEST_F(MileageTrackerTest, ReadingThatStopsKeepsTheEntriesAndSaysWhere) {
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_NE(shown[0].text.find("\"" + p + "\" stopped at line 3"), std::string::npos);
     EXPECT_NE(shown[0].text.find("2 entries were read"), std::string::npos);
-    EXPECT_EQ(shown[0].icon, calc::Icon::Warning);
+    EXPECT_EQ(shown[0].icon, Icon::Warning);
 }
 
 TEST_F(MileageTrackerTest, ImportMarksTheDataChangedAndKeepsThePlainCaption) {
@@ -236,27 +236,27 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                  {Replacing::Import, "import a .CSV file without saving the data"},
                  {Replacing::Clear, "clear out the data without saving it"}};
     for (const auto& c : cases) {
-        answers = {calc::Answer::No, calc::Answer::Yes};
+        answers = {Answer::No, Answer::Yes};
         shown.clear();
         EXPECT_FALSE(tracker.may_replace_log(c.what));
         EXPECT_TRUE(tracker.may_replace_log(c.what));
         ASSERT_EQ(shown.size(), 2U);
-        EXPECT_EQ(shown[0], (calc::Message{"Save Modified Data?",
-                                           "You have changed some data, or imported a .CSV file - "
-                                           "click Yes to " +
-                                               std::string(c.yes_does) +
-                                               ", or No to return to the program window to save "
-                                               "the data.",
-                                           calc::Icon::None, calc::Buttons::YesNo}));
+        EXPECT_EQ(shown[0], (Message{"Save Modified Data?",
+                                     "You have changed some data, or imported a .CSV file - "
+                                     "click Yes to " +
+                                         std::string(c.yes_does) +
+                                         ", or No to return to the program window to save "
+                                         "the data.",
+                                     Icon::None, Buttons::YesNo}));
     }
-    answers = {calc::Answer::No};
+    answers = {Answer::No};
     EXPECT_FALSE(tracker.may_exit());
     EXPECT_EQ(shown.back(),
-              (calc::Message{"Save Modified Data?",
-                             "You have changed some data, or imported a .CSV file - click Yes to "
-                             "exit without saving the data, or No to return to the program window "
-                             "to save the data.",
-                             calc::Icon::None, calc::Buttons::YesNo}));
+              (Message{"Save Modified Data?",
+                       "You have changed some data, or imported a .CSV file - click Yes to "
+                       "exit without saving the data, or No to return to the program window "
+                       "to save the data.",
+                       Icon::None, Buttons::YesNo}));
     EXPECT_EQ(tracker.log().Fillup_Count(), 2); // asking replaced nothing
     // Once cleared there is nothing left to lose.
     tracker.clear_data();
@@ -294,7 +294,7 @@ TEST_F(MileageTrackerTest, AFailedSaveSaysSoAndKeepsTheChangedFlag) {
     EXPECT_FALSE(tracker.save(bad));
     EXPECT_TRUE(tracker.Data_Changed());
     ASSERT_EQ(shown.size(), 1U);
-    EXPECT_EQ(shown[0].icon, calc::Icon::Warning);
+    EXPECT_EQ(shown[0].icon, Icon::Warning);
     EXPECT_EQ(shown[0].text.rfind("The file \"" + bad + "\" could not be saved: ", 0), 0U);
     EXPECT_FALSE(tracker.export_csv(bad));
     EXPECT_EQ(shown.size(), 2U);

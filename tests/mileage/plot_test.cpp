@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/plot.h"
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "mileage/log_fixtures.h"
 #include "numbers/format_pattern.h"
 

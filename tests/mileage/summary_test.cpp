@@ -51,9 +51,8 @@ TEST(SummaryTest, ALogWhoseMpgIsNeverAboveZeroStillNamesAnEntry) {
 TEST(SummaryTest, FewerThanTwoEntriesGiveNoSummary) {
     EXPECT_FALSE(summary_text(MileageLog{}));
     EXPECT_FALSE(summary_text(make_log({{"a", 1000, 10}})));
-    EXPECT_EQ(summary_needs_two(),
-              (calc::Message{"Milora",
-                             "You need to have at least two data points to create a "
-                             "summary.",
-                             calc::Icon::None, calc::Buttons::Ok}));
+    EXPECT_EQ(summary_needs_two(), (Message{"Milora",
+                                            "You need to have at least two data points to create a "
+                                            "summary.",
+                                            Icon::None, Buttons::Ok}));
 }

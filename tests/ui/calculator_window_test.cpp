@@ -74,8 +74,8 @@ TEST_F(CalculatorWindowTest, LeavingABoxWithARefusedTextKeepsTheFocusThere) {
         settle();
         ASSERT_EQ(fakes.messages.shown.size(), 1U) << text;
         EXPECT_EQ(fakes.messages.shown[0],
-                  (calc::Message{"Data Error", "Please enter a valid gas price, greater than zero.",
-                                 calc::Icon::Warning, calc::Buttons::Ok}));
+                  (Message{"Data Error", "Please enter a valid gas price, greater than zero.",
+                           Icon::Warning, Buttons::Ok}));
         EXPECT_EQ(QApplication::focusWidget(), box("txtGas_Cost")) << text;
         EXPECT_EQ(box("txtGas_Cost")->text(), QString::fromLatin1(text));
     }

@@ -92,10 +92,10 @@ TEST_F(DrivingHabitsWindowTest, TheMpgBoxOfWillYouSaveComplainsWithoutIconUnderT
     type_into(box("txtCombined_MPG"), QStringLiteral("0"));
     leave(box("txtCombined_MPG"));
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
-    EXPECT_EQ(fakes.messages.shown[0],
-              (calc::Message{"Milora",
-                             "Please enter a valid combined city/highway MPG, greater than zero.",
-                             calc::Icon::None, calc::Buttons::Ok}));
+    EXPECT_EQ(
+        fakes.messages.shown[0],
+        (Message{"Milora", "Please enter a valid combined city/highway MPG, greater than zero.",
+                 Icon::None, Buttons::Ok}));
     EXPECT_EQ(QApplication::focusWidget(), box("txtCombined_MPG"));
 
     // Calculate checks the box first and does nothing while it is refused.
@@ -110,7 +110,7 @@ TEST_F(DrivingHabitsWindowTest, TheMpgBoxOfWillYouSaveComplainsWithoutIconUnderT
     leave(box("txtGas_Cost"));
     ASSERT_EQ(fakes.messages.shown.size(), 3U);
     EXPECT_EQ(fakes.messages.shown[2].title, "Data Error");
-    EXPECT_EQ(fakes.messages.shown[2].icon, calc::Icon::Warning);
+    EXPECT_EQ(fakes.messages.shown[2].icon, Icon::Warning);
 }
 
 TEST_F(DrivingHabitsWindowTest, ATimeWorthOfZeroPassesInBothTripWindows) {

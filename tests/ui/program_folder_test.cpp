@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -71,6 +72,22 @@ TEST_F(ProgramFolderTest, MiloraHomeOverridesEveryOtherRule) {
     qputenv("MILORA_HOME", home.toLocal8Bit());
     EXPECT_EQ(ui::program_folder_for(folder(QStringLiteral("build"))), home);
     EXPECT_EQ(ui::program_folder_for(folder(QStringLiteral("usr/bin"))), home);
+}
+
+TEST_F(ProgramFolderTest, ARelativeMiloraHomeIsTakenOnceAgainstTheStartingFolder) {
+    const QString start = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(root.path()));
+    qputenv("MILORA_HOME", "relative/home");
+    ui::make_start_up_paths_absolute();
+    ASSERT_TRUE(QDir::setCurrent(start));
+    // Wherever the process is later, the folder stays the one named at start-up.
+    const QString expected = QDir(root.path()).filePath(QStringLiteral("relative/home"));
+    EXPECT_EQ(qEnvironmentVariable("MILORA_HOME"), expected);
+    EXPECT_EQ(ui::program_folder(), expected);
+    ui::make_program_folder();
+    EXPECT_TRUE(QFileInfo(expected).isDir());
+    EXPECT_EQ(ui::default_car_data_path(),
+              QDir(expected).filePath(QStringLiteral("default.miloracar")));
 }
 
 } // namespace

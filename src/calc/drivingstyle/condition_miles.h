@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 
 namespace milora::calc {
 

@@ -7,7 +7,7 @@
 // in which Calculate reads the boxes, the distance and the fraction of MPG kept, and the pieces of
 // the result sentence. The model itself is in mpg_loss.h.
 
-#include "app/car_data.h"
+#include "base/car_data.h"
 #include "calc/calculator.h"
 
 #include <map>

@@ -59,11 +59,10 @@ TEST(CostOfTrip, TimeWorthMayBeZeroButNoOtherBoxMay) {
     w.state.box("txtTime_Worth") = "-1";
     const auto refused = calc::validate_box(w.state, "txtTime_Worth");
     ASSERT_TRUE(refused);
-    EXPECT_EQ(*refused,
-              (calc::Message{"Data Error",
-                             "Please enter a valid number for the worth of your time ($/hr), "
-                             "greater than zero.",
-                             calc::Icon::Warning, calc::Buttons::Ok}));
+    EXPECT_EQ(*refused, (Message{"Data Error",
+                                 "Please enter a valid number for the worth of your time ($/hr), "
+                                 "greater than zero.",
+                                 Icon::Warning, Buttons::Ok}));
 
     const std::pair<const char*, const char*> others[] = {
         {"txtGas_Cost", "Please enter a valid cost of gas ($ per gallon), greater than zero."},
@@ -79,8 +78,7 @@ TEST(CostOfTrip, TimeWorthMayBeZeroButNoOtherBoxMay) {
         w.state.box(box) = "0";
         const auto m = calc::validate_box(w.state, box);
         ASSERT_TRUE(m) << box;
-        EXPECT_EQ(*m,
-                  (calc::Message{"Data Error", message, calc::Icon::Warning, calc::Buttons::Ok}));
+        EXPECT_EQ(*m, (Message{"Data Error", message, Icon::Warning, Buttons::Ok}));
     }
 }
 

@@ -144,10 +144,10 @@ TEST(WillYouSave, TheTimeNetComesFromTheStoredMileageNet) {
 TEST(WillYouSave, TheMpgBoxComplainsInAPlainMessageBox) {
     OpenedWindow w("F03_Will_You_Save");
     w.state.box("txtCombined_MPG") = "0";
-    EXPECT_EQ(calc::validate_box(w.state, "txtCombined_MPG"),
-              (calc::Message{"Milora",
-                             "Please enter a valid combined city/highway MPG, greater than zero.",
-                             calc::Icon::None, calc::Buttons::Ok}));
+    EXPECT_EQ(
+        calc::validate_box(w.state, "txtCombined_MPG"),
+        (Message{"Milora", "Please enter a valid combined city/highway MPG, greater than zero.",
+                 Icon::None, Buttons::Ok}));
     const std::pair<const char*, const char*> others[] = {
         {"txtMileage_Cost", "Please enter a valid cost per mile, greater than zero."},
         {"txtHow_Much",
@@ -159,7 +159,7 @@ TEST(WillYouSave, TheMpgBoxComplainsInAPlainMessageBox) {
     for (const auto& [box, message] : others) {
         w.state.box(box) = "abc";
         EXPECT_EQ(calc::validate_box(w.state, box),
-                  (calc::Message{"Data Error", message, calc::Icon::Warning, calc::Buttons::Ok}))
+                  (Message{"Data Error", message, Icon::Warning, Buttons::Ok}))
             << box;
     }
 }

@@ -79,7 +79,7 @@ TEST_F(FillingUpWindow, TrueCostOfGasWarnsOfCheapAboveExpensiveAndKeepsTheIntro)
     click(button("cmdCalculate"));
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Milora");
-    EXPECT_EQ(fakes.messages.shown[0].icon, calc::Icon::None);
+    EXPECT_EQ(fakes.messages.shown[0].icon, Icon::None);
     EXPECT_TRUE(label("lblInitial_Caption")->isVisible());
     EXPECT_EQ(label("lblHeader_Sentence")->text(), "");
 
@@ -120,10 +120,10 @@ TEST_F(FillingUpWindow, GasAirTempGrowsTheResultFontAndSwapsOnce) {
     EXPECT_EQ(box("txtLowTemp")->text(), "70");
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0],
-              (calc::Message{"Milora",
-                             "The high temperature you entered was lower than the low "
-                             "temperature, so I've taken the liberty of swapping the two numbers",
-                             calc::Icon::None, calc::Buttons::Ok}));
+              (Message{"Milora",
+                       "The high temperature you entered was lower than the low "
+                       "temperature, so I've taken the liberty of swapping the two numbers",
+                       Icon::None, Buttons::Ok}));
     EXPECT_NE(label("lblGasTempResults")->text().indexOf("is 70 instead of when it's 76."), -1);
     click(button("cmdCalculateTemp"));
     EXPECT_EQ(fakes.messages.shown.size(), 1U);

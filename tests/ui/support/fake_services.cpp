@@ -10,16 +10,16 @@
 
 namespace milora::test {
 
-calc::Answer FakeMessages::show(QWidget* /*parent*/, const calc::Message& message) {
+Answer FakeMessages::show(QWidget* /*parent*/, const Message& message) {
     shown.push_back(message);
-    if (message.buttons == calc::Buttons::Ok) {
-        return calc::Answer::Ok;
+    if (message.buttons == Buttons::Ok) {
+        return Answer::Ok;
     }
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << message.text;
-        return calc::Answer::No;
+        return Answer::No;
     }
-    const calc::Answer a = answers.front();
+    const Answer a = answers.front();
     answers.pop_front();
     return a;
 }

@@ -18,9 +18,9 @@ namespace milora::test {
 
 class FakeMessages final : public ui::MessageService {
 public:
-    calc::Answer show(QWidget* parent, const calc::Message& message) override;
-    std::vector<calc::Message> shown;
-    std::deque<calc::Answer> answers; // for Yes/No questions, taken in order
+    Answer show(QWidget* parent, const Message& message) override;
+    std::vector<Message> shown;
+    std::deque<Answer> answers; // for Yes/No questions, taken in order
 };
 
 class FakeFiles final : public ui::FileDialogService {

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+// Start-up: the splash for three seconds while events are processed, then the main window.
+
+#include "base/car_data.h"
+#include "shell/splash_wait.h"
+#include "ui/application.h"
+#include "ui/data_settings_window.h"
+#include "ui/help_viewer.h"
+#include "ui/main_window.h"
+#include "ui/mileage_window.h"
+#include "ui/program_folder.h"
+#include "ui/real_services.h"
+#include "ui/splash_window.h"
+
+#include <QApplication>
+#include <QThread>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// --help and --version are answered before any window system is needed.
+bool answer_command_line(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--version" || arg == "-v") {
+            std::printf("Milora %s (%s)\n", MILORA_VERSION, milora::Program_Date);
+            return true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::printf("Usage: milora [--help] [--version] [Qt options]\n"
+                        "\n"
+                        "Milora: fuel-economy calculators, car data settings and a mileage "
+                        "tracker.\n"
+                        "\n"
+                        "  --help     this text\n"
+                        "  --version  the version and the program date\n"
+                        "\n"
+                        "Car data is read from default.miloracar in the program folder: the "
+                        "folder named by\n"
+                        "MILORA_HOME, else the program's own folder when it is writable and not "
+                        "an installed\n"
+                        "copy, else the per-user data folder (usually "
+                        "~/.local/share/Milora/Milora).\n"
+                        "The handbook edt.chm is looked for there and then in share/milora.\n"
+                        "See also milora-calc(1).\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (answer_command_line(argc, argv)) {
+        return 0;
+    }
+    milora::ui::make_start_up_paths_absolute();
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Milora"));
+    QApplication::setOrganizationName(QStringLiteral("Milora"));
+    QApplication::setApplicationVersion(QStringLiteral(MILORA_VERSION));
+
+    milora::ui::QtMessageService messages;
+    milora::ui::QtFileDialogService files;
+    milora::ui::QtPrintService printer(messages, files);
+    milora::ui::DesktopWebService web;
+    milora::ui::HelpViewer help(&web);
+    milora::ui::Application app({&messages, &files, &printer, &help, &web});
+
+    {
+        milora::app::SplashWindow splash;
+        splash.show();
+        milora::wait_processing_events(
+            milora::kSplashTime, [] { return std::chrono::steady_clock::now(); },
+            [] {
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+                QThread::msleep(10);
+            });
+        splash.repaint();
+    }
+
+    app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
+        return new milora::cardata::DataSettingsWindow(a);
+    });
+    app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
+        return new milora::mileage::MileageWindow(a);
+    });
+    auto main_window = std::make_unique<milora::app::MainWindow>(app);
+    main_window->show();
+    return QApplication::exec();
+}

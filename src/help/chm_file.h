@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The files inside a compiled HTML help file (*.chm), read with chmlib and without Qt, so that the
+// reading can be exercised on its own with any bytes and any name. ChmArchive wraps it for the
+// help viewer.
+
+#include <optional>
+#include <string>
+
+struct chmFile;
+
+namespace milora::help {
+
+class ChmFile {
+public:
+    ChmFile() = default;
+    ~ChmFile();
+    ChmFile(const ChmFile&) = delete;
+    ChmFile& operator=(const ChmFile&) = delete;
+
+    // False when the file cannot be opened or is not a help file (or this build cannot read help
+    // files at all); the file is then closed.
+    bool open(const std::string& path);
+    void close();
+    bool is_open() const { return file_ != nullptr; }
+
+    // `name` is a path inside the archive, "/Tires.htm" or "/images/car.png". A name that holds a
+    // NUL byte names nothing.
+    bool contains(const std::string& name) const;
+    std::optional<std::string> read(const std::string& name) const;
+
+    // Whether this build links the help file reader.
+    static bool supported();
+
+    // No page, picture or style sheet of a handbook comes near this; a larger one is a damaged
+    // file.
+    static constexpr unsigned long long kMaxObjectSize = 64ULL * 1024 * 1024;
+
+private:
+    chmFile* file_ = nullptr;
+};
+
+} // namespace milora::help

@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/about_window.h"
+
+#include "base/car_data.h"
+#include "numbers/number_text.h"
+#include "ui/splash_window.h"
+#include "ui/window_tracker.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace milora::app {
+namespace {
+
+QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+void set_font(QLabel* label, int points, bool bold) {
+    QFont f = label->font();
+    f.setPointSize(points);
+    f.setBold(bold);
+    label->setFont(f);
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About The Milora"));
+    setModal(true);
+
+    auto* picture = new LogoWidget(this);
+    picture->setObjectName(QStringLiteral("picIcon"));
+
+    auto* title = make_label(this, "lblTitle", QStringLiteral("Milora"));
+    set_font(title, 20, true);
+    auto* tm = make_label(this, "Label1", QStringLiteral("TM"));
+    set_font(tm, 7, false);
+    auto* description = make_label(this, "lblDescription", QString::fromLatin1(kAboutDescription));
+    description->setWordWrap(true);
+    description->setMinimumWidth(340);
+    auto* version = make_label(this, "lblVersion", QStringLiteral("Version:"));
+    auto* date = make_label(this, "lblDate", QStringLiteral("Date: "));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* name_row = new QHBoxLayout;
+    name_row->setSpacing(0);
+    name_row->addWidget(title);
+    name_row->addWidget(tm, 0, Qt::AlignTop);
+    name_row->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 16, 16, 16);
+    grid->setHorizontalSpacing(16);
+    grid->addWidget(picture, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addLayout(name_row, 0, 1);
+    grid->addWidget(description, 1, 1);
+    grid->addWidget(version, 2, 1);
+    grid->addWidget(date, 3, 1);
+    grid->addWidget(ok, 4, 1, Qt::AlignRight);
+
+    // Load: version and date.
+    version->setText(QStringLiteral("Version ") +
+                     QString::fromStdString(numbers::number_text(Car_Data_Version)));
+    date->setText(QStringLiteral("Date: ") + QString::fromLatin1(Program_Date));
+    adjustSize();
+}
+
+void AboutWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ui::centre_on_screen(this);
+}
+
+} // namespace milora::app

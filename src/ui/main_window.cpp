@@ -1,0 +1,291 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/main_window.h"
+
+#include "cardata/car_data_file.h"
+#include "numbers/number_text.h"
+#include "shell/help_topics.h"
+#include "ui/about_window.h"
+#include "ui/application.h"
+#include "ui/program_folder.h"
+#include "ui/window_tracker.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace milora::app {
+namespace {
+
+QString latin(const char* s) {
+    return QString::fromLatin1(s);
+}
+
+QLabel* text_label(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(latin(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* push_button(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(latin(caption), parent);
+    button->setObjectName(latin(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+Message warning(const std::string& text) {
+    return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
+}
+
+} // namespace
+
+MainWindow::MainWindow(ui::Application& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    setObjectName(latin(kMainWindowName));
+    setWindowTitle(latin(kMainCaption));
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    bool first = true;
+    for (const MainTab& tab : main_tabs()) {
+        tabs_->addTab(build_tab(tab, first), latin(tab.caption));
+        first = false;
+    }
+    setCentralWidget(tabs_);
+    build_menus();
+    resize(980, 660);
+    load();
+}
+
+QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
+    auto* page = new QWidget(tabs_);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(14, 12, 14, 12);
+    column->setSpacing(10);
+    if (starting_up) {
+        auto* title = text_label(page, "Label1", latin(kStartingUpTitle));
+        QFont f = title->font();
+        f.setPointSize(f.pointSize() + 3);
+        f.setBold(true);
+        title->setFont(f);
+        title->setAlignment(Qt::AlignHCenter);
+        column->addWidget(title);
+    }
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(8);
+    grid->setColumnStretch(2, 1);
+    column->addLayout(grid);
+    QPushButton* exit = nullptr;
+    int r = 0;
+    for (const MainRow& row : tab.rows) {
+        QPushButton* button = push_button(page, row.button, row.caption);
+        connect(button, &QPushButton::clicked, this, [this, &row] { run_row(row); });
+        if (row.action == RowAction::Exit) {
+            exit = button;
+            continue;
+        }
+        if (row.action == RowAction::OpenWindow) {
+            window_buttons_.emplace_back(button, latin(row.window));
+        }
+        grid->addWidget(button, r, 0);
+        if (row.help_button != nullptr) {
+            QPushButton* help = push_button(page, row.help_button, kHelpCaption);
+            const char* control = row.help_button;
+            connect(help, &QPushButton::clicked, this, [this, control] { show_help(control); });
+            grid->addWidget(help, r, 1);
+        }
+        if (row.label != nullptr) {
+            auto* label =
+                text_label(page, row.label, QString::fromStdString(join_pieces(row.description)));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            grid->addWidget(label, r, 2);
+        }
+        // Room for two lines in every row, so that rows line up from tab to tab.
+        grid->setRowMinimumHeight(r, 2 * page->fontMetrics().lineSpacing() + 4);
+        ++r;
+    }
+
+    if (starting_up) {
+        column->addWidget(text_label(page, "lblUse_Help", QString()));
+        notice_ = new QGroupBox(latin(kNoticeFrameCaption), page);
+        notice_->setObjectName(QStringLiteral("frameInitial_Frame"));
+        auto* notice_layout = new QGridLayout(notice_);
+        notice_caption_ = text_label(notice_, "lblFrame_Caption", QString());
+        nag_ = new QCheckBox(latin(kNoticeCheckCaption), notice_);
+        nag_->setObjectName(QStringLiteral("chkTurn_Off_Nag"));
+        QPushButton* ok = push_button(notice_, "cmdOK", "OK");
+        connect(ok, &QPushButton::clicked, this, &MainWindow::notice_ok);
+        notice_layout->addWidget(notice_caption_, 0, 0, 1, 2);
+        notice_layout->addWidget(nag_, 1, 0);
+        notice_layout->addWidget(ok, 1, 1);
+        notice_layout->setColumnStretch(0, 1);
+        column->addWidget(notice_);
+    }
+    column->addStretch(1);
+    if (exit != nullptr) {
+        column->addWidget(exit, 0, Qt::AlignLeft);
+    }
+    return page;
+}
+
+void MainWindow::build_menus() {
+    for (const Menu& menu : main_menus()) {
+        QMenu* m = menuBar()->addMenu(latin(menu.caption));
+        m->setObjectName(latin(menu.name));
+        for (const MenuItem& item : menu.items) {
+            QAction* action = m->addAction(latin(item.caption));
+            action->setObjectName(latin(item.name));
+            connect(action, &QAction::triggered, this, [this, &item] { run_menu(item); });
+        }
+    }
+}
+
+void MainWindow::load() {
+    ui::make_program_folder();
+    ProgramState& state = app_.state();
+    state.Car_Data_Filename = "Initial data";
+    tabs_->setCurrentIndex(0);
+    notice_->hide();
+    notice_caption_->hide();
+    if (!cardata::read_tolerant(QFile::encodeName(ui::default_car_data_path()).toStdString(),
+                                state.car)) {
+        notice_caption_->setText(QString::fromStdString(startup_notice_text()));
+        notice_caption_->show();
+        notice_->show();
+        return;
+    }
+    state.Car_Data_Filename = kDefaultFileName;
+}
+
+void MainWindow::run_row(const MainRow& row) {
+    switch (row.action) {
+    case RowAction::OpenWindow:
+        app_.open_window(latin(row.window));
+        break;
+    case RowAction::HelpChapter:
+        show_help(row.button);
+        break;
+    case RowAction::Exit:
+        close();
+        break;
+    }
+}
+
+void MainWindow::run_menu(const MenuItem& item) {
+    switch (item.action) {
+    case MenuAction::OpenCarData:
+        open_car_data();
+        break;
+    case MenuAction::PrintSetup:
+        app_.services().printer->printer_setup(this);
+        break;
+    case MenuAction::Exit:
+        close();
+        break;
+    case MenuAction::SelectTab:
+        tabs_->setCurrentIndex(item.tab);
+        break;
+    case MenuAction::HelpTopic:
+        show_help(item.name);
+        break;
+    case MenuAction::WebPage:
+        app_.services().web->open_url(latin(web_address(item.link)));
+        break;
+    case MenuAction::About: {
+        AboutWindow about(this);
+        about.exec();
+        break;
+    }
+    }
+}
+
+void MainWindow::show_help(const char* control) {
+    app_.services().help->show_topic(this, latin(help_topic(kMainWindowName, control)));
+}
+
+void MainWindow::notice_ok() {
+    if (nag_->isChecked()) {
+        const QString path = ui::default_car_data_path();
+        const WriteResult written =
+            cardata::write_car_data(QFile::encodeName(path).toStdString(), app_.state().car);
+        if (!written.ok) {
+            // The notice would come back at every start without the user knowing why.
+            app_.services().messages->show(
+                this, warning(cardata::save_failed_message(path.toStdString(), written.error)));
+        }
+    }
+    notice_->hide();
+    notice_caption_->hide();
+    show_help("cmdOK");
+}
+
+void MainWindow::open_car_data() {
+    ui::FileDialogRequest request;
+    request.filter = latin(cardata::kDialogFilter);
+    request.directory = ui::program_folder();
+    const QString path = app_.services().files->open_file(this, request);
+    if (path.isEmpty()) {
+        return;
+    }
+    // All nine values or none; Car_Data_Filename stays as it is.
+    const cardata::StrictRead read =
+        cardata::read_strict(QFile::encodeName(path).toStdString(), app_.state().car);
+    if (!read.ok) {
+        app_.services().messages->show(this, warning(read.message));
+    }
+}
+
+void MainWindow::update_window_buttons() {
+    for (const auto& [button, window] : window_buttons_) {
+        button->setEnabled(app_.can_open(window));
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    update_window_buttons();
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        ui::centre_on_screen(this);
+    }
+}
+
+void MainWindow::store_geometry() {
+    const QRect g = frameGeometry();
+    QSettings settings(QStringLiteral("Milora"), QStringLiteral("Milora"));
+    settings.beginGroup(QStringLiteral("Settings"));
+    const auto text = [](int v) {
+        return QString::fromStdString(numbers::number_text(static_cast<double>(v)));
+    };
+    settings.setValue(QStringLiteral("MainLeft"), text(g.x()));
+    settings.setValue(QStringLiteral("MainTop"), text(g.y()));
+    settings.setValue(QStringLiteral("MainWidth"), text(g.width()));
+    settings.setValue(QStringLiteral("MainHeight"), text(g.height()));
+    settings.endGroup();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!app_.windows().close_all()) {
+        // A window refused to close (it asked the user, who chose to stay): the program goes on.
+        event->ignore();
+        return;
+    }
+    if (!isMinimized()) {
+        store_geometry();
+    }
+    event->accept();
+}
+
+} // namespace milora::app

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A0_Main: the program's home window. Its six tabs lead to every calculator and chapter of the
+// handbook, its menus open car data files, set up the printer and reach the handbook, the web
+// site and the About window. Tabs, rows and menus come from main_tables.h.
+//
+// Load reads default.miloracar from the program folder (skipping lines that do not read); while
+// that file is missing a start-up notice points the user to the handbook, and its OK can write
+// the file. Closing the window closes every other window, newest first, and stores the window's
+// geometry unless it is minimized.
+
+#include "shell/main_tables.h"
+
+#include <QMainWindow>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+
+namespace milora::ui {
+class Application;
+}
+
+namespace milora::app {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(ui::Application& app, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* build_tab(const MainTab& tab, bool starting_up);
+    void build_menus();
+    void load();
+    void run_row(const MainRow& row);
+    void run_menu(const MenuItem& item);
+    void show_help(const char* control);
+    void notice_ok();
+    void open_car_data();
+    void store_geometry();
+    void update_window_buttons();
+
+    ui::Application& app_;
+    QTabWidget* tabs_ = nullptr;
+    QGroupBox* notice_ = nullptr;
+    QLabel* notice_caption_ = nullptr;
+    QCheckBox* nag_ = nullptr;
+    std::vector<std::pair<QPushButton*, QString>> window_buttons_;
+    bool centred_ = false;
+};
+
+} // namespace milora::app

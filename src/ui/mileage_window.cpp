@@ -1,0 +1,420 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/mileage_window.h"
+
+#include "ui/application.h"
+#include "ui/mileage_plot_window.h"
+#include "ui/program_folder.h"
+#include "ui/window_tracker.h"
+
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace milora::mileage {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The list box shows lines; the tracker keeps them with CR LF.
+QString shown_text(const std::string& text) {
+    QString s = q(text);
+    s.remove(QLatin1Char('\r'));
+    return s;
+}
+
+// The platform's fixed-pitch font; some platforms (the offscreen one among them) name none, and
+// then the font matcher is asked for a typewriter face.
+QFont fixed_pitch_font() {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(f).fixedPitch()) {
+        return f;
+    }
+    for (const char* family : {"monospace", "DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
+        f.setFamily(QString::fromLatin1(family));
+        f.setStyleHint(QFont::TypeWriter);
+        f.setFixedPitch(true);
+        if (QFontInfo(f).fixedPitch()) {
+            break;
+        }
+    }
+    return f;
+}
+
+std::string path_text(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The column headings sit above the list's columns: each is centred over where the column's
+// figures stand (the list's columns are character positions of its fixed-pitch font).
+class ColumnHeadings : public QWidget {
+public:
+    ColumnHeadings(QPlainTextEdit* list, QWidget* parent) : QWidget(parent), list_(list) {
+        const struct {
+            const char* name;
+            const char* caption;
+            double centre; // 1-based character column
+            double width;  // in characters
+        } headings[] = {{"lblDate", "Date", 5.5, 10},
+                        {"lblOdometer", "Odometer (miles)", 18.5, 14},
+                        {"Label4", "Gas Purchased (gallons)", 33.5, 14},
+                        {"Label5", "MPG since last fillup", 50.5, 14},
+                        {"Label6", "MPG (5-tank average)", 65.5, 14}};
+        for (const auto& h : headings) {
+            auto* label = new QLabel(QString::fromLatin1(h.caption), this);
+            label->setObjectName(QString::fromLatin1(h.name));
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            labels_.push_back({label, h.centre, h.width});
+        }
+        setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        const QFontMetricsF m(list_->font());
+        const double column = m.horizontalAdvance(QLatin1Char('0'));
+        const double left = list_->frameWidth() + list_->document()->documentMargin();
+        for (const Heading& h : labels_) {
+            const double x = left + (h.centre - 0.5 - h.width / 2) * column;
+            h.label->setGeometry(static_cast<int>(x), 0, static_cast<int>(h.width * column),
+                                 height());
+        }
+    }
+
+private:
+    struct Heading {
+        QLabel* label;
+        double centre;
+        double width;
+    };
+    QPlainTextEdit* list_;
+    std::vector<Heading> labels_;
+};
+
+QPushButton* make_button(const char* name, const char* caption, const char* tooltip,
+                         QWidget* parent) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(tooltip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+ui::FileDialogRequest request(const FileDialogDesc& d) {
+    return {QString::fromLatin1(d.title), QString::fromLatin1(d.filter),
+            QString::fromLatin1(d.default_suffix), ui::program_folder(), QString()};
+}
+
+} // namespace
+
+MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
+    : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()),
+      tracker_([this](const Message& m) { return services_.messages->show(this, m); }) {
+    build();
+    sync();
+}
+
+MileageWindow::~MileageWindow() {
+    if (plot_) {
+        plot_->disconnect(this);
+        delete plot_;
+    }
+}
+
+QWidget* MileageWindow::build_list_column() {
+    auto* column = new QWidget(this);
+    auto* v = new QVBoxLayout(column);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(2);
+
+    list_ = new QPlainTextEdit(column);
+    list_->setObjectName(QStringLiteral("txtMileage"));
+    list_->setReadOnly(true);
+    list_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list_->setFont(fixed_pitch_font());
+    list_->setUndoRedoEnabled(false);
+    const QFontMetrics m(list_->font());
+    const int scroll = list_->verticalScrollBar()->sizeHint().width();
+    list_->setMinimumWidth(m.horizontalAdvance(QString(72, QLatin1Char('0'))) +
+                           2 * list_->frameWidth() +
+                           static_cast<int>(2 * list_->document()->documentMargin()) + scroll);
+    list_->setMinimumHeight(m.lineSpacing() * 14);
+
+    v->addWidget(new ColumnHeadings(list_, column));
+    v->addWidget(list_, 1);
+    frame_ = build_entry_frame();
+    v->addWidget(frame_);
+    return column;
+}
+
+QGroupBox* MileageWindow::build_entry_frame() {
+    auto* frame = new QGroupBox(QStringLiteral("Gas Purchase Data"), this);
+    frame->setObjectName(QStringLiteral("fraAddNew"));
+    auto* grid = new QGridLayout(frame);
+
+    picker_ = new QDateEdit(QDate::currentDate(), frame);
+    picker_->setObjectName(QStringLiteral("DTPicker1"));
+    picker_->setToolTip(QStringLiteral("Enter the date of the gas purchase"));
+    picker_->setCalendarPopup(true);
+    picker_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    miles_ = new QLineEdit(frame);
+    miles_->setObjectName(QStringLiteral("txtMiles"));
+    miles_->setToolTip(QStringLiteral("Enter the odometer reading at the time you bought the gas"));
+    gallons_ = new QLineEdit(frame);
+    gallons_->setObjectName(QStringLiteral("txtGallons"));
+    gallons_->setToolTip(
+        QStringLiteral("Enter the number of gallons you bought when you filled up"));
+
+    const struct {
+        const char* name;
+        const char* caption;
+        QWidget* field;
+    } rows[] = {{"lblPurchase_Date", "Purchase Date", picker_},
+                {"lblMiles", "Odometer Mileage", miles_},
+                {"lblGallons", "Gallons Purchased At Fillup", gallons_}};
+    int r = 0;
+    for (const auto& row : rows) {
+        auto* label = new QLabel(QString::fromLatin1(row.caption), frame);
+        label->setObjectName(QString::fromLatin1(row.name));
+        label->setBuddy(row.field);
+        row.field->setMinimumWidth(120);
+        grid->addWidget(label, r, 0, Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(row.field, r, 1);
+        ++r;
+    }
+
+    auto* add_button = make_button(
+        "cmdAddEntry", "Add Purchase",
+        "After entering the data in the boxes at left, click here to add the data to the list "
+        "above",
+        frame);
+    auto* missing = make_button(
+        "cmdAdd_With_Missing", "Add Purchase (With Missing Data)",
+        "If you've lost or misplaced the data for one or more gas purchases, use this button",
+        frame);
+    auto* done = make_button("cmdDoneAdding", "Finished",
+                             "Click this when you're done entering data, or if you change your "
+                             "mind and don't want to enter any",
+                             frame);
+    connect(add_button, &QPushButton::clicked, this, [this] { add(false); });
+    connect(missing, &QPushButton::clicked, this, [this] { add(true); });
+    connect(done, &QPushButton::clicked, this, [this] {
+        tracker_.done_adding();
+        sync();
+    });
+    grid->addWidget(add_button, 0, 3);
+    grid->addWidget(missing, 1, 3);
+    grid->addWidget(done, 2, 3);
+    grid->setColumnMinimumWidth(2, 16);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+void MileageWindow::build() {
+    setObjectName(QString::fromLatin1(kTrackerWindow));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* root = new QHBoxLayout(this);
+    root->addWidget(build_list_column(), 1);
+
+    // The main buttons, grouped by what they do; EnableMainButtons sets all ten.
+    auto* side = new QVBoxLayout;
+    const MainButton order[] = {MainButton::AddNew, MainButton::Plot, MainButton::PrintSummary,
+                                MainButton::Open,   MainButton::Save, MainButton::Import,
+                                MainButton::Export, MainButton::New,  MainButton::Help,
+                                MainButton::Exit};
+    for (const MainButton b : order) {
+        const MainButtonDesc* d = nullptr;
+        for (const auto& desc : main_buttons()) {
+            d = desc.button == b ? &desc : d;
+        }
+        auto* button = make_button(d->name, d->caption, d->tooltip, this);
+        buttons_[b] = button;
+        connect(button, &QPushButton::clicked, this, [this, b] { on_main_button(b); });
+        if (b == MainButton::Open || b == MainButton::Help) {
+            side->addSpacing(16);
+        }
+        side->addWidget(button);
+    }
+    side->addStretch(1);
+    root->addLayout(side);
+    resize(sizeHint());
+}
+
+void MileageWindow::sync() {
+    setWindowTitle(q(tracker_.caption()));
+    for (auto& [b, button] : buttons_) {
+        button->setEnabled(tracker_.enabled(b));
+    }
+    frame_->setVisible(tracker_.entry_frame_visible());
+    apply_list_changes();
+}
+
+void MileageWindow::apply_list_changes() {
+    for (const ListChange& change : tracker_.take_list_changes()) {
+        if (change.replace) {
+            list_->setPlainText(shown_text(change.text));
+        } else {
+            // Only the new lines: the list is never set again as a whole for one entry.
+            QTextCursor end(list_->document());
+            end.movePosition(QTextCursor::End);
+            end.insertText(shown_text(change.text));
+        }
+    }
+    QTextCursor caret = list_->textCursor();
+    caret.movePosition(QTextCursor::End);
+    list_->setTextCursor(caret);
+    list_->ensureCursorVisible();
+}
+
+QString MileageWindow::picker_date_text() const {
+    return QLocale().toString(picker_->date(), QLocale::ShortFormat);
+}
+
+void MileageWindow::on_main_button(MainButton b) {
+    switch (b) {
+    case MainButton::New:
+        if (tracker_.may_replace_log(Replacing::Clear)) {
+            tracker_.clear_data();
+        }
+        break;
+    case MainButton::Open:
+        open_log(Replacing::Open);
+        break;
+    case MainButton::Import:
+        open_log(Replacing::Import);
+        break;
+    case MainButton::Save:
+        write_log(kSaveDialog, true);
+        break;
+    case MainButton::Export:
+        write_log(kExportDialog, false);
+        break;
+    case MainButton::AddNew:
+        tracker_.add_new();
+        sync();
+        miles_->setFocus(Qt::OtherFocusReason);
+        return;
+    case MainButton::Plot:
+        open_plot();
+        return;
+    case MainButton::PrintSummary:
+        tracker_.summary();
+        break;
+    case MainButton::Help:
+        services_.help->show_topic(this, QString::fromLatin1(kHelpTopic));
+        return;
+    case MainButton::Exit:
+        if (tracker_.may_exit()) {
+            exiting_ = true;
+            close();
+        }
+        return;
+    }
+    sync();
+}
+
+void MileageWindow::open_log(Replacing what) {
+    if (!tracker_.may_replace_log(what)) {
+        return;
+    }
+    const bool importing = what == Replacing::Import;
+    const QString path =
+        services_.files->open_file(this, request(importing ? kImportDialog : kOpenDialog));
+    if (path.isEmpty()) {
+        return; // cancelled: the log stays as it was
+    }
+    if (importing) {
+        tracker_.import_csv(path_text(path));
+    } else {
+        tracker_.open(path_text(path));
+    }
+}
+
+void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
+    const QString path = services_.files->save_file(this, request(dialog));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (save) {
+        tracker_.save(path_text(path));
+    } else {
+        tracker_.export_csv(path_text(path));
+    }
+}
+
+void MileageWindow::add(bool with_missing) {
+    const std::string date = picker_date_text().toStdString();
+    const std::string miles = miles_->text().toStdString();
+    const std::string gallons = gallons_->text().toStdString();
+    const EntryOutcome outcome = with_missing ? tracker_.add_with_missing(date, miles, gallons)
+                                              : tracker_.add_entry(date, miles, gallons);
+    sync();
+    if (outcome.added) {
+        miles_->clear();
+        gallons_->clear();
+        miles_->setFocus(Qt::OtherFocusReason);
+    } else if (outcome.focus) {
+        QLineEdit* box = *outcome.focus == EntryBox::Miles ? miles_ : gallons_;
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
+}
+
+void MileageWindow::open_plot() {
+    if (!tracker_.may_plot()) {
+        return;
+    }
+    tracker_.EnableMainButtons(false);
+    sync();
+    // Modal to the tracker: it cannot be used until the plot is closed.
+    plot_ = new MileagePlotWindow(tracker_.log(), car_, services_, this);
+    connect(plot_, &QObject::destroyed, this, [this] {
+        tracker_.EnableMainButtons(true);
+        sync();
+        raise();
+        activateWindow();
+    });
+    plot_->show();
+}
+
+void MileageWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        ui::centre_on_screen(this);
+    }
+}
+
+void MileageWindow::closeEvent(QCloseEvent* event) {
+    // Closing by the title bar asks about unsaved entries as Exit does.
+    if (!exiting_ && !tracker_.may_exit()) {
+        event->ignore();
+        return;
+    }
+    exiting_ = true;
+    if (plot_) {
+        plot_->close();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace milora::mileage
