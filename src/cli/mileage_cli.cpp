@@ -143,7 +143,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     }
     MileageLog log;
     const mileage::LogRead read = mileage::read_log_text(*contents, log, o.from);
-    std::optional<calc::Message> read_error;
+    std::optional<Message> read_error;
     if (!read.understood) {
         read_error = mileage::not_understood_message(o.file);
     } else if (read.milora.stop) {

@@ -1105,8 +1105,8 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
     return result;
 }
 
-calc::Message not_understood_message(const std::string& path) {
-    return {calc::kProgramTitle,
+Message not_understood_message(const std::string& path) {
+    return {kProgramTitle,
             "The file \"" + path +
                 "\" is in none of the layouts Milora reads. Milora reads its own files: three "
                 "columns and no header, the date in double quotes as M/D/YYYY, the odometer in "
@@ -1114,7 +1114,7 @@ calc::Message not_understood_message(const std::string& path) {
                 "LubeLogger, Spritmonitor and Drivvo; and any CSV file whose first line names a "
                 "date column, an odometer column (odometer, odo or mileage) and a fuel column "
                 "(gallons, litres, liters, fuel, quantity or volume).",
-            calc::Icon::Warning, calc::Buttons::Ok};
+            Icon::Warning, Buttons::Ok};
 }
 
 } // namespace milora::mileage

@@ -48,7 +48,7 @@
 // / 3.785411784, imperial gallons x 1.200949925) and dates as M/D/YYYY. Milora's own files read
 // exactly as mileage_file.h says: reading stops at the first bad line.
 
-#include "calc/message.h"
+#include "base/message.h"
 #include "mileage/mileage_file.h"
 #include "mileage/mileage_log.h"
 
@@ -113,6 +113,6 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
                       std::optional<ImportFormat> from = std::nullopt);
 
 // What the user is told about a file in none of the layouts.
-calc::Message not_understood_message(const std::string& path);
+Message not_understood_message(const std::string& path);
 
 } // namespace milora::mileage

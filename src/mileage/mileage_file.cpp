@@ -122,8 +122,8 @@ std::string entries_read(std::int64_t n) {
 
 bool is_mileage_record(std::string_view line) {
     Record record;
-    return !split_record(line, record) && cardata::read_line_number(record.odometer) &&
-           cardata::read_line_number(record.gallons);
+    return !split_record(line, record) && numbers::read_line_number(record.odometer) &&
+           numbers::read_line_number(record.gallons);
 }
 
 std::string mileage_file_text(const MileageLog& log) {

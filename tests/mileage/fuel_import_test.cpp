@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/fuel_import.h"
 
-#include "app/atomic_file.h"
+#include "base/atomic_file.h"
 #include "mileage/entry_rules.h"
 #include "mileage/import_preview.h"
 #include "mileage/log_fixtures.h"
@@ -157,8 +157,8 @@ TEST(FuelImportTest, FuellyPartialMissedAndDuplicateRowsInEitherOrder) {
     // The missed fill-up is entered as the missing-data entry enters it.
     MileageLog by_hand = test::make_log(
         {{"1/6/2024", 12000, 11.2F}, {"1/14/2024", 12310, 10.3F}, {"1/22/2024", 12620, 10}});
-    ASSERT_TRUE(add_with_missing(by_hand, "2/10/2024", "13300", "9.9", [](const calc::Message&) {
-                    return calc::Answer::Yes;
+    ASSERT_TRUE(add_with_missing(by_hand, "2/10/2024", "13300", "9.9", [](const Message&) {
+                    return Answer::Yes;
                 }).added);
     const float estimated = by_hand.last().Fillup_Gallons;
     for (const Read* r : {&oldest_first, &newest_first}) {
