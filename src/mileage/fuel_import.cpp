@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -69,15 +70,18 @@ std::string shown(std::string_view cell) {
     return end < cell.size() ? out + "..." : out;
 }
 
-// One record of a delimited file: its cells (quotes removed) and the line it starts on. The
-// cells' strings are reused from record to record, so a long file costs no allocation per row.
+// One record of a delimited file: its cells (quotes removed) and the line it starts on. A cell is
+// a view into the file's text; only a cell whose quotes hide doubled quotes or line ends is
+// copied, into a buffer reused from record to record, so a long file costs no allocation per row.
 struct Record {
-    std::vector<std::string> cells;
+    std::vector<std::string_view> views;
+    std::vector<std::string> copies; // copies[i] backs views[i] where `copied[i]`
+    std::vector<char> copied;
     std::size_t size = 0;
     std::int64_t line = 0;
 
     std::string_view operator[](std::size_t i) const {
-        return i < size ? std::string_view(cells[i]) : std::string_view();
+        return i < size ? views[i] : std::string_view();
     }
     std::string_view cell(int i) const {
         return i < 0 ? std::string_view() : (*this)[static_cast<std::size_t>(i)];
@@ -89,7 +93,11 @@ struct Record {
 // lines are no records.
 class Records {
 public:
-    Records(std::string_view text, char sep) : text_(text), sep_(sep) {}
+    Records(std::string_view text, char sep) : text_(text), sep_(sep) {
+        ends_[static_cast<unsigned char>(sep)] = true;
+        ends_['\r'] = true;
+        ends_['\n'] = true;
+    }
 
     bool next(Record& r) {
         while (pos_ < text_.size()) {
@@ -97,8 +105,13 @@ public:
             r.size = 0;
             bool any = false;
             for (;;) {
-                std::string& cell = add_cell(r);
-                any = read_cell(cell) || any;
+                if (r.size == r.views.size()) {
+                    r.views.emplace_back();
+                    r.copies.emplace_back();
+                    r.copied.push_back(0);
+                }
+                any = read_cell(r, r.size) || any;
+                ++r.size;
                 if (pos_ < text_.size() && text_[pos_] == sep_) {
                     ++pos_;
                     any = true;
@@ -106,6 +119,12 @@ public:
                 }
                 end_line();
                 break;
+            }
+            // The copies may have moved while the record grew: point their views at them anew.
+            for (std::size_t i = 0; i < r.size; ++i) {
+                if (r.copied[i]) {
+                    r.views[i] = r.copies[i];
+                }
             }
             if (any) {
                 return true;
@@ -115,15 +134,6 @@ public:
     }
 
 private:
-    static std::string& add_cell(Record& r) {
-        if (r.size == r.cells.size()) {
-            r.cells.emplace_back();
-        }
-        std::string& cell = r.cells[r.size++];
-        cell.clear();
-        return cell;
-    }
-
     bool at_line_end() const {
         return pos_ >= text_.size() || text_[pos_] == '\r' || text_[pos_] == '\n';
     }
@@ -138,50 +148,85 @@ private:
 
     bool skippable(char c) const { return c != sep_ && is_blank(c); }
 
-    // True when the cell holds anything (a pair of quotes counts).
-    bool read_cell(std::string& cell) {
+    std::size_t unquoted_end() const {
+        std::size_t end = pos_;
+        while (end < text_.size() && !ends_[static_cast<unsigned char>(text_[end])]) {
+            ++end;
+        }
+        return end;
+    }
+
+    static std::string_view without_trailing_blanks(std::string_view s) {
+        while (!s.empty() && is_blank(s.back())) {
+            s.remove_suffix(1);
+        }
+        return s;
+    }
+
+    // Reads cell i of `r`; true when it holds anything (a pair of quotes counts).
+    bool read_cell(Record& r, std::size_t i) {
+        r.copied[i] = 0;
         while (pos_ < text_.size() && skippable(text_[pos_])) {
             ++pos_;
         }
-        bool quoted = false;
-        if (pos_ < text_.size() && text_[pos_] == '"') {
-            quoted = true;
-            ++pos_;
-            while (pos_ < text_.size()) {
-                const char c = text_[pos_];
-                if (c == '"') {
-                    if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-                        cell += '"';
-                        pos_ += 2;
-                        continue;
-                    }
-                    ++pos_;
-                    break;
-                }
-                if (c == '\r' || c == '\n') {
-                    end_line();
-                    cell += '\n';
+        if (pos_ >= text_.size() || text_[pos_] != '"') {
+            const std::size_t end = unquoted_end();
+            r.views[i] = without_trailing_blanks(text_.substr(pos_, end - pos_));
+            pos_ = end;
+            return !r.views[i].empty();
+        }
+        // A quoted cell: a plain view when nothing inside needs undoing.
+        const std::size_t start = ++pos_;
+        std::size_t close = start;
+        while (close < text_.size() && text_[close] != '"' && text_[close] != '\r' &&
+               text_[close] != '\n') {
+            ++close;
+        }
+        if (close == text_.size()) {
+            close = std::string_view::npos;
+        }
+        if (close != std::string_view::npos && text_[close] == '"' &&
+            (close + 1 >= text_.size() || text_[close + 1] != '"')) {
+            pos_ = close + 1;
+            const std::size_t end = unquoted_end();
+            if (trim(text_.substr(pos_, end - pos_)).empty()) {
+                r.views[i] = text_.substr(start, close - start);
+                pos_ = end;
+                return true;
+            }
+        }
+        pos_ = start;
+        std::string& cell = r.copies[i];
+        cell.clear();
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (c == '"') {
+                if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
+                    cell += '"';
+                    pos_ += 2;
                     continue;
                 }
-                cell += c;
                 ++pos_;
+                break;
             }
-        }
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != sep_ && !at_line_end()) {
+            if (c == '\r' || c == '\n') {
+                end_line();
+                cell += '\n';
+                continue;
+            }
+            cell += c;
             ++pos_;
         }
-        cell += trim(text_.substr(start, pos_ - start));
-        if (!quoted) {
-            while (!cell.empty() && is_blank(cell.back())) {
-                cell.pop_back();
-            }
-        }
-        return quoted || !cell.empty();
+        const std::size_t end = unquoted_end();
+        cell += trim(text_.substr(pos_, end - pos_));
+        pos_ = end;
+        r.copied[i] = 1;
+        return true;
     }
 
     std::string_view text_;
     char sep_;
+    std::array<bool, 256> ends_{}; // the bytes that end an unquoted cell
     std::size_t pos_ = 0;
     std::int64_t line_ = 1;
 };
@@ -291,17 +336,32 @@ std::optional<std::string> us_date(std::string_view cell) {
     if (year < 1000 || month < 1 || month > 12 || day < 1 || day > 31) {
         return std::nullopt;
     }
-    return std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
+    char out[16];
+    char* p = std::to_chars(out, out + sizeof out, month).ptr;
+    *p++ = '/';
+    p = std::to_chars(p, out + sizeof out, day).ptr;
+    *p++ = '/';
+    p = std::to_chars(p, out + sizeof out, year).ptr;
+    return std::string(out, p);
+}
+
+// Whether `cell`, blanks around it dropped, is one of `words` (lower case) in any case.
+bool is_one_of(std::string_view cell, std::initializer_list<std::string_view> words) {
+    const std::string_view v = trim(cell);
+    return std::any_of(words.begin(), words.end(), [&](std::string_view w) {
+        return w.size() == v.size() &&
+               std::equal(w.begin(), w.end(), v.begin(), [](char a, char b) {
+                   return a == (b >= 'A' && b <= 'Z' ? static_cast<char>(b - 'A' + 'a') : b);
+               });
+    });
 }
 
 bool is_yes(std::string_view cell) {
-    const std::string v = lower(trim(cell));
-    return v == "1" || v == "yes" || v == "y" || v == "true" || v == "x";
+    return is_one_of(cell, {"1", "yes", "y", "true", "x"});
 }
 
 bool is_no(std::string_view cell) {
-    const std::string v = lower(trim(cell));
-    return v == "0" || v == "no" || v == "n" || v == "false";
+    return is_one_of(cell, {"0", "no", "n", "false"});
 }
 
 // --- The rows of the fill-up section, in file order ---
@@ -835,9 +895,17 @@ void convert(Parsed& p, MileageLog& log) {
             continue;
         }
     }
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const auto by_odometer = [&](std::size_t a, std::size_t b) {
         return rows[a].odometer < rows[b].odometer;
-    });
+    };
+    // Exports come oldest or newest first; only a mixed order needs sorting.
+    if (std::is_sorted(order.rbegin(), order.rend(), [&](std::size_t a, std::size_t b) {
+            return rows[a].odometer <= rows[b].odometer;
+        })) {
+        std::reverse(order.begin(), order.end()); // strictly falling: no equal readings to keep
+    } else {
+        std::stable_sort(order.begin(), order.end(), by_odometer);
+    }
     if (report.format == ImportFormat::LubeLogger) {
         tell_lubelogger_units(rows, order, report);
     }
@@ -966,6 +1034,7 @@ void convert(Parsed& p, MileageLog& log) {
 
 bool parse(ImportFormat format, std::string_view text, Parsed& p) {
     p.report.format = format;
+    p.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     switch (format) {
     case ImportFormat::Fuelly:
         return parse_fuelly(text, p);

@@ -116,9 +116,9 @@ TEST_F(ImportPreviewWindowTest, AFileInNoLayoutKeepsTheLogAndSaysWhatIsRead) {
 TEST(ImportPreviewDialogTest, ShowsTheTextWithOkAndCancel) {
     mileage::MileageLog log;
     std::string contents;
-    ASSERT_TRUE(read_whole_file(data("import/fuelio.csv").toStdString(), contents));
+    ASSERT_TRUE(read_whole_file(data("import/drivvo.csv").toStdString(), contents));
     const auto read = mileage::read_log_text(contents, log);
-    const auto preview = mileage::import_preview("/home/me/fuelio-backup.csv", read.report, log);
+    const auto preview = mileage::import_preview("/home/me/drivvo-export.csv", read.report, log);
     ui::ImportPreviewDialog dialog(nullptr, preview);
     EXPECT_EQ(dialog.windowTitle(), "Import Fill-Ups");
     EXPECT_EQ(child<QPlainTextEdit>(&dialog, QStringLiteral("txtPreview"))->toPlainText(),
