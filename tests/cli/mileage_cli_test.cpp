@@ -83,6 +83,9 @@ TEST(MileageCliTest, UsageErrors) {
     EXPECT_EQ(run({"mileage", kSix, "--bogus"}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, kSix}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, "--car"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from", "csv"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from", "auto"}).status, 0);
 }
 
 TEST(MileageCliTest, JsonOfTextThatIsNotUtf8ShowsReplacementCharacters) {
