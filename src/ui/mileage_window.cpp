@@ -58,6 +58,28 @@ QFont fixed_pitch_font() {
     return f;
 }
 
+// The year field of a date format as four digits; text in quotes is left alone.
+QString with_four_digit_year(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        if (quoted || c != QLatin1Char('y')) {
+            out += c;
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format[i] == QLatin1Char('y')) {
+            ++i;
+        }
+        out += QStringLiteral("yyyy");
+    }
+    return out;
+}
+
 std::string path_text(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -175,7 +197,7 @@ QGroupBox* MileageWindow::build_entry_frame() {
     picker_->setObjectName(QStringLiteral("DTPicker1"));
     picker_->setToolTip(QStringLiteral("Enter the date of the gas purchase"));
     picker_->setCalendarPopup(true);
-    picker_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    picker_->setDisplayFormat(fillup_date_format(QLocale()));
     miles_ = new QLineEdit(frame);
     miles_->setObjectName(QStringLiteral("txtMiles"));
     miles_->setToolTip(QStringLiteral("Enter the odometer reading at the time you bought the gas"));
@@ -285,8 +307,19 @@ void MileageWindow::apply_list_changes() {
     list_->ensureCursorVisible();
 }
 
+QString fillup_date_format(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (locale.language() == QLocale::C || format.contains(QStringLiteral("MMM"))) {
+        // The C locale's short form names the month ("9 Dec 2026"); its numeric form is the
+        // month, day and year of the POSIX date representation.
+        return QStringLiteral("MM/dd/yyyy");
+    }
+    return with_four_digit_year(format);
+}
+
 QString MileageWindow::picker_date_text() const {
-    return QLocale().toString(picker_->date(), QLocale::ShortFormat);
+    const QLocale locale;
+    return locale.toString(picker_->date(), fillup_date_format(locale));
 }
 
 void MileageWindow::on_main_button(MainButton b) {

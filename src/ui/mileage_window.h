@@ -18,6 +18,7 @@
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
+class QLocale;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -31,6 +32,11 @@ class Application;
 namespace milora::mileage {
 
 class MileagePlotWindow;
+
+// The date form of new fill-ups, in the picker, the list and the files: the locale's short date
+// order with a four-digit year ("9/16/2006" in the US); a numeric form also where the locale's
+// short form names the month.
+QString fillup_date_format(const QLocale& locale);
 
 class MileageWindow : public QWidget {
     Q_OBJECT

@@ -157,26 +157,26 @@ TEST_F(MileageWindowTest, EntriesAddedThroughTheFrameShowInTheList) {
     EXPECT_TRUE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
     EXPECT_TRUE(all_main_buttons_enabled(false));
     enter(QDate(2006, 9, 16), "1000", "10");
-    enter(QDate(2006, 9, 23), "1,075", "10"); // read as 1: refused as below the last reading
+    enter(QDate(2006, 9, 23), "1,000", "10"); // 1000 again: refused as not above the last
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Odometer Reading Error");
     EXPECT_EQ(QApplication::focusWidget(), box("txtMiles"));
-    EXPECT_EQ(box("txtMiles")->text(), "1,075"); // the boxes keep what was typed
+    EXPECT_EQ(box("txtMiles")->text(), "1,000"); // the boxes keep what was typed
     EXPECT_EQ(box("txtGallons")->text(), "10");
     enter(QDate(2006, 9, 23), "1075", "10");
     EXPECT_EQ(box("txtMiles")->text(), "");
     EXPECT_EQ(box("txtGallons")->text(), "");
-    EXPECT_EQ(window->picker_date_text(), "9/23/06"); // the picker keeps its date
+    EXPECT_EQ(window->picker_date_text(), "9/23/2006"); // the picker keeps its date
     // Columns 1-10, 11-21, 22-35, 36-52, 53-67 (and two blanks up to 69).
     EXPECT_EQ(list()->toPlainText(), "\n"
-                                     "   9/16/06"
+                                     " 9/16/2006"
                                      "       1000"
                                      "          10.0"
                                      "             XXXX"
                                      "          XXXX"
                                      "   "
                                      "\n"
-                                     "   9/23/06"
+                                     " 9/23/2006"
                                      "       1075"
                                      "          10.0"
                                      "              7.5"
@@ -222,7 +222,7 @@ TEST_F(MileageWindowTest, MissingDataEntryStoresGallonsAtTheAverage) {
     enter(QDate(2006, 10, 7), "1900", "5", "cmdAdd_With_Missing");
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Is This The Right Option?");
-    EXPECT_TRUE(list()->toPlainText().endsWith(QStringLiteral("   10/7/06"
+    EXPECT_TRUE(list()->toPlainText().endsWith(QStringLiteral(" 10/7/2006"
                                                               "       1900"
                                                               "          20.0"
                                                               "             30.0"
@@ -261,7 +261,7 @@ TEST_F(MileageWindowTest, SummaryReplacesTheList) {
     click(button("cmdPrintSummary"));
     EXPECT_EQ(list()->toPlainText(), shown(mileage::summary_text(window->tracker().log()).value()));
     EXPECT_NE(list()->toPlainText().indexOf(
-                  QStringLiteral("Your lowest single-tank MPG was 25.0 on 9/30/06.")),
+                  QStringLiteral("Your lowest single-tank MPG was 25.0 on 9/30/2006.")),
               -1);
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_TRUE(fakes.printer.printed.empty()); // nothing goes to a printer
@@ -278,7 +278,7 @@ TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
     EXPECT_EQ(r.filter, "Files (*.csv)");
     EXPECT_EQ(r.default_suffix, "csv");
     EXPECT_EQ(r.directory, ui::program_folder());
-    EXPECT_EQ(slurp(csv).substr(0, 22), "\"9/16/06\",1000,10\r\n\"9/");
+    EXPECT_EQ(slurp(csv).substr(0, 24), "\"9/16/2006\",1000,10\r\n\"9/");
     EXPECT_TRUE(window->tracker().Data_Changed()); // an export is no save
     const QString before = list()->toPlainText();
 
@@ -439,8 +439,8 @@ TEST_F(MileageWindowTest, PlotDrawsTheCheckedSeriesAndPrintsInLandscape) {
     EXPECT_EQ(label("lblMin"), "19.0");
     EXPECT_EQ(label("lblMid"), "25.5");
     EXPECT_EQ(label("lblMax"), "32.0");
-    EXPECT_EQ(label("lblDateMin"), "9/16/06");
-    EXPECT_EQ(label("lblDateMax"), "11/4/06");
+    EXPECT_EQ(label("lblDateMin"), "9/16/2006");
+    EXPECT_EQ(label("lblDateMax"), "11/4/2006");
     EXPECT_EQ(label("lblY_MPG"), "MPG");
 
     QWidget* area = child<QWidget>(plot, QStringLiteral("picPlot"));
