@@ -1,0 +1,121 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "ui/mileage_window_list.h"
+
+#include "mileage/entry_list.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <climits>
+
+namespace milora::mileage {
+namespace {
+
+class LineDelegate : public QStyledItemDelegate {
+public:
+    explicit LineDelegate(MileageListView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const int lead = index.data(MileageListModel::LeadRole).toInt();
+        const QFontMetrics m(option.font);
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(QPointF(view_->column_x(-lead), option.rect.top() + m.ascent()),
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        const QFontMetrics m(option.font);
+        // Every row as wide as the widest line the list is made for; the rows are all alike, so
+        // that a long list is laid out without asking each row.
+        const double right = view_->column_x(kLineColumns + 24) + view_->horizontalOffset();
+        return {static_cast<int>(right) + 1, m.lineSpacing()};
+    }
+
+private:
+    MileageListView* view_;
+};
+
+} // namespace
+
+MileageListModel::MileageListModel(const MileageTracker& tracker, QObject* parent)
+    : QAbstractListModel(parent), tracker_(tracker) {}
+
+int MileageListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant MileageListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= tracker_.list_line_count()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return QString::fromStdString(tracker_.list_line(index.row()));
+    }
+    if (role == LeadRole) {
+        return static_cast<int>(std::min<std::size_t>(tracker_.list_line_lead(index.row()),
+                                                       MileageListView::kLeadColumns + 1000));
+    }
+    return {};
+}
+
+void MileageListModel::apply(const std::vector<ListChange>& changes) {
+    const int now = static_cast<int>(std::min<std::int64_t>(tracker_.list_line_count(), INT_MAX));
+    const bool replaced =
+        std::any_of(changes.begin(), changes.end(), [](const ListChange& c) { return c.replace; });
+    if (replaced || now < rows_) {
+        beginResetModel();
+        rows_ = now;
+        endResetModel();
+    } else if (now > rows_) {
+        beginInsertRows({}, rows_, now - 1);
+        rows_ = now;
+        endInsertRows();
+    }
+}
+
+MileageListView::MileageListView(const MileageTracker& tracker, QWidget* parent)
+    : QListView(parent), model_(new MileageListModel(tracker, this)) {
+    setModel(model_);
+    setItemDelegate(new LineDelegate(this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setSpacing(0);
+}
+
+double MileageListView::character_width() const {
+    return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
+}
+
+double MileageListView::column_x(double column) const {
+    return 2 + (kLeadColumns + column) * character_width() - horizontalOffset();
+}
+
+QString MileageListView::shown_text() const {
+    QStringList rows;
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        rows << model_->index(r).data().toString();
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+void MileageListView::follow(const std::vector<ListChange>& changes) {
+    model_->apply(changes);
+    if (model_->rowCount() > 0) {
+        const QModelIndex last = model_->index(model_->rowCount() - 1);
+        setCurrentIndex(last);
+        scrollTo(last, QAbstractItemView::PositionAtBottom);
+        horizontalScrollBar()->setValue(0);
+    }
+}
+
+} // namespace milora::mileage
