@@ -37,11 +37,12 @@ const std::array<MainButtonDesc, 10>& main_buttons() {
 namespace messages {
 
 namespace {
+// Yes throws the unsaved entries away, so No is the answer that Enter gives.
 Message unsaved_question(const std::string& yes_does) {
     return {"Save Modified Data?",
             "You have changed some data, or imported a .CSV file - click Yes to " + yes_does +
                 ", or No to return to the program window to save the data.",
-            Icon::None, Buttons::YesNo};
+            Icon::None, Buttons::YesNo, Answer::No};
 }
 } // namespace
 

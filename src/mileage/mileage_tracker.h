@@ -58,7 +58,7 @@ inline constexpr FileDialogDesc kImportDialog{"Import Data From .csv File",
 enum class Replacing { Open, Import, Clear };
 
 struct ListChange {
-    bool replace = false;   // the whole list is new; otherwise `added` lines came at its end
+    bool replace = false; // the whole list is new; otherwise `added` lines came at its end
     std::int64_t added = 0;
 };
 

@@ -10,24 +10,24 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QDateEdit>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <exception>
@@ -112,7 +112,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         const double column = list_->character_width();
-        const double left = list_->frameWidth() + list_->column_x(0) + list_->horizontalOffset();
+        const double left = list_->frameWidth() + list_->unscrolled_column_x(0);
         for (const Heading& h : labels_) {
             const double x = left + (h.centre - 0.5 - h.width / 2) * column;
             h.label->setGeometry(static_cast<int>(x), 0, static_cast<int>(h.width * column),
@@ -489,6 +489,7 @@ bool MileageWindow::show_read_progress(std::size_t done, std::size_t total) {
     if (!progress_) {
         progress_ = new QProgressDialog(QStringLiteral("Reading the mileage file..."),
                                         QStringLiteral("Cancel"), 0, 1000, this);
+        progress_->setObjectName(QStringLiteral("prgReading"));
         progress_->setWindowTitle(QString::fromLatin1(kProgramTitle));
         // Nothing else may change while the file is read between the events.
         progress_->setWindowModality(Qt::ApplicationModal);

@@ -33,7 +33,7 @@ public:
         const QFontMetrics m(option.font);
         // Every row as wide as the widest line the list is made for; the rows are all alike, so
         // that a long list is laid out without asking each row.
-        const double right = view_->column_x(kLineColumns + 24) + view_->horizontalOffset();
+        const double right = view_->unscrolled_column_x(kLineColumns + 24);
         return {static_cast<int>(right) + 1, m.lineSpacing()};
     }
 
@@ -59,7 +59,7 @@ QVariant MileageListModel::data(const QModelIndex& index, int role) const {
     }
     if (role == LeadRole) {
         return static_cast<int>(std::min<std::size_t>(tracker_.list_line_lead(index.row()),
-                                                       MileageListView::kLeadColumns + 1000));
+                                                      MileageListView::kLeadColumns + 1000));
     }
     return {};
 }
@@ -96,8 +96,12 @@ double MileageListView::character_width() const {
     return QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
 }
 
+double MileageListView::unscrolled_column_x(double column) const {
+    return 2 + (kLeadColumns + column) * character_width();
+}
+
 double MileageListView::column_x(double column) const {
-    return 2 + (kLeadColumns + column) * character_width() - horizontalOffset();
+    return unscrolled_column_x(column) - horizontalOffset();
 }
 
 QString MileageListView::shown_text() const {

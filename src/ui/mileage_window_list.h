@@ -39,6 +39,8 @@ public:
     // Where character `column` (0-based, counted from the first column) of every row starts, in
     // the viewport's coordinates.
     double column_x(double column) const;
+    // The same before any horizontal scrolling.
+    double unscrolled_column_x(double column) const;
     double character_width() const;
     // The rows as text, joined by line feeds, as the list shows them.
     QString shown_text() const;

@@ -256,7 +256,7 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                                          std::string(c.yes_does) +
                                          ", or No to return to the program window to save "
                                          "the data.",
-                                     Icon::None, Buttons::YesNo}));
+                                     Icon::None, Buttons::YesNo, Answer::No}));
     }
     answers = {Answer::No};
     EXPECT_FALSE(tracker.may_exit());
@@ -265,7 +265,7 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                        "You have changed some data, or imported a .CSV file - click Yes to "
                        "exit without saving the data, or No to return to the program window "
                        "to save the data.",
-                       Icon::None, Buttons::YesNo}));
+                       Icon::None, Buttons::YesNo, Answer::No}));
     EXPECT_EQ(tracker.log().Fillup_Count(), 2); // asking replaced nothing
     // Once cleared there is nothing left to lose.
     tracker.clear_data();
@@ -307,4 +307,44 @@ TEST_F(MileageTrackerTest, AFailedSaveSaysSoAndKeepsTheChangedFlag) {
     EXPECT_EQ(shown[0].text.rfind("The file \"" + bad + "\" could not be saved: ", 0), 0U);
     EXPECT_FALSE(tracker.export_csv(bad));
     EXPECT_EQ(shown.size(), 2U);
+}
+
+TEST_F(MileageTrackerTest, AReadingStoppedByTheUserKeepsTheLogThatWasThere) {
+    enter_thirty_mpg_entries(3);
+    const std::string list = tracker.list();
+    std::string text;
+    for (int i = 0; i < 40000; ++i) {
+        text += "\"d\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
+    }
+    const std::string p = put("long.miloragas", text);
+    std::vector<std::size_t> told;
+    tracker.set_read_progress([&](std::size_t done, std::size_t total) {
+        EXPECT_EQ(total, text.size());
+        EXPECT_LT(done, total);
+        told.push_back(done);
+        return told.size() < 2;
+    });
+    tracker.open(p);
+    ASSERT_EQ(told.size(), 2U);
+    EXPECT_LT(told[0], told[1]);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.list(), list);
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_TRUE(shown.empty());
+    tracker.import_csv(p);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+
+    // Let through, the whole file is read.
+    told.clear();
+    tracker.set_read_progress([&](std::size_t done, std::size_t) {
+        told.push_back(done);
+        return true;
+    });
+    tracker.open(p);
+    EXPECT_EQ(told.size(), 2U); // every 16384 lines
+    EXPECT_EQ(tracker.log().Fillup_Count(), 40000);
+    EXPECT_EQ(tracker.list_line_count(), 40001);
+    EXPECT_EQ(tracker.list_line(40000), entry_line(tracker.log(), 40000));
+    EXPECT_EQ(tracker.list_line(0), "");
 }

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 
 using namespace milora;
 using namespace milora::test;
@@ -173,19 +175,19 @@ TEST_F(MileageWindowTest, EntriesAddedThroughTheFrameShowInTheList) {
     EXPECT_EQ(window->picker_date_text(), "9/23/2006"); // the picker keeps its date
     // Columns 1-10, 11-21, 22-35, 36-52, 53-67 (and two blanks up to 69).
     EXPECT_EQ(list()->shown_text(), "\n"
-                                     " 9/16/2006"
-                                     "       1000"
-                                     "          10.0"
-                                     "             XXXX"
-                                     "          XXXX"
-                                     "   "
-                                     "\n"
-                                     " 9/23/2006"
-                                     "       1075"
-                                     "          10.0"
-                                     "              7.5"
-                                     "           07.5"
-                                     "  ");
+                                    " 9/16/2006"
+                                    "       1000"
+                                    "          10.0"
+                                    "             XXXX"
+                                    "          XXXX"
+                                    "   "
+                                    "\n"
+                                    " 9/23/2006"
+                                    "       1075"
+                                    "          10.0"
+                                    "              7.5"
+                                    "           07.5"
+                                    "  ");
     EXPECT_TRUE(all_main_buttons_enabled(false)); // still entering
     click(button("cmdDoneAdding"));
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
@@ -227,11 +229,11 @@ TEST_F(MileageWindowTest, MissingDataEntryStoresGallonsAtTheAverage) {
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Is This The Right Option?");
     EXPECT_TRUE(list()->shown_text().endsWith(QStringLiteral(" 10/7/2006"
-                                                              "       1900"
-                                                              "          20.0"
-                                                              "             30.0"
-                                                              "           30.0"
-                                                              "  ")));
+                                                             "       1900"
+                                                             "          20.0"
+                                                             "             30.0"
+                                                             "           30.0"
+                                                             "  ")));
 }
 
 TEST_F(MileageWindowTest, HeadingsStandAboveTheirColumns) {
@@ -391,6 +393,7 @@ TEST_F(MileageWindowTest, ExitAsksAboutUnsavedEntriesAlsoFromTheTitleBar) {
     settle();
     ASSERT_FALSE(window.isNull());
     EXPECT_EQ(fakes.messages.shown.back().title, "Save Modified Data?");
+    EXPECT_EQ(fakes.messages.shown.back().default_answer, Answer::No); // the safe answer
     window->close();
     settle();
     ASSERT_FALSE(window.isNull());
@@ -590,8 +593,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
                  {QLocale(QLocale::German, QLocale::Germany), "09.12.2026"},
                  {QLocale(QLocale::English, QLocale::UnitedKingdom), "09/12/2026"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(c.locale.toString(day, mileage::fillup_date_format(c.locale)), c.text)
-            << c.text;
+        EXPECT_EQ(c.locale.toString(day, mileage::fillup_date_format(c.locale)), c.text) << c.text;
     }
     // The picker shows the same form, and an entry gets it in the list and the file.
     for (const auto& c : {cases[0], cases[1]}) {
@@ -605,6 +607,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     click(button("cmdAddNew"));
     enter(day, "1000", "10");
+    click(button("cmdDoneAdding"));
     EXPECT_EQ(list()->shown_text(), "\n 12/9/2026       1000          10.0             XXXX     "
                                     "     XXXX   ");
     fakes.files.save_answers = {path("dates.miloragas")};
@@ -646,17 +649,16 @@ TEST_F(MileageWindowTest, ReadingALongFileShowsProgressAndACancelKeepsTheLog) {
     bool cancel = true;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* p = qobject_cast<QProgressDialog*>(w);
-            if (p != nullptr && p->isVisible()) {
-                ++progress_seen;
-                if (cancel) {
-                    p->cancel();
-                }
+        auto* p = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (p != nullptr && p->isVisible()) {
+            ++progress_seen;
+            if (cancel) {
+                p->cancel();
             }
         }
     });
     watch.start(0);
+    expected_modal_windows() = {QStringLiteral("prgReading")};
     fakes.messages.answers = {Answer::Yes}; // unsaved entries: load another file anyway
     fakes.files.open_answers = {path("long.miloragas")};
     click(button("cmdOpen"));
@@ -677,9 +679,8 @@ TEST_F(MileageWindowTest, ReadingALongFileShowsProgressAndACancelKeepsTheLog) {
     EXPECT_EQ(list()->model()->rowCount(), 100001);
     EXPECT_FALSE(window->tracker().Data_Changed());
     settle();
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        EXPECT_FALSE(qobject_cast<QProgressDialog*>(w) != nullptr && w->isVisible());
-    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    expected_modal_windows().clear();
 }
 
 TEST_F(MileageWindowTest, AnUnsavedLogIsRescuedWhenTheProgramGoesDownAndToldOfNextTime) {
@@ -718,4 +719,22 @@ TEST_F(MileageWindowTest, AnUnsavedLogIsRescuedWhenTheProgramGoesDownAndToldOfNe
     EXPECT_EQ(fakes.messages.shown.size(), 1U);
     third->close();
     settle();
+}
+
+// Opens the log named by MILORA_BIG_LOG and says how long that took, for a measure of time and
+// memory (/usr/bin/time -v) with a log of a million entries.
+TEST_F(MileageWindowTest, OpensABigLogWhenAsked) {
+    const QString big = QString::fromLocal8Bit(qgetenv("MILORA_BIG_LOG"));
+    if (big.isEmpty()) {
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    fakes.files.open_answers = {big};
+    click(button("cmdOpen"));
+    settle();
+    std::printf("opened %lld entries in %lld ms\n",
+                static_cast<long long>(window->tracker().log().Fillup_Count()),
+                static_cast<long long>(timer.elapsed()));
+    EXPECT_GT(window->tracker().log().Fillup_Count(), 0);
 }
