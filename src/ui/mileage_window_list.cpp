@@ -33,7 +33,7 @@ public:
         const QFontMetrics m(option.font);
         // Every row as wide as the widest line the list is made for; the rows are all alike, so
         // that a long list is laid out without asking each row.
-        const double right = view_->unscrolled_column_x(kLineColumns + 24);
+        const double right = view_->unscrolled_column_x(view_->row_columns());
         return {static_cast<int>(right) + 1, m.lineSpacing()};
     }
 
@@ -90,6 +90,7 @@ MileageListView::MileageListView(const MileageTracker& tracker, QWidget* parent)
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setSpacing(0);
+    row_columns_ = static_cast<int>(kLineColumns);
 }
 
 double MileageListView::character_width() const {
@@ -114,6 +115,20 @@ QString MileageListView::shown_text() const {
 
 void MileageListView::follow(const std::vector<ListChange>& changes) {
     model_->apply(changes);
+    // Only the first and last rows are measured: a long list is never read as a whole.
+    const int rows = model_->rowCount();
+    int widest = static_cast<int>(kLineColumns);
+    const auto measure = [&](int from, int to) {
+        for (int r = std::max(from, 0); r < std::min(to, rows); ++r) {
+            widest = std::max(widest, static_cast<int>(model_->index(r).data().toString().size()));
+        }
+    };
+    measure(0, 32);
+    measure(rows - 32, rows);
+    if (widest != row_columns_) {
+        row_columns_ = widest;
+        doItemsLayout();
+    }
     if (model_->rowCount() > 0) {
         const QModelIndex last = model_->index(model_->rowCount() - 1);
         setCurrentIndex(last);

@@ -46,9 +46,13 @@ public:
     QString shown_text() const;
     // After the tracker changed its list: the rows follow, and the newest row comes into view.
     void follow(const std::vector<ListChange>& changes);
+    // The width of every row, in characters from the first column: wide enough for an entry's
+    // line and for the lines at the list's start and end (a summary's), where the longer ones are.
+    int row_columns() const { return row_columns_; }
 
 private:
     MileageListModel* model_;
+    int row_columns_ = 0;
 };
 
 } // namespace milora::mileage

@@ -547,6 +547,17 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
     plot->close();
     settle();
     expected_modal_windows().clear();
+
+    // Dates of a file in other forms, a long one running further left.
+    ASSERT_TRUE(write_file_atomically(path("forms.miloragas").toStdString(),
+                                      "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n"
+                                      "\"2006-09-30\",1600,10\r\n")
+                    .ok);
+    fakes.messages.answers = {Answer::Yes};
+    fakes.files.open_answers = {path("forms.miloragas")};
+    click(button("cmdOpen"));
+    settle();
+    window->grab().save(out + QStringLiteral("/tracker_date_forms.png"));
 }
 
 TEST_F(MileageWindowTest, EnterAddsThePurchaseAndEscapeFinishes) {
@@ -728,11 +739,13 @@ TEST_F(MileageWindowTest, OpensABigLogWhenAsked) {
     if (big.isEmpty()) {
         return;
     }
+    expected_modal_windows() = {QStringLiteral("prgReading")};
     QElapsedTimer timer;
     timer.start();
     fakes.files.open_answers = {big};
     click(button("cmdOpen"));
     settle();
+    expected_modal_windows().clear();
     std::printf("opened %lld entries in %lld ms\n",
                 static_cast<long long>(window->tracker().log().Fillup_Count()),
                 static_cast<long long>(timer.elapsed()));
