@@ -751,3 +751,19 @@ TEST_F(MileageWindowTest, OpensABigLogWhenAsked) {
                 static_cast<long long>(timer.elapsed()));
     EXPECT_GT(window->tracker().log().Fillup_Count(), 0);
 }
+
+TEST_F(MileageWindowTest, AnExceptionEscapingIntoTheEventLoopRescuesTheUnsavedLog) {
+    QFile::remove(MileageWindow::recovery_path());
+    enter_log(3);
+    const std::string expected = mileage::mileage_file_text(window->tracker().log());
+    // As in main(): nothing catches what Qt passes on out of its event loop.
+    const auto event_loop = []() noexcept { QApplication::exec(); };
+    EXPECT_DEATH(
+        {
+            QTimer::singleShot(0, [] { throw std::bad_alloc(); });
+            event_loop();
+        },
+        "");
+    EXPECT_EQ(slurp(MileageWindow::recovery_path()), expected);
+    QFile::remove(MileageWindow::recovery_path());
+}
