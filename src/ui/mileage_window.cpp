@@ -144,10 +144,6 @@ ui::FileDialogRequest request(const FileDialogDesc& d) {
             QString::fromLatin1(d.default_suffix), ui::program_folder(), QString()};
 }
 
-} // namespace
-
-namespace {
-
 // The open trackers, for the rescue of their unsaved logs when the program goes down on an error.
 std::vector<const MileageWindow*>& open_trackers() {
     static std::vector<const MileageWindow*> windows;
