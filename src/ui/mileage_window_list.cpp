@@ -4,6 +4,9 @@
 
 #include "mileage/entry_list.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -21,9 +24,14 @@ public:
                const QModelIndex& index) const override {
         const int lead = index.data(MileageListModel::LeadRole).toInt();
         const QFontMetrics m(option.font);
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
         painter->save();
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+        }
         painter->setFont(option.font);
-        painter->setPen(option.palette.color(QPalette::Text));
+        painter->setPen(
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(QPointF(view_->column_x(-lead), option.rect.top() + m.ascent()),
                           index.data(Qt::DisplayRole).toString());
         painter->restore();
@@ -84,7 +92,8 @@ MileageListView::MileageListView(const MileageTracker& tracker, QWidget* parent)
     setModel(model_);
     setItemDelegate(new LineDelegate(this));
     setUniformItemSizes(true);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    // Lines can be selected and copied, as from the text they used to be.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWordWrap(false);
@@ -103,6 +112,24 @@ double MileageListView::unscrolled_column_x(double column) const {
 
 double MileageListView::column_x(double column) const {
     return unscrolled_column_x(column) - horizontalOffset();
+}
+
+QString MileageListView::selected_text() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QStringList lines;
+    for (const QModelIndex& row : rows) {
+        lines << row.data().toString();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void MileageListView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(selected_text());
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 QString MileageListView::shown_text() const {
@@ -131,7 +158,7 @@ void MileageListView::follow(const std::vector<ListChange>& changes) {
     }
     if (model_->rowCount() > 0) {
         const QModelIndex last = model_->index(model_->rowCount() - 1);
-        setCurrentIndex(last);
+        selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
         scrollTo(last, QAbstractItemView::PositionAtBottom);
         horizontalScrollBar()->setValue(0);
     }

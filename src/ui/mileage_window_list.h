@@ -44,11 +44,16 @@ public:
     double character_width() const;
     // The rows as text, joined by line feeds, as the list shows them.
     QString shown_text() const;
+    // The selected rows so, which Copy puts on the clipboard.
+    QString selected_text() const;
     // After the tracker changed its list: the rows follow, and the newest row comes into view.
     void follow(const std::vector<ListChange>& changes);
     // The width of every row, in characters from the first column: wide enough for an entry's
     // line and for the lines at the list's start and end (a summary's), where the longer ones are.
     int row_columns() const { return row_columns_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     MileageListModel* model_;

@@ -13,6 +13,7 @@
 #include "ui/support/window_helpers.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
 #include <QElapsedTimer>
@@ -384,6 +385,17 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
     // The newest line is in view.
     EXPECT_EQ(list()->currentIndex().row(), rows->rowCount() - 1);
     EXPECT_TRUE(list()->viewport()->rect().intersects(list()->visualRect(list()->currentIndex())));
+    EXPECT_TRUE(list()->selectionModel()->selectedRows().empty());
+}
+
+TEST_F(MileageWindowTest, SelectedLinesCanBeCopied) {
+    enter_log(3);
+    list()->setFocus();
+    list()->selectionModel()->select(list()->model()->index(3, 0), QItemSelectionModel::Select);
+    list()->selectionModel()->select(list()->model()->index(1, 0), QItemSelectionModel::Select);
+    QTest::keySequence(list(), QKeySequence::Copy);
+    const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), rows[1] + QLatin1Char('\n') + rows[3]);
 }
 
 TEST_F(MileageWindowTest, ExitAsksAboutUnsavedEntriesAlsoFromTheTitleBar) {
