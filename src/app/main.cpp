@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     milora::ui::QtFileDialogService files;
     milora::ui::QtPrintService printer(messages, files);
     milora::ui::DesktopWebService web;
-    milora::ui::HelpViewer help(&web);
+    milora::ui::HelpViewer help(&web, milora::ui::handbook_folders(), &printer);
     milora::ui::Application app({&messages, &files, &printer, &help, &web});
 
     {

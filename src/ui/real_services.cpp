@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
 
@@ -113,6 +114,29 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
                                                                      : QPageLayout::Portrait);
     if (!paint_widget_page(widget, printer)) {
         messages_.show(widget, {kProgramTitle, "The window could not be printed.", Icon::Warning,
+                                Buttons::Ok});
+        return false;
+    }
+    return true;
+}
+
+bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (chosen_) {
+        printer.setPrinterName(chosen_->printerName());
+    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString path = files_.save_file(
+            parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
+                     QStringLiteral("pdf"), QDir::homePath(), QString()});
+        if (path.isEmpty()) {
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    }
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        messages_.show(parent, {kProgramTitle, "The page could not be printed.", Icon::Warning,
                                 Buttons::Ok});
         return false;
     }
