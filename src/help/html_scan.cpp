@@ -61,7 +61,7 @@ std::string Tag::attribute(std::string_view key) const {
         while (i < a.size() && !space(a[i]) && a[i] != '=' && a[i] != '/') {
             ++i;
         }
-        const std::string_view name = a.substr(name_start, i - name_start);
+        const std::string_view found = a.substr(name_start, i - name_start);
         while (i < a.size() && space(a[i])) {
             ++i;
         }
@@ -85,10 +85,10 @@ std::string Tag::attribute(std::string_view key) const {
                 value = a.substr(value_start, i - value_start);
             }
         }
-        if (!name.empty() && iequals(name, key)) {
+        if (!found.empty() && iequals(found, key)) {
             return std::string(value);
         }
-        if (name.empty() && i < a.size()) {
+        if (found.empty() && i < a.size()) {
             ++i; // a stray '=' or quote
         }
     }

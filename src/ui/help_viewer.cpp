@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -204,9 +204,21 @@ QVariant HandbookBrowser::handbook_resource(int type, const QUrl& url) const {
     if (archive_ != nullptr && url.scheme() == QLatin1String("chm")) {
         bytes = archive_->read(url.path());
     }
+    if (type == QTextDocument::ImageResource) {
+        // Always a picture: given none, or bytes that are no picture, the text engine loads the
+        // image's name from the disk instead.
+        QImage image;
+        if (bytes) {
+            image.loadFromData(*bytes);
+        }
+        if (image.isNull()) {
+            image = QImage(1, 1, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+        }
+        return image;
+    }
     if (!page) {
-        if (bytes && type == QTextDocument::StyleSheetResource &&
-            static_cast<std::size_t>(bytes->size()) > help::kLargestPage) {
+        if (bytes && static_cast<std::size_t>(bytes->size()) > help::kLargestPage) {
             bytes.reset();
         }
         return bytes ? QVariant(*bytes) : QVariant(QByteArray());
@@ -214,15 +226,15 @@ QVariant HandbookBrowser::handbook_resource(int type, const QUrl& url) const {
     if (bytes && static_cast<std::size_t>(bytes->size()) > help::kLargestPage) {
         return own_page(QStringLiteral("The page is too large"),
                         QStringLiteral("<p>The page \"%1\" of the handbook is %2 MB long, more "
-                                       "than the %3 MB the viewer shows.</p>")
+                                       "than the %3 KB the viewer shows.</p>")
                             .arg(esc(topic_of(url)))
                             .arg(static_cast<double>(bytes->size()) / (1024.0 * 1024.0), 0, 'f', 1)
-                            .arg(help::kLargestPage / (1024 * 1024)));
+                            .arg(help::kLargestPage / 1024));
     }
     if (bytes) {
         const QByteArray html = decode_page(*bytes).toUtf8();
-        const std::string flat =
-            help::flatten_deep_tables(std::string_view(html.constData(), html.size()));
+        const std::string flat = help::break_long_words(
+            help::flatten_deep_tables(std::string_view(html.constData(), html.size())));
         return QString::fromUtf8(flat.data(), static_cast<qsizetype>(flat.size()));
     }
     return own_page(QStringLiteral("Topic not found"),

@@ -266,8 +266,13 @@ TEST_F(HelpViewerTest, NothingAPageNamesIsReadFromTheDisk) {
         for (const int type : {int(QTextDocument::ImageResource),
                                int(QTextDocument::StyleSheetResource)}) {
             const QVariant got = doc->resource(type, QUrl(QString::fromLatin1(name)));
-            EXPECT_TRUE(got.toByteArray().isEmpty() && got.value<QImage>().isNull())
-                << name << " was read, type " << type;
+            if (type == QTextDocument::ImageResource) {
+                // A blank stand-in, never the picture on the disk.
+                const QImage image = got.value<QImage>();
+                EXPECT_TRUE(image.isNull() || image.size() == QSize(1, 1)) << name;
+            } else {
+                EXPECT_TRUE(got.toByteArray().isEmpty()) << name << " was read";
+            }
         }
     }
     // The heading keeps the engine's colour: the style sheet on the disk was not applied.
@@ -291,7 +296,8 @@ TEST_F(HelpViewerTest, EveryHostilePageReturnsControlWithinASecond) {
                           Case{"Deep_Tables_20.htm", "After the tables."},
                           Case{"Deep_Tables_100.htm", "After the tables."},
                           Case{"Huge_Page.htm", "The page is too large"},
-                          Case{"Long_Word.htm", "wwwwwwww"}}) {
+                          Case{"Long_Word.htm", "wwwwwwww"},
+                          Case{"Table_Rows.htm", "After the table."}}) {
         QElapsedTimer timer;
         timer.start();
         show(c.page);
@@ -299,12 +305,12 @@ TEST_F(HelpViewerTest, EveryHostilePageReturnsControlWithinASecond) {
         browser()->repaint();
         const qint64 ms = timer.elapsed();
         std::printf("[ timing ] hostile page %s: %lld ms\n", c.page, static_cast<long long>(ms));
+        std::fflush(stdout);
         EXPECT_LT(ms, 1000) << c.page;
         EXPECT_TRUE(page_text().contains(QString::fromLatin1(c.shows))) << c.page;
     }
-    EXPECT_TRUE(page_text().size() < 2 * 1024 * 1024 + 10);
     show("Huge_Page.htm");
-    EXPECT_TRUE(page_text().contains("more than the 2 MB the viewer shows"))
+    EXPECT_TRUE(page_text().contains("more than the 256 KB the viewer shows"))
         << page_text().toStdString();
 }
 
@@ -577,4 +583,51 @@ TEST_F(HelpViewerTest, TheFirstTopicIsShownQuickly) {
     std::printf("[ timing ] first Help request to page shown (test handbook): %lld ms\n",
                 static_cast<long long>(ms));
     EXPECT_LT(ms, 1000); // the target is 150 ms; a debug build on a shared machine gets room
+}
+
+// Pictures of the viewer for the documentation, taken only when MILORA_SCREENSHOT_DIR names a
+// folder: MILORA_SCREENSHOT_HANDBOOK a help file (the test handbook otherwise),
+// MILORA_SCREENSHOT_PAGE a calculator's page, MILORA_SCREENSHOT_WORD a word to search for.
+TEST_F(HelpViewerTest, Screenshots) {
+    const QString out = qEnvironmentVariable("MILORA_SCREENSHOT_DIR");
+    if (out.isEmpty()) {
+        GTEST_SKIP() << "MILORA_SCREENSHOT_DIR is not set";
+    }
+    const QString book = qEnvironmentVariable("MILORA_SCREENSHOT_HANDBOOK");
+    if (book.isEmpty()) {
+        ASSERT_TRUE(install_handbook(first.path()));
+    } else {
+        ASSERT_TRUE(QFile::copy(book, QDir(first.path()).filePath("edt.chm")));
+    }
+    const QString page = qEnvironmentVariable("MILORA_SCREENSHOT_PAGE", "Tires.htm");
+    const QString word = qEnvironmentVariable("MILORA_SCREENSHOT_WORD", "alignment");
+    auto shoot = [&](const char* name) {
+        settle();
+        EXPECT_TRUE(window()->grab().save(QDir(out).filePath(QString::fromLatin1(name))));
+    };
+    show("Introduction.htm");
+    window()->resize(1000, 700);
+    shoot("help-introduction.png");
+    viewer->show_topic(nullptr, page);
+    shoot("help-calculator-page.png");
+    part<QTabWidget>("tabNavigation")->setCurrentIndex(2);
+    part<QLineEdit>("txtSearch")->setText(word);
+    QElapsedTimer timer;
+    timer.start();
+    window()->search(word);
+    const qint64 first_search = timer.elapsed();
+    timer.restart();
+    window()->search(word);
+    std::printf("[ timing ] search for \"%s\": first %lld ms, then %lld ms\n",
+                word.toUtf8().constData(), static_cast<long long>(first_search),
+                static_cast<long long>(timer.elapsed()));
+    auto* results = part<QListWidget>("lstSearch");
+    if (results->count() > 0) {
+        emit results->itemActivated(results->item(0));
+    }
+    shoot("help-search.png");
+    part<QTabWidget>("tabNavigation")->setCurrentIndex(0);
+    show("Introduction.htm");
+    window()->set_zoom(200);
+    shoot("help-zoom-200.png");
 }
