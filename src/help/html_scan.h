@@ -12,10 +12,10 @@
 namespace milora::help {
 
 struct Tag {
-    std::string name;           // lower case, "table"
-    bool closing = false;       // </table>
-    std::size_t begin = 0;      // offset of '<'
-    std::size_t end = 0;        // offset just past '>'
+    std::string name;            // lower case, "table"
+    bool closing = false;        // </table>
+    std::size_t begin = 0;       // offset of '<'
+    std::size_t end = 0;         // offset just past '>'
     std::string_view attributes; // what follows the name, as written
 
     // The value of the attribute `key` (case-insensitive), quotes removed; empty when absent.

@@ -42,10 +42,10 @@ std::string decode_entities(std::string_view text) {
             const std::string_view digits = ref.substr(hex ? 2 : 1);
             known = !digits.empty();
             for (const char c : digits) {
-                const int d = c >= '0' && c <= '9'                 ? c - '0'
-                              : hex && c >= 'a' && c <= 'f'         ? c - 'a' + 10
-                              : hex && c >= 'A' && c <= 'F'         ? c - 'A' + 10
-                                                                    : -1;
+                const int d = c >= '0' && c <= '9'          ? c - '0'
+                              : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                              : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                            : -1;
                 if (d < 0 || code > 0x10FFFF) {
                     known = false;
                     break;

@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStringDecoder>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTreeWidget>
@@ -155,7 +156,8 @@ namespace {
 // answer for as a local file. Here every question has an answer, so that never happens.
 class HandbookDocument final : public QTextDocument {
 public:
-    explicit HandbookDocument(HandbookBrowser* browser) : QTextDocument(browser), browser_(browser) {}
+    explicit HandbookDocument(HandbookBrowser* browser)
+        : QTextDocument(browser), browser_(browser) {}
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override {
@@ -278,7 +280,8 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web, PrintService* print
     };
     auto* home = button("cmdHome", QStringLiteral("Home"), QStringLiteral("The Introduction"));
     auto* back = button("cmdBack", QStringLiteral("Back"), QStringLiteral("The page before"));
-    auto* forward = button("cmdForward", QStringLiteral("Forward"), QStringLiteral("The next page"));
+    auto* forward =
+        button("cmdForward", QStringLiteral("Forward"), QStringLiteral("The next page"));
     print_ = button("cmdPrint", QStringLiteral("Print"), QStringLiteral("Print this page"));
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -304,9 +307,8 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web, PrintService* print
             open_local(item->data(0, kPageRole).toString());
         }
     });
-    connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-        open_local(item->data(0, kPageRole).toString());
-    });
+    connect(contents_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { open_local(item->data(0, kPageRole).toString()); });
 
     // Index
     auto* index_page = new QWidget(this);
@@ -352,8 +354,7 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web, PrintService* print
     search_layout->addWidget(search_box_);
     search_layout->addWidget(search_status_);
     search_layout->addWidget(results_, 1);
-    connect(search_box_, &QLineEdit::returnPressed, this,
-            [this] { search(search_box_->text()); });
+    connect(search_box_, &QLineEdit::returnPressed, this, [this] { search(search_box_->text()); });
     connect(results_, &QListWidget::itemActivated, this, &HelpWindow::open_search_hit);
     connect(results_, &QListWidget::itemClicked, this, &HelpWindow::open_search_hit);
     search_box_->installEventFilter(this);
@@ -417,8 +418,8 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web, PrintService* print
     setTabOrder(home, back);
     setTabOrder(back, forward);
     setTabOrder(forward, print_);
-    setTabOrder(print_, tabs_);
-    setTabOrder(tabs_, contents_);
+    setTabOrder(print_, tabs_->tabBar());
+    setTabOrder(tabs_->tabBar(), contents_);
     setTabOrder(contents_, index_filter_);
     setTabOrder(index_filter_, index_);
     setTabOrder(index_, search_box_);
@@ -500,8 +501,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
 
 QString HelpWindow::sitemap_text(const QString& suffix) const {
     for (const QString& name : archive_.names()) {
-        if (name.endsWith(suffix, Qt::CaseInsensitive) &&
-            name.indexOf(QLatin1Char('/'), 1) < 0) {
+        if (name.endsWith(suffix, Qt::CaseInsensitive) && name.indexOf(QLatin1Char('/'), 1) < 0) {
             const std::optional<QByteArray> bytes = archive_.read(name);
             if (bytes && static_cast<std::size_t>(bytes->size()) <= help::kLargestPage) {
                 return decode_page(*bytes);
@@ -617,10 +617,15 @@ void HelpWindow::follow_link(const QUrl& url) {
 
 void HelpWindow::page_shown(const QUrl& url) {
     const QString title = browser_->documentTitle().simplified();
-    setWindowTitle(title.isEmpty() || title == kTitle ? kTitle : kTitle + QStringLiteral(" - ") + title);
+    setWindowTitle(title.isEmpty() || title == kTitle ? kTitle
+                                                      : kTitle + QStringLiteral(" - ") + title);
     // The zoom is the document's default font, which a new page keeps; its pictures are not.
-    if (QTreeWidgetItem* row = rows_.value(page_key(url.path()));
-        row != nullptr && contents_->currentItem() != row) {
+    // A row for another part of the same page (an anchor) stays the current one.
+    const QString key = page_key(url.path());
+    const QTreeWidgetItem* current = contents_->currentItem();
+    if (QTreeWidgetItem* row = rows_.value(key);
+        row != nullptr &&
+        (current == nullptr || page_key(current->data(0, kPageRole).toString()) != key)) {
         syncing_ = true;
         contents_->setCurrentItem(row);
         contents_->scrollToItem(row);
@@ -683,9 +688,10 @@ void HelpWindow::search(const QString& words) {
         auto* item = new QListWidgetItem(QString::fromStdString(hit.title), results_);
         item->setData(kPageRole, QString::fromStdString(hit.page));
     }
-    search_status_->setText(hits.empty()          ? QStringLiteral("No page holds these words.")
-                            : hits.size() == 1U ? QStringLiteral("1 page found.")
-                                                : QStringLiteral("%1 pages found.").arg(hits.size()));
+    search_status_->setText(hits.empty() ? QStringLiteral("No page holds these words.")
+                            : hits.size() == 1U
+                                ? QStringLiteral("1 page found.")
+                                : QStringLiteral("%1 pages found.").arg(hits.size()));
     if (!hits.empty()) {
         results_->setCurrentRow(0);
     }
@@ -695,8 +701,8 @@ void HelpWindow::open_search_hit(QListWidgetItem* item) {
     if (item == nullptr) {
         return;
     }
-    const QStringList words = search_box_->text().split(QRegularExpression(QStringLiteral("\\W+")),
-                                                       Qt::SkipEmptyParts);
+    const QStringList words =
+        search_box_->text().split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
     const QUrl url = handbook_url(item->data(kPageRole).toString());
     if (browser_->source().adjusted(QUrl::RemoveFragment) == url) {
         highlight(words);

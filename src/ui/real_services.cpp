@@ -136,8 +136,8 @@ bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
     }
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) {
-        messages_.show(parent, {kProgramTitle, "The page could not be printed.", Icon::Warning,
-                                Buttons::Ok});
+        messages_.show(
+            parent, {kProgramTitle, "The page could not be printed.", Icon::Warning, Buttons::Ok});
         return false;
     }
     return true;

@@ -79,9 +79,9 @@ TEST_F(ChmFileTest, ListsTheFilesOfTheHandbookButNotItsBookkeeping) {
     EXPECT_TRUE(file.names().empty()); // nothing open
     ASSERT_TRUE(file.open(MILORA_TEST_HANDBOOK));
     const auto names = file.names();
-    for (const char* expected : {"/Introduction.htm", "/Tires.htm", "/Getting_Started.htm",
-                                 "/handbook.css", "/images/road.png", "/handbook.hhc",
-                                 "/handbook.hhk"}) {
+    for (const char* expected :
+         {"/Introduction.htm", "/Tires.htm", "/Getting_Started.htm", "/handbook.css",
+          "/images/road.png", "/handbook.hhc", "/handbook.hhk"}) {
         EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end()) << expected;
     }
     for (const std::string& name : names) {

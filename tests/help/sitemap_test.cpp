@@ -37,18 +37,17 @@ int depth_of(const std::vector<SitemapEntry>& entries) {
 } // namespace
 
 TEST(Sitemap, ReadsTheTreeOfAContentsFile) {
-    const std::string hhc = "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n<HTML><BODY>\n"
-                            "<OBJECT type=\"text/site properties\"><param name=\"ImageType\" "
-                            "value=\"Folder\"></OBJECT>\n<UL>" +
-                            entry("Introduction", "Introduction.htm") +
-                            entry("Tires &amp; wheels", "Tires.htm") + "<UL>" +
-                            entry("Wheel alignment", "Tires.htm#alignment") +
-                            // A heading without a page, with a lower-case object and params
-                            // in the other order, unquoted type
-                            "<li><object type=text/sitemap><param value='Oil &quot;grades&quot;' "
-                            "name='name'></object>" +
-                            "</UL>" + entry("FAQ", "ms-its:edt.chm::/FAQ.htm") +
-                            "</UL></BODY></HTML>";
+    const std::string hhc =
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\n<HTML><BODY>\n"
+        "<OBJECT type=\"text/site properties\"><param name=\"ImageType\" "
+        "value=\"Folder\"></OBJECT>\n<UL>" +
+        entry("Introduction", "Introduction.htm") + entry("Tires &amp; wheels", "Tires.htm") +
+        "<UL>" + entry("Wheel alignment", "Tires.htm#alignment") +
+        // A heading without a page, with a lower-case object and params
+        // in the other order, unquoted type
+        "<li><object type=text/sitemap><param value='Oil &quot;grades&quot;' "
+        "name='name'></object>" +
+        "</UL>" + entry("FAQ", "ms-its:edt.chm::/FAQ.htm") + "</UL></BODY></HTML>";
     const auto tree = parse_sitemap(hhc);
     ASSERT_EQ(tree.size(), 3U);
     EXPECT_EQ(tree[0].name, "Introduction");
@@ -74,8 +73,9 @@ TEST(Sitemap, AnIndexEntryKeepsItsFirstNameAndPage) {
 
 TEST(Sitemap, DamagedListsGiveFewerEntriesNeverMore) {
     EXPECT_TRUE(parse_sitemap("").empty());
-    EXPECT_TRUE(parse_sitemap("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x")
-                    .empty());
+    EXPECT_TRUE(
+        parse_sitemap("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x")
+            .empty());
     EXPECT_TRUE(parse_sitemap("</UL></UL><UL>").empty());
     // Params outside an object, and objects of another type, are no entries.
     EXPECT_TRUE(parse_sitemap(R"(<param name="Name" value="x"><OBJECT type="text/html">)"

@@ -240,9 +240,7 @@ public:
         watchdog.join();
         QDir(kHostileFolder).removeRecursively();
     }
-    static QString pipe_path() {
-        return kHostileFolder + QStringLiteral("/pipe");
-    }
+    static QString pipe_path() { return kHostileFolder + QStringLiteral("/pipe"); }
     bool made_pipe = false;
 
 private:
@@ -263,8 +261,8 @@ TEST_F(HelpViewerTest, NothingAPageNamesIsReadFromTheDisk) {
          {"file:///tmp/milora-hostile-help/picture.png", "/tmp/milora-hostile-help/picture.png",
           "../../../../../../tmp/milora-hostile-help/picture.png", "file:///etc/passwd",
           "default.miloracar", "file:///tmp/milora-hostile-help/style.css"}) {
-        for (const int type : {int(QTextDocument::ImageResource),
-                               int(QTextDocument::StyleSheetResource)}) {
+        for (const int type :
+             {int(QTextDocument::ImageResource), int(QTextDocument::StyleSheetResource)}) {
             const QVariant got = doc->resource(type, QUrl(QString::fromLatin1(name)));
             if (type == QTextDocument::ImageResource) {
                 // A blank stand-in, never the picture on the disk.
@@ -290,14 +288,14 @@ TEST_F(HelpViewerTest, EveryHostilePageReturnsControlWithinASecond) {
         const char* page;
         const char* shows;
     };
-    for (const Case& c : {Case{"Zero_Device.htm", "After the pictures."},
-                          Case{"Named_Pipe.htm", "After the pictures."},
-                          Case{"Local_Files.htm", "After the pictures."},
-                          Case{"Deep_Tables_20.htm", "After the tables."},
-                          Case{"Deep_Tables_100.htm", "After the tables."},
-                          Case{"Huge_Page.htm", "The page is too large"},
-                          Case{"Long_Word.htm", "wwwwwwww"},
-                          Case{"Table_Rows.htm", "After the table."}}) {
+    for (const Case& c :
+         {Case{"Zero_Device.htm", "After the pictures."},
+          Case{"Named_Pipe.htm", "After the pictures."},
+          Case{"Local_Files.htm", "After the pictures."},
+          Case{"Deep_Tables_20.htm", "After the tables."},
+          Case{"Deep_Tables_100.htm", "After the tables."},
+          Case{"Huge_Page.htm", "The page is too large"}, Case{"Long_Word.htm", "wwwwwwww"},
+          Case{"Table_Rows.htm", "After the table."}}) {
         QElapsedTimer timer;
         timer.start();
         show(c.page);
@@ -387,12 +385,16 @@ TEST_F(HelpViewerTest, TheIndexFiltersAsYouTypeAndOpensTheEntry) {
             shown << list->item(i)->text().trimmed();
         }
     }
-    EXPECT_EQ(shown, (QStringList{"alignment", "getting started", "introduction", "tires", "tread"}));
-    QTest::keyClicks(filter, "IRE");
-    EXPECT_EQ(list->currentItem()->text(), "tires");
-    EXPECT_TRUE(list->item(0)->isHidden());
+    EXPECT_EQ(shown,
+              (QStringList{"alignment", "getting started", "introduction", "tires", "tread"}));
+    type_into(filter, "in");
+    EXPECT_EQ(list->currentItem()->text(), "getting started");
     QTest::keyClick(filter, Qt::Key_Down); // the arrow keys move through the list from the box
+    EXPECT_EQ(list->currentItem()->text(), "introduction");
+    EXPECT_TRUE(filter->hasFocus());
+    type_into(filter, "TREAD");
     EXPECT_EQ(list->currentItem()->text().trimmed(), "tread");
+    EXPECT_TRUE(list->item(0)->isHidden());
     QTest::keyClick(filter, Qt::Key_Return);
     settle();
     EXPECT_EQ(browser()->source(), QUrl("chm:/Tires.htm#tread"));
@@ -563,9 +565,10 @@ TEST_F(HelpViewerTest, EveryPartIsReachableByTabAndNamed) {
         }
         QTest::keyClick(w, Qt::Key_Tab);
     }
-    for (const char* name : {"cmdHome", "cmdBack", "cmdPrint", "treContents", "txtHandbook"}) {
-        EXPECT_TRUE(reached.contains(QString::fromLatin1(name))) << name << " in "
-                                                                  << reached.join(' ').toStdString();
+    // Back and Forward are disabled on the first page.
+    for (const char* name : {"cmdHome", "cmdPrint", "treContents", "txtHandbook"}) {
+        EXPECT_TRUE(reached.contains(QString::fromLatin1(name)))
+            << name << " in " << reached.join(' ').toStdString();
     }
     for (const char* name : {"treContents", "txtIndex", "lstIndex", "txtSearch", "lstSearch",
                              "txtHandbook", "txtFind"}) {
