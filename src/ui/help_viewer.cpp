@@ -132,7 +132,12 @@ void add_index_rows(QListWidget* list, const std::vector<help::SitemapEntry>& en
 } // namespace
 
 QStringList handbook_folders() {
-    return {program_folder(), installed_data_folder()};
+    QStringList folders{program_folder(), installed_data_folder()};
+    const QString built = build_tree_handbook_folder();
+    if (!built.isEmpty()) {
+        folders << built;
+    }
+    return folders;
 }
 
 QUrl handbook_url(const QString& topic) {
