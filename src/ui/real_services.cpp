@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
@@ -235,6 +236,60 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
     if (!paint_widget_page(widget, printer)) {
         messages_.show(widget, {kProgramTitle, "The window could not be printed.", Icon::Warning,
                                 Buttons::Ok});
+        return false;
+    }
+    return true;
+}
+
+bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
+    // The text itself goes to the page, so it stays sharp; a PDF file is written whole or not at
+    // all, as the windows' prints are.
+    const auto pdf = [&](const QString& path, const QPageLayout& layout) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(kPdfResolution);
+            writer.setPageLayout(layout);
+            writer.setCreator(QStringLiteral("Milora"));
+            writer.setTitle(parent != nullptr ? parent->windowTitle() : QString());
+            document.print(&writer);
+        }
+        const QByteArray& bytes = buffer.data();
+        const WriteResult written = write_file_atomically(
+            QFile::encodeName(path).toStdString(),
+            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (!written.ok) {
+            messages_.show(parent, {kProgramTitle,
+                                    "The file \"" + path.toStdString() +
+                                        "\" could not be saved: " + written.error + ".",
+                                    Icon::Warning, Buttons::Ok});
+        }
+        return written.ok;
+    };
+    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
+        return pdf(chosen_->outputFileName(),
+                   page_layout(chosen_->pageLayout().pageSize(), Orientation::Portrait));
+    }
+    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString path = files_.save_file(
+            parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
+                     QStringLiteral("pdf"), QDir::homePath(), QString()});
+        if (path.isEmpty()) {
+            return false;
+        }
+        return pdf(path, page_layout(locale_page_size(), Orientation::Portrait));
+    }
+    QPrinter fresh(QPrinter::HighResolution);
+    QPrinter& printer = chosen_ ? *chosen_ : fresh;
+    if (!chosen_) {
+        printer.setPageSize(locale_page_size());
+    }
+    printer.setPageOrientation(QPageLayout::Portrait);
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        messages_.show(
+            parent, {kProgramTitle, "The page could not be printed.", Icon::Warning, Buttons::Ok});
         return false;
     }
     return true;

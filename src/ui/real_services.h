@@ -39,6 +39,7 @@ public:
     QtPrintService(MessageService& messages, FileDialogService& files);
     ~QtPrintService() override;
     bool print_widget(QWidget* widget, Orientation orientation) override;
+    bool print_document(QWidget* parent, QTextDocument& document) override;
     void printer_setup(QWidget* parent) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "ui/real_services.h"
 
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -71,6 +72,11 @@ bool FakePrinter::print_widget(QWidget* widget, ui::Orientation orientation) {
     printer.setPageOrientation(orientation == ui::Orientation::Landscape ? QPageLayout::Landscape
                                                                          : QPageLayout::Portrait);
     return ui::paint_widget_page(widget, printer);
+}
+
+bool FakePrinter::print_document(QWidget* /*parent*/, QTextDocument& document) {
+    printed_documents.append(document.toPlainText());
+    return true;
 }
 
 void FakePrinter::printer_setup(QWidget* /*parent*/) {

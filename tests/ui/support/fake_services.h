@@ -36,7 +36,9 @@ public:
 class FakePrinter final : public ui::PrintService {
 public:
     bool print_widget(QWidget* widget, ui::Orientation orientation) override;
+    bool print_document(QWidget* parent, QTextDocument& document) override;
     void printer_setup(QWidget* parent) override;
+    QStringList printed_documents; // the plain text of each document printed
     std::vector<ui::Orientation> printed;
     std::vector<QString> printed_windows;
     int setups = 0;
