@@ -6,6 +6,7 @@
 //
 // Every change of a box's text goes to DataSettings, which may rewrite other boxes (the coupled
 // percentages); the window then writes the texts back without reporting those writes again.
+// Enter is OK and Escape is Cancel.
 // Boxes are checked when the focus leaves them for another control of this window, and a click
 // on any button first checks the box that holds the focus, as in the calculator windows. The
 // title-bar close unloads the window without a question and without a commit.
@@ -16,13 +17,20 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace milora::ui {
 class Application;
-}
+class ElidedLabel;
+class LinkLabel;
+} // namespace milora::ui
 
 namespace milora::cardata {
 
@@ -39,11 +47,20 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
+    QGridLayout* build_sections();
+    void build_section_boxes(QGridLayout& grid, const std::vector<Field>& fields, int& row);
+    QVBoxLayout* build_description(Field first, const char* name, const std::string& text);
     QLineEdit* build_box(const BoxInfo& info, QLabel*& caption);
+    QPushButton* build_button(const ButtonInfo& b);
+    void build_file_label(QVBoxLayout* root);
+    void build_buttons(QVBoxLayout* root);
+    void set_tab_order();
+    void fix_size(QVBoxLayout* root);
     void on_text_changed(Field field, const QString& text);
     void on_command(Command command);
     void calculate_combined();
@@ -62,8 +79,8 @@ private:
     ui::Services services_;
     DataSettings settings_;
     std::array<QLineEdit*, kFieldCount> boxes_{};
-    QLabel* file_label_ = nullptr;
-    QLabel* epa_link_ = nullptr;
+    ui::ElidedLabel* file_label_ = nullptr;
+    ui::LinkLabel* epa_link_ = nullptr;
     bool syncing_ = false;
     bool refocusing_ = false;
     bool closing_ = false;

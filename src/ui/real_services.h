@@ -43,7 +43,7 @@ private:
 
 class DesktopWebService final : public WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
 };
 
 // Paints the widget's current image onto one page of `printer`, scaled to fit and centred.

@@ -51,8 +51,9 @@ public:
 
 class FakeWeb final : public ui::WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
     QStringList urls;
+    bool opens = true; // what open_url answers
 };
 
 // All fakes together, and the Services that point at them.
