@@ -3,19 +3,16 @@
 #include "ui/calculator_window.h"
 
 #include "ui/program_folder.h"
+#include "ui/validating_edit.h"
 #include "ui/window_tracker.h"
 
-#include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace milora::ui {
@@ -46,12 +43,6 @@ std::string box_label_name(const calc::BoxDesc& b) {
         return b.label_name;
     }
     return "lbl" + (b.name.rfind("txt", 0) == 0 ? b.name.substr(3) : b.name);
-}
-
-bool validating_reason(Qt::FocusReason r) {
-    // Only a move to another control of this window; not a switch of windows or a popup menu.
-    return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason ||
-           r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason;
 }
 
 } // namespace
@@ -117,11 +108,13 @@ void CalculatorWindow::build() {
             if (!b.label_tooltip.empty()) {
                 label->setToolTip(q(b.label_tooltip));
             }
-            auto* box = new QLineEdit(this);
+            const std::string name = b.name;
+            auto* box = new ValidatingEdit(
+                *services_.messages,
+                [this, name](const QString& text) { return check_box(name, text); }, this);
             box->setObjectName(q(b.name));
             box->setToolTip(q(b.tooltip));
             box->setFixedWidth(100);
-            box->installEventFilter(this);
             label->setBuddy(box);
             boxes_[b.name] = box;
             grid->addWidget(label, row, col, Qt::AlignRight | Qt::AlignVCenter);
@@ -310,44 +303,13 @@ void CalculatorWindow::read_boxes() {
     }
 }
 
-bool CalculatorWindow::check_box(QLineEdit* box) {
-    const std::string name = box->objectName().toStdString();
-    state_.box(name) = box->text().toStdString();
-    const auto message = calc::validate_box(state_, name);
-    if (!message) {
-        return true;
-    }
-    refocusing_ = true;
-    services_.messages->show(this, *message);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
-    refocusing_ = false;
-    return false;
+std::optional<Message> CalculatorWindow::check_box(const std::string& name, const QString& text) {
+    state_.box(name) = text.toStdString();
+    return calc::validate_box(state_, name);
 }
 
 bool CalculatorWindow::check_focused_box() {
-    auto* box = qobject_cast<QLineEdit*>(focusWidget());
-    if (box == nullptr || !boxes_.contains(box->objectName().toStdString())) {
-        return true;
-    }
-    return check_box(box);
-}
-
-bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !refocusing_ && !closing_) {
-        auto* box = qobject_cast<QLineEdit*>(watched);
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (box != nullptr && validating_reason(reason)) {
-            // Checked once the move has finished, so that the focus can be put back cleanly.
-            QPointer<QLineEdit> guard(box);
-            QTimer::singleShot(0, this, [this, guard] {
-                if (guard && !closing_) {
-                    check_box(guard);
-                }
-            });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    return ValidatingEdit::validate_focused(this);
 }
 
 void CalculatorWindow::on_button(calc::ButtonRole role) {
@@ -400,11 +362,6 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
         centred_ = true;
         centre_on_screen(this);
     }
-}
-
-void CalculatorWindow::closeEvent(QCloseEvent* event) {
-    closing_ = true;
-    QWidget::closeEvent(event);
 }
 
 } // namespace milora::ui

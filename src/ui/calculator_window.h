@@ -4,10 +4,10 @@
 
 // Renders any calculator description into a window and keeps it in step with the FormState.
 //
-// Validation: when the focus leaves a box for another control of this window, the box is checked;
-// a refused text shows its message and the focus goes back. Buttons and option buttons do not take
-// the focus on a click, so a click first checks the box that has the focus and does nothing when
-// it is refused. The title-bar close skips validation.
+// Validation: the boxes are ValidatingEdits, checked when the focus leaves them for another control
+// of this window. Buttons and option buttons do not take the focus on a click, so a click first
+// checks the box that has the focus and does nothing when it is refused. The title-bar close skips
+// validation.
 
 #include "base/car_data.h"
 #include "calc/calculator.h"
@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -35,16 +36,14 @@ public:
     const calc::FormState& state() const { return state_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
     QWidget* build_label(const calc::LabelDesc& d, int index);
     void apply_state();
     void read_boxes();
-    bool check_box(QLineEdit* box);
+    std::optional<Message> check_box(const std::string& name, const QString& text);
     bool check_focused_box();
     void on_button(calc::ButtonRole role);
     void on_option(const std::string& group, int index);
@@ -57,8 +56,6 @@ private:
     std::map<std::string, QLineEdit*> boxes_;
     std::map<calc::LabelKey, QLabel*> labels_;
     std::map<std::string, std::map<int, QRadioButton*>> options_;
-    bool refocusing_ = false;
-    bool closing_ = false;
     bool centred_ = false;
 };
 
