@@ -7,19 +7,15 @@
 #include "ui/application.h"
 #include "ui/labels.h"
 #include "ui/program_folder.h"
+#include "ui/validating_edit.h"
 #include "ui/window_tracker.h"
 
-#include <QCloseEvent>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -34,12 +30,6 @@ QString q(const std::string& s) {
 
 QString q(const char* s) {
     return QString::fromUtf8(s);
-}
-
-bool validating_reason(Qt::FocusReason r) {
-    // Only a move to another control of this window; not a switch of windows or a popup menu.
-    return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason ||
-           r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason;
 }
 
 // The boxes in groups, each group with the explanation beside it, in load order.
@@ -88,17 +78,18 @@ DataSettingsWindow::DataSettingsWindow(ProgramState& state, const ui::Services& 
 
 DataSettingsWindow::~DataSettingsWindow() = default;
 
-QLineEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
+ui::ValidatingEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
     caption = new QLabel(q(info.caption), this);
     caption->setObjectName(q(info.label));
     caption->setTextFormat(Qt::PlainText);
-    auto* box = new QLineEdit(this);
+    const Field field = info.field;
+    auto* box = new ui::ValidatingEdit(
+        *services_.messages, [this, field](const QString&) { return settings_.validate(field); },
+        this);
     box->setObjectName(q(info.box));
     box->setToolTip(q(info.tooltip));
     box->setFixedWidth(90);
-    box->installEventFilter(this);
     caption->setBuddy(box);
-    const Field field = info.field;
     connect(box, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { on_text_changed(field, text); });
     boxes_[static_cast<std::size_t>(field)] = box;
@@ -150,7 +141,7 @@ void DataSettingsWindow::build_section_boxes(QGridLayout& grid, const std::vecto
                                              int& row) {
     for (const Field f : fields) {
         QLabel* caption = nullptr;
-        QLineEdit* box = build_box(box_info(f), caption);
+        ui::ValidatingEdit* box = build_box(box_info(f), caption);
         grid.addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
         grid.addWidget(box, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
         ++row;
@@ -262,7 +253,7 @@ void DataSettingsWindow::show_file_label() {
 void DataSettingsWindow::sync_boxes() {
     syncing_ = true;
     for (const BoxInfo& b : kBoxes) {
-        QLineEdit* box = boxes_[static_cast<std::size_t>(b.field)];
+        ui::ValidatingEdit* box = boxes_[static_cast<std::size_t>(b.field)];
         const QString text = q(settings_.text(b.field));
         if (box->text() != text) {
             box->setText(text);
@@ -281,63 +272,19 @@ void DataSettingsWindow::on_text_changed(Field field, const QString& text) {
 }
 
 void DataSettingsWindow::show_pending() {
-    // A refused box takes the focus before its message shows.
+    // A refused box takes the focus before its message shows, so that it is seen where the
+    // fault is, and its text is selected afterwards.
     const auto field = settings_.take_focus_request();
-    QLineEdit* box = field ? boxes_[static_cast<std::size_t>(*field)] : nullptr;
-    refocusing_ = true;
+    ui::ValidatingEdit* box = field ? boxes_[static_cast<std::size_t>(*field)] : nullptr;
     if (box != nullptr) {
-        box->setFocus(Qt::OtherFocusReason);
+        box->take_focus_back();
     }
     for (const Message& m : settings_.take_messages()) {
         services_.messages->show(this, m);
     }
     if (box != nullptr) {
-        box->selectAll();
+        box->take_focus_back();
     }
-    refocusing_ = false;
-}
-
-bool DataSettingsWindow::check_box(Field field) {
-    const auto message = settings_.validate(field);
-    if (!message) {
-        return true;
-    }
-    // The focus goes back before the message shows, so that it is seen where the fault is.
-    QLineEdit* box = boxes_[static_cast<std::size_t>(field)];
-    refocusing_ = true;
-    box->setFocus(Qt::OtherFocusReason);
-    services_.messages->show(this, *message);
-    box->selectAll();
-    refocusing_ = false;
-    return false;
-}
-
-bool DataSettingsWindow::check_focused_box() {
-    for (const BoxInfo& b : kBoxes) {
-        if (boxes_[static_cast<std::size_t>(b.field)] == focusWidget()) {
-            return check_box(b.field);
-        }
-    }
-    return true;
-}
-
-bool DataSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && !refocusing_ && !closing_ &&
-        validating_reason(static_cast<QFocusEvent*>(event)->reason())) {
-        for (const BoxInfo& b : kBoxes) {
-            if (boxes_[static_cast<std::size_t>(b.field)] != watched) {
-                continue;
-            }
-            // Checked once the move has finished, so that the focus can be put back cleanly.
-            const Field field = b.field;
-            QTimer::singleShot(0, this, [this, field] {
-                if (!closing_) {
-                    check_box(field);
-                }
-            });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void DataSettingsWindow::keyPressEvent(QKeyEvent* event) {
@@ -359,7 +306,7 @@ void DataSettingsWindow::on_command(Command command) {
     // loading other data or reading the help is never held up by a box the user has not fixed.
     const bool uses_boxes = command == Command::CalculateCombined || command == Command::Ok ||
                             command == Command::Save || command == Command::SaveAsDefault;
-    if (uses_boxes && !check_focused_box()) {
+    if (uses_boxes && !ui::ValidatingEdit::validate_focused(this)) {
         return;
     }
     switch (command) {
@@ -464,11 +411,6 @@ void DataSettingsWindow::showEvent(QShowEvent* event) {
         centred_ = true;
         ui::centre_on_screen(this);
     }
-}
-
-void DataSettingsWindow::closeEvent(QCloseEvent* event) {
-    closing_ = true;
-    QWidget::closeEvent(event);
 }
 
 } // namespace milora::cardata
