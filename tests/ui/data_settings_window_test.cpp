@@ -587,6 +587,12 @@ TEST_F(DataSettingsWindowTest, ALongFileNameIsShortenedInTheMiddle) {
     EXPECT_EQ(window->size(), before);
     EXPECT_EQ(time->height(), time_height);
     EXPECT_TRUE(window->rect().contains(time->geometry()));
+    const QString shots = qEnvironmentVariable("MILORA_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        EXPECT_TRUE(window->grab().save(shots + "/data_settings_long_name.png"));
+        window->resize(100, 100);
+        EXPECT_TRUE(window->grab().save(shots + "/data_settings_smallest.png"));
+    }
 }
 
 TEST_F(DataSettingsWindowTest, TheWindowIsNeverSmallerThanItsContent) {

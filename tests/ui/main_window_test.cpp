@@ -391,6 +391,10 @@ TEST_F(MainWindowTest, TabFollowsTheReadingOrderOfTheStartingUpTab) {
 
 TEST_F(MainWindowTest, TheWindowCannotBeShrunkUntilADescriptionIsCut) {
     open_main();
+    const QString shots = qEnvironmentVariable("MILORA_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        EXPECT_TRUE(main->grab().save(shots + "/main_window.png"));
+    }
     main->resize(300, 200);
     settle();
     EXPECT_GE(main->width(), main->minimumWidth());
@@ -406,6 +410,10 @@ TEST_F(MainWindowTest, TheWindowCannotBeShrunkUntilADescriptionIsCut) {
             EXPECT_GE(l->height(), l->heightForWidth(l->width()))
                 << l->objectName().toStdString() << " is cut off on tab " << i;
             EXPECT_TRUE(page->rect().contains(l->geometry())) << l->objectName().toStdString();
+        }
+        if (!shots.isEmpty()) {
+            EXPECT_TRUE(
+                main->grab().save(shots + QStringLiteral("/main_window_smallest_%1.png").arg(i)));
         }
         for (QPushButton* b : page->findChildren<QPushButton*>()) {
             if (b->isVisible()) {
