@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QUrl>
@@ -322,8 +323,38 @@ void QtPrintService::printer_setup(QWidget* parent) {
     }
 }
 
-void DesktopWebService::open_url(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+namespace {
+
+// Qt hands a link to xdg-open and reports only that it started, so a link that no program takes
+// would count as opened. For schemes other than the web's own, the desktop is asked first.
+bool desktop_takes(const QString& scheme) {
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("file")) {
+        return true;
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("x-scheme-handler/") + scheme});
+    if (!query.waitForStarted(2000)) {
+        return true; // nothing to ask: Qt's own answer decides
+    }
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;
+    }
+    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+bool DesktopWebService::open_url(const QString& url) {
+    const QUrl address(url);
+    return desktop_takes(address.scheme()) && QDesktopServices::openUrl(address);
 }
 
 } // namespace milora::ui

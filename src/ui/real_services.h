@@ -53,7 +53,7 @@ private:
 
 class DesktopWebService final : public WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
 };
 
 // The paper of the user's locale: Letter where US measures are used, A4 elsewhere.

@@ -61,7 +61,8 @@ public:
 class WebService {
 public:
     virtual ~WebService() = default;
-    virtual void open_url(const QString& url) = 0;
+    // False when nothing on the desktop takes the address.
+    virtual bool open_url(const QString& url) = 0;
 };
 
 class ImportPreviewService {

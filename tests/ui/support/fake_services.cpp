@@ -87,8 +87,9 @@ void FakeHelp::show_topic(QWidget* /*owner*/, const QString& topic) {
     topics.append(topic);
 }
 
-void FakeWeb::open_url(const QString& url) {
+bool FakeWeb::open_url(const QString& url) {
     urls.append(url);
+    return opens;
 }
 
 } // namespace milora::test

@@ -53,8 +53,9 @@ public:
 
 class FakeWeb final : public ui::WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
     QStringList urls;
+    bool opens = true; // what open_url answers
 };
 
 // Previews of an export before it replaces the tracker's log: recorded, answered from `answers`
