@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     milora::ui::QtPrintService printer(messages, files);
     milora::ui::DesktopWebService web;
     milora::ui::QtImportPreviewService previews;
-    milora::ui::HelpViewer help(&web);
+    milora::ui::HelpViewer help(&web, milora::ui::handbook_folders(), &printer);
     milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
 
     {

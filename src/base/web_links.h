@@ -2,22 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The web pages the program opens in the user's browser.
+// The addresses the program hands to the desktop.
 
 namespace milora {
 
-enum class WebLink { HomePage, DownloadPage, FindACar };
+enum class WebLink {
+    HomePage,       // named at build time (MILORA_HOMEPAGE); empty when none was named
+    SoftwareCentre, // Milora's entry in the desktop's software centre, by its AppStream id
+    FindACar,       // the government fuel-economy site's find-a-car page
+};
 
-inline const char* web_address(WebLink link) {
-    switch (link) {
-    case WebLink::HomePage:
-        return "https://milora.example.org/";
-    case WebLink::DownloadPage:
-        return "https://milora.example.org/download.html";
-    case WebLink::FindACar:
-        return "https://www.fueleconomy.gov/feg/findacar.shtml";
-    }
-    return "";
-}
+const char* web_address(WebLink link);
 
 } // namespace milora

@@ -8,6 +8,7 @@
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -155,6 +156,68 @@ std::vector<Description> descriptions() {
     };
 }
 
+namespace {
+
+// The decimals that a number text shows: those after its point, less the exponent ("0.25" has 2,
+// "1e-3" 3, "30" and "2.5E+3" none). Blanks around the text are allowed.
+int shown_decimals(std::string_view text) {
+    const auto mark = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, mark);
+    int decimals = 0;
+    if (const auto point = mantissa.find('.'); point != std::string_view::npos) {
+        for (std::size_t i = point + 1;
+             i < mantissa.size() && mantissa[i] >= '0' && mantissa[i] <= '9'; ++i) {
+            ++decimals;
+        }
+    }
+    if (mark != std::string_view::npos) {
+        // The exponent is known to read: the whole text has read as a number.
+        int exponent = 0;
+        bool negative = false;
+        for (const char c : text.substr(mark + 1)) {
+            if (c == '-') {
+                negative = true;
+            } else if (c >= '0' && c <= '9' && exponent < 1000) {
+                exponent = exponent * 10 + (c - '0');
+            }
+        }
+        decimals += negative ? exponent : -exponent;
+    }
+    return std::max(decimals, 0);
+}
+
+} // namespace
+
+std::optional<std::string> percent_complement(const std::string& typed) {
+    const auto p = numbers::parse_single(typed);
+    if (!p) {
+        return std::nullopt;
+    }
+    // Beyond nine decimals a single has no digits left to show; the number text form rounds.
+    const int decimals = std::min(shown_decimals(typed), 9);
+    const double scale = std::pow(10.0, decimals);
+    const double complement = 100.0 - static_cast<double>(*p);
+    const double rounded = std::round(complement * scale) / scale;
+    if (!std::isfinite(rounded) || !numbers::fits_single(rounded)) {
+        return numbers::number_text(complement);
+    }
+    return numbers::number_text(static_cast<float>(rounded));
+}
+
+bool one_keystroke(const std::string& before, const std::string& after) {
+    std::size_t head = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < after.size() - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+        ++tail;
+    }
+    // What is left of `after` between the common head and tail is what was put in.
+    return after.size() - head - tail <= 1;
+}
+
 Message percent_message() {
     return {kProgramTitle,
             "You may have typed some incorrect characters for the percentage - please try again.",
@@ -167,7 +230,9 @@ Message cancel_question() {
                         "or No to ") +
                 "return to the window to save data permanently with a Save command, or "
                 "temporarily by clicking on OK",
-            Icon::None, Buttons::YesNo};
+            Icon::None, Buttons::YesNo,
+            // Yes throws the changes away: Enter must not do that by accident.
+            Answer::No};
 }
 
 Message saved_path_message(const std::string& path) {
@@ -217,10 +282,16 @@ void DataSettings::change(Field field, const std::string& text) {
         return;
     }
     ++coupling_depth_;
+    couple(field, text);
+    --coupling_depth_;
+}
+
+void DataSettings::couple(Field field, const std::string& text) {
     const Field other = field == Field::CityPercent ? Field::HighwayPercent : Field::CityPercent;
-    if (const auto p = numbers::parse_single(text)) {
-        const float complement = 100.0F - *p;
-        change(other, numbers::number_text(complement));
+    if (const auto complement = percent_complement(text)) {
+        if (other != typing_) {
+            change(other, *complement);
+        }
     } else if (!restoring_) {
         // Both boxes go back to the stored values; their own change handling runs as usual, so
         // the restore must not start a second restore of its own.
@@ -230,7 +301,20 @@ void DataSettings::change(Field field, const std::string& text) {
         restoring_ = false;
         messages_.push_back(percent_message());
     }
-    --coupling_depth_;
+}
+
+void DataSettings::type(Field field, const std::string& text) {
+    typing_ = field;
+    change(field, text);
+    typing_.reset();
+}
+
+void DataSettings::edit(Field field, const std::string& text) {
+    if (one_keystroke(texts_[at(field)], text)) {
+        type(field, text);
+    } else {
+        change(field, text);
+    }
 }
 
 std::optional<Message> DataSettings::validate(Field field) const {

@@ -123,6 +123,15 @@ struct Description {
 // The seven explanations beside the boxes, each joined from its pieces.
 std::vector<Description> descriptions();
 
+// The other percentage as the user would write it: 100 minus the typed value, rounded to as many
+// decimals as the typed text has ("0.1" gives "99.9", "92.9" gives "7.1", "30" gives "70"), in the
+// number text form of a single. Nothing when the text does not read as a single.
+std::optional<std::string> percent_complement(const std::string& typed);
+
+// Whether `after` is `before` changed by one keystroke: a character typed (over a selection or
+// not) or a stretch deleted. A paste of more than one character is not.
+bool one_keystroke(const std::string& before, const std::string& after);
+
 // Messages of the window.
 Message percent_message();
 Message cancel_question();
@@ -142,8 +151,15 @@ public:
     // Fills the nine boxes from CarData through their change handling, then clears the flag.
     void load();
 
-    // A box's text changed, typed or set by the window. Nothing happens when it is the same text.
+    // A box's text changed at once: set by the window, pasted or dropped. A percentage settles
+    // with its partner, both in the number text form ("30.0" becomes "30", the other box "70").
+    // Nothing happens when it is the same text.
     void change(Field field, const std::string& text);
+    // A keystroke in a box. The box keeps the text as typed ("30.", "30.05"); a percentage still
+    // writes the other box, but the other box does not write this one back.
+    void type(Field field, const std::string& text);
+    // The user's edit of a box: one keystroke is typing, anything else arrived at once.
+    void edit(Field field, const std::string& text);
     const std::string& text(Field field) const;
     bool modified() const { return modified_; }
 
@@ -162,6 +178,7 @@ public:
     bool load_from(const std::string& path);
 
     std::string file_label() const { return file_label_text(state_.Car_Data_Filename); }
+    const std::string& file_name() const { return state_.Car_Data_Filename; }
 
     // What the window shows and where it puts the focus after a step.
     std::vector<Message> take_messages();
@@ -169,6 +186,7 @@ public:
 
 private:
     void fill_from_car();
+    void couple(Field field, const std::string& text);
     void refuse(Field field);
 
     ProgramState& state_;
@@ -176,6 +194,7 @@ private:
     bool modified_ = false;
     bool restoring_ = false;
     int coupling_depth_ = 0;
+    std::optional<Field> typing_; // the box the user is typing in: the coupling leaves it alone
     std::vector<Message> messages_;
     std::optional<Field> focus_;
 };

@@ -5,6 +5,7 @@
 #include "help/chm_structure.h"
 
 #include <chm_lib.h>
+#include <cstring>
 
 namespace milora::help {
 
@@ -68,6 +69,29 @@ std::optional<std::string> ChmFile::read(const std::string& name) const {
         return std::nullopt;
     }
     return data;
+}
+
+namespace {
+
+int collect_name(chmFile* /*file*/, chmUnitInfo* unit, void* context) {
+    auto* names = static_cast<std::vector<std::string>*>(context);
+    const std::string name(unit->path, strnlen(unit->path, sizeof unit->path));
+    // Names starting "/#" or "/$" are the compiler's own tables.
+    if (name.size() > 1 && name[0] == '/' && name[1] != '#' && name[1] != '$' &&
+        name.back() != '/') {
+        names->push_back(name);
+    }
+    return names->size() < ChmFile::kMaxNames ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
+}
+
+} // namespace
+
+std::vector<std::string> ChmFile::names() const {
+    std::vector<std::string> out;
+    if (file_ != nullptr) {
+        chm_enumerate(file_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collect_name, &out);
+    }
+    return out;
 }
 
 } // namespace milora::help

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct chmFile;
 
@@ -30,6 +31,11 @@ public:
     // NUL byte names nothing.
     bool contains(const std::string& name) const;
     std::optional<std::string> read(const std::string& name) const;
+    // The names of the files a help file holds for its reader ("/Tires.htm", "/edt.hhc"), without
+    // its own bookkeeping ("/#SYSTEM", "::DataSpace/..."), in the order stored; at most
+    // kMaxNames.
+    std::vector<std::string> names() const;
+    static constexpr std::size_t kMaxNames = 100000;
 
     // Whether this build links the help file reader.
     static bool supported();

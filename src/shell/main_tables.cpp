@@ -298,7 +298,7 @@ std::vector<Menu> make_menus() {
              help("Tell_A_Friend", "Tell A Friend"),
              help("Become_An_Affiliate", "Become An Affiliate"),
              help("mnuProgram_History", "Program History"),
-             web("mnuUpdates", "Check For Updates", WebLink::DownloadPage),
+             web("mnuUpdates", "Check For Updates", WebLink::SoftwareCentre),
              help("mnuAcknowledgements", "Acknowledgements"),
              {"mnuHelpAbout", "About ", About},
          }},
@@ -315,6 +315,15 @@ const std::vector<MainTab>& main_tabs() {
 const std::vector<Menu>& main_menus() {
     static const std::vector<Menu> menus = make_menus();
     return menus;
+}
+
+Message updates_message(const std::string& version) {
+    return {"Check For Updates",
+            "Milora is updated through your system's package manager (or the software centre "
+            "of your desktop): look there for the package \"milora\" to get a newer "
+            "version.\n\nInstalled version: " +
+                version,
+            Icon::Information, Buttons::Ok};
 }
 
 std::string join_pieces(const std::vector<const char*>& pieces) {

@@ -7,6 +7,7 @@
 // The window turns these tables into widgets and connections; help topics come from
 // help_topics.h by control name.
 
+#include "base/message.h"
 #include "base/web_links.h"
 
 #include <string>
@@ -54,6 +55,12 @@ struct Menu {
 };
 
 const std::vector<Menu>& main_menus();
+
+// "Visit Website" opens this page of the handbook when no home page was named at build time.
+inline constexpr const char* kWebsiteTopic = "History.htm";
+
+// What "Check For Updates" says when no software centre takes Milora's AppStream link.
+Message updates_message(const std::string& version);
 
 // Joins description pieces as they stand.
 std::string join_pieces(const std::vector<const char*>& pieces);

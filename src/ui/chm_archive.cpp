@@ -22,4 +22,12 @@ std::optional<QByteArray> ChmArchive::read(const QString& name) const {
     return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
 }
 
+QStringList ChmArchive::names() const {
+    QStringList out;
+    for (const std::string& name : file_.names()) {
+        out.append(QString::fromStdString(name));
+    }
+    return out;
+}
+
 } // namespace milora::ui

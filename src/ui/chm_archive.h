@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace milora::ui {
@@ -24,6 +25,8 @@ public:
     // `name` is a path inside the archive, "/Tires.htm" or "/images/car.png".
     bool contains(const QString& name) const;
     std::optional<QByteArray> read(const QString& name) const;
+    // Every file the help file holds for its reader, "/Tires.htm", "/edt.hhc".
+    QStringList names() const;
 
     // Whether this build links the help file reader.
     static bool supported() { return help::ChmFile::supported(); }

@@ -5,22 +5,20 @@
 #include "base/web_links.h"
 #include "cardata/car_data_file.h"
 #include "ui/application.h"
+#include "ui/labels.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
+#include "ui/validating_edit.h"
 #include "ui/window_tracker.h"
 
-#include <QCloseEvent>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -29,12 +27,6 @@ using ui::latin_text;
 using ui::qt_text;
 
 namespace {
-
-bool validating_reason(Qt::FocusReason r) {
-    // Only a move to another control of this window; not a switch of windows or a popup menu.
-    return r == Qt::TabFocusReason || r == Qt::BacktabFocusReason || r == Qt::MouseFocusReason ||
-           r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason;
-}
 
 // The boxes in groups, each group with the explanation beside it, in load order.
 struct Section {
@@ -53,6 +45,11 @@ const std::vector<Section>& sections() {
         {{Field::TimeCost}, "lblTime_Cost_Description"},
     };
     return list;
+}
+
+const ButtonInfo& button_info(Command command) {
+    return *std::find_if(kButtons.begin(), kButtons.end(),
+                         [command](const ButtonInfo& b) { return b.command == command; });
 }
 
 constexpr int kWidth = 820;
@@ -77,17 +74,18 @@ DataSettingsWindow::DataSettingsWindow(ProgramState& state, const ui::Services& 
 
 DataSettingsWindow::~DataSettingsWindow() = default;
 
-QLineEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
+ui::ValidatingEdit* DataSettingsWindow::build_box(const BoxInfo& info, QLabel*& caption) {
     caption = new QLabel(qt_text(info.caption), this);
     caption->setObjectName(qt_text(info.label));
     caption->setTextFormat(Qt::PlainText);
-    auto* box = new QLineEdit(this);
+    const Field field = info.field;
+    auto* box = new ui::ValidatingEdit(
+        *services_.messages, [this, field](const QString&) { return settings_.validate(field); },
+        this);
     box->setObjectName(qt_text(info.box));
     box->setToolTip(qt_text(info.tooltip));
     box->setFixedWidth(90);
-    box->installEventFilter(this);
     caption->setBuddy(box);
-    const Field field = info.field;
     connect(box, &QLineEdit::textChanged, this,
             [this, field](const QString& text) { on_text_changed(field, text); });
     boxes_[static_cast<std::size_t>(field)] = box;
@@ -99,19 +97,25 @@ void DataSettingsWindow::build() {
     setWindowTitle(qt_text(kCaption));
     setAttribute(Qt::WA_DeleteOnClose);
 
+    auto* root = new QVBoxLayout(this);
+    root->setSpacing(10);
+    root->addLayout(build_sections());
+    build_file_label(root);
+    build_buttons(root);
+    set_tab_order();
+    fix_size(root);
+}
+
+QGridLayout* DataSettingsWindow::build_sections() {
     std::map<std::string, std::string> texts;
     for (const Description& d : descriptions()) {
         texts[d.label] = d.text;
     }
-
-    auto* root = new QVBoxLayout(this);
-    root->setSpacing(10);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     grid->setColumnMinimumWidth(2, 12);
     grid->setColumnStretch(3, 1);
-
     int row = 0;
     for (const Section& section : sections()) {
         if (row > 0) {
@@ -121,92 +125,131 @@ void DataSettingsWindow::build() {
             grid->addWidget(line, row++, 0, 1, 4);
         }
         const int first = row;
-        for (const Field f : section.fields) {
-            QLabel* caption = nullptr;
-            QLineEdit* box = build_box(box_info(f), caption);
-            grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
-            grid->addWidget(box, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
-            ++row;
-        }
-        if (section.fields.front() == Field::CombinedMpg) {
-            const ButtonInfo& b = kButtons[0];
-            auto* button = new QPushButton(qt_text(b.caption), this);
-            button->setObjectName(qt_text(b.name));
-            button->setToolTip(qt_text(b.tooltip));
-            grid->addWidget(button, row++, 0, 1, 2, Qt::AlignRight);
-        }
-
-        auto* description = new QLabel(qt_text(texts.at(section.description)), this);
-        description->setObjectName(qt_text(section.description));
-        description->setTextFormat(Qt::PlainText);
-        description->setWordWrap(true);
-        description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        description->setMinimumWidth(kDescriptionWidth);
-        auto* column = new QVBoxLayout;
-        column->setSpacing(4);
-        column->addWidget(description);
-        if (section.fields.front() == Field::EpaCity) {
-            epa_link_ = new QLabel(qt_text(kEpaLinkText), this);
-            epa_link_->setObjectName(qt_text(kEpaLinkName));
-            epa_link_->setTextFormat(Qt::PlainText);
-            epa_link_->setCursor(Qt::PointingHandCursor);
-            QFont font = epa_link_->font();
-            font.setUnderline(true);
-            epa_link_->setFont(font);
-            QPalette palette = epa_link_->palette();
-            palette.setColor(QPalette::WindowText, kLinkBlue);
-            epa_link_->setPalette(palette);
-            epa_link_->installEventFilter(this);
-            column->addWidget(epa_link_);
-        }
-        column->addStretch(1);
-        grid->addLayout(column, first, 3, row - first, 1);
+        build_section_boxes(*grid, section.fields, row);
+        grid->addLayout(build_description(section.fields.front(), section.description,
+                                          texts.at(section.description)),
+                        first, 3, row - first, 1);
     }
-    root->addLayout(grid);
+    return grid;
+}
 
-    file_label_ = new QLabel(this);
+void DataSettingsWindow::build_section_boxes(QGridLayout& grid, const std::vector<Field>& fields,
+                                             int& row) {
+    for (const Field f : fields) {
+        QLabel* caption = nullptr;
+        ui::ValidatingEdit* box = build_box(box_info(f), caption);
+        grid.addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+        grid.addWidget(box, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        ++row;
+    }
+    if (fields.front() == Field::CombinedMpg) {
+        QPushButton* button = build_button(button_info(Command::CalculateCombined));
+        grid.addWidget(button, row++, 0, 1, 2, Qt::AlignRight);
+    }
+}
+
+QVBoxLayout* DataSettingsWindow::build_description(Field first, const char* name,
+                                                   const std::string& text) {
+    auto* description = new QLabel(qt_text(text), this);
+    description->setObjectName(qt_text(name));
+    description->setTextFormat(Qt::PlainText);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setMinimumWidth(kDescriptionWidth);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    column->addWidget(description);
+    if (first == Field::EpaCity) {
+        epa_link_ = new ui::LinkLabel(qt_text(kEpaLinkText), kLinkBlue, kVisitedRed, this);
+        epa_link_->setObjectName(qt_text(kEpaLinkName));
+        connect(epa_link_, &ui::LinkLabel::activated, this, &DataSettingsWindow::open_epa_page);
+        column->addWidget(epa_link_, 0, Qt::AlignLeft);
+    }
+    column->addStretch(1);
+    return column;
+}
+
+void DataSettingsWindow::build_file_label(QVBoxLayout* root) {
+    file_label_ = new ui::ElidedLabel(this);
     file_label_->setObjectName(qt_text(kFileLabelName));
-    file_label_->setTextFormat(Qt::PlainText);
-    file_label_->setWordWrap(true);
-    file_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     root->addWidget(file_label_);
+}
 
+QPushButton* DataSettingsWindow::build_button(const ButtonInfo& b) {
+    auto* button = new QPushButton(qt_text(b.caption), this);
+    button->setObjectName(qt_text(b.name));
+    button->setToolTip(qt_text(b.tooltip));
+    // Buttons take no focus on a click, so that the box being left is checked first; Tab
+    // reaches them, and Enter presses the one that holds the focus.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(true);
+    const Command command = b.command;
+    connect(button, &QPushButton::clicked, this, [this, command] { on_command(command); });
+    return button;
+}
+
+void DataSettingsWindow::build_buttons(QVBoxLayout* root) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (const ButtonInfo& b : kButtons) {
-        QPushButton* button = nullptr;
         if (b.command == Command::CalculateCombined) {
-            button = findChild<QPushButton*>(qt_text(b.name));
-        } else {
-            button = new QPushButton(qt_text(b.caption), this);
-            button->setObjectName(qt_text(b.name));
-            button->setToolTip(qt_text(b.tooltip));
-            button->setMinimumWidth(90);
-            buttons->addWidget(button);
+            continue; // it stands under the combined MPG box
         }
-        // Buttons take no focus on a click, so that the box being left is checked first.
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        const Command command = b.command;
-        connect(button, &QPushButton::clicked, this, [this, command] { on_command(command); });
+        QPushButton* button = build_button(b);
+        button->setMinimumWidth(90);
+        // Enter anywhere but on another button is OK.
+        button->setDefault(b.command == Command::Ok);
+        buttons->addWidget(button);
     }
     buttons->addStretch(1);
     root->addLayout(buttons);
+}
 
-    setMinimumWidth(kWidth);
+void DataSettingsWindow::set_tab_order() {
+    // Reading order: each section's boxes, then what stands beside or under them, then the row
+    // of buttons from left to right.
+    std::vector<QWidget*> order;
+    for (const Section& section : sections()) {
+        for (const Field f : section.fields) {
+            order.push_back(boxes_[static_cast<std::size_t>(f)]);
+        }
+        if (section.fields.front() == Field::EpaCity) {
+            order.push_back(epa_link_);
+        }
+    }
+    const auto after_combined =
+        std::find(order.begin(), order.end(), boxes_[static_cast<std::size_t>(Field::CombinedMpg)]);
+    order.insert(after_combined + 1,
+                 findChild<QPushButton*>(qt_text(button_info(Command::CalculateCombined).name)));
+    for (const ButtonInfo& b : kButtons) {
+        if (b.command != Command::CalculateCombined) {
+            order.push_back(findChild<QPushButton*>(qt_text(b.name)));
+        }
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void DataSettingsWindow::fix_size(QVBoxLayout* root) {
+    // The descriptions wrap, so the height they need grows as the window narrows: the window
+    // is never narrower than kWidth nor lower than all of them need at that width.
     root->activate();
-    resize(kWidth, root->totalHeightForWidth(kWidth));
+    const int width = std::max(kWidth, root->minimumSize().width());
+    const int height = root->totalHeightForWidth(width);
+    setMinimumSize(width, height);
+    resize(width, height);
 }
 
 void DataSettingsWindow::show_file_label() {
     file_label_->setText(qt_text(settings_.file_label()));
+    file_label_->setToolTip(qt_text(settings_.file_name()));
 }
 
 void DataSettingsWindow::sync_boxes() {
     syncing_ = true;
     for (const BoxInfo& b : kBoxes) {
-        QLineEdit* box = boxes_[static_cast<std::size_t>(b.field)];
+        ui::ValidatingEdit* box = boxes_[static_cast<std::size_t>(b.field)];
         const QString text = qt_text(settings_.text(b.field));
         if (box->text() != text) {
             box->setText(text);
@@ -219,73 +262,47 @@ void DataSettingsWindow::on_text_changed(Field field, const QString& text) {
     if (syncing_) {
         return; // the window's own write of a text that DataSettings already holds
     }
-    settings_.change(field, text.toStdString());
+    settings_.edit(field, text.toStdString());
     sync_boxes();
     show_pending();
 }
 
 void DataSettingsWindow::show_pending() {
+    // A refused box takes the focus before its message shows, so that it is seen where the
+    // fault is, and its text is selected afterwards.
+    const auto field = settings_.take_focus_request();
+    ui::ValidatingEdit* box = field ? boxes_[static_cast<std::size_t>(*field)] : nullptr;
+    if (box != nullptr) {
+        box->take_focus_back();
+    }
     for (const Message& m : settings_.take_messages()) {
         services_.messages->show(this, m);
     }
-    if (const auto field = settings_.take_focus_request()) {
-        QLineEdit* box = boxes_[static_cast<std::size_t>(*field)];
-        refocusing_ = true;
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        refocusing_ = false;
+    if (box != nullptr) {
+        box->take_focus_back();
     }
 }
 
-bool DataSettingsWindow::check_box(Field field) {
-    const auto message = settings_.validate(field);
-    if (!message) {
-        return true;
+void DataSettingsWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        on_command(Command::Ok);
+        return;
     }
-    QLineEdit* box = boxes_[static_cast<std::size_t>(field)];
-    refocusing_ = true;
-    services_.messages->show(this, *message);
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
-    refocusing_ = false;
-    return false;
-}
-
-bool DataSettingsWindow::check_focused_box() {
-    for (const BoxInfo& b : kBoxes) {
-        if (boxes_[static_cast<std::size_t>(b.field)] == focusWidget()) {
-            return check_box(b.field);
-        }
+    if (plain && event->key() == Qt::Key_Escape) {
+        on_command(Command::Cancel);
+        return;
     }
-    return true;
-}
-
-bool DataSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == epa_link_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        open_epa_page();
-        return true;
-    }
-    if (event->type() == QEvent::FocusOut && !refocusing_ && !closing_ &&
-        validating_reason(static_cast<QFocusEvent*>(event)->reason())) {
-        for (const BoxInfo& b : kBoxes) {
-            if (boxes_[static_cast<std::size_t>(b.field)] != watched) {
-                continue;
-            }
-            // Checked once the move has finished, so that the focus can be put back cleanly.
-            const Field field = b.field;
-            QTimer::singleShot(0, this, [this, field] {
-                if (!closing_) {
-                    check_box(field);
-                }
-            });
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    QWidget::keyPressEvent(event);
 }
 
 void DataSettingsWindow::on_command(Command command) {
-    if (!check_focused_box()) {
+    // Only the commands that use the boxes' texts check the box being left; leaving the window,
+    // loading other data or reading the help is never held up by a box the user has not fixed.
+    const bool uses_boxes = command == Command::CalculateCombined || command == Command::Ok ||
+                            command == Command::Save || command == Command::SaveAsDefault;
+    if (uses_boxes && !ui::ValidatingEdit::validate_focused(this)) {
         return;
     }
     switch (command) {
@@ -382,9 +399,6 @@ void DataSettingsWindow::load_data() {
 
 void DataSettingsWindow::open_epa_page() {
     services_.web->open_url(latin_text(web_address(WebLink::FindACar)));
-    QPalette palette = epa_link_->palette();
-    palette.setColor(QPalette::WindowText, kVisitedRed);
-    epa_link_->setPalette(palette);
 }
 
 void DataSettingsWindow::showEvent(QShowEvent* event) {
@@ -393,11 +407,6 @@ void DataSettingsWindow::showEvent(QShowEvent* event) {
         centred_ = true;
         ui::centre_on_screen(this);
     }
-}
-
-void DataSettingsWindow::closeEvent(QCloseEvent* event) {
-    closing_ = true;
-    QWidget::closeEvent(event);
 }
 
 } // namespace milora::cardata

@@ -6,8 +6,11 @@
 //
 // Every change of a box's text goes to DataSettings, which may rewrite other boxes (the coupled
 // percentages); the window then writes the texts back without reporting those writes again.
-// Boxes are checked when the focus leaves them for another control of this window, and a click
-// on any button first checks the box that holds the focus, as in the calculator windows. The
+// Enter is OK and Escape is Cancel.
+// Boxes are checked when the focus leaves them for another control of this window (a
+// ValidatingEdit, as in the calculator windows). The commands that use the boxes' texts (the
+// estimate, OK, Save, Save As Default) first check the box that holds the focus; Cancel, Load
+// Data, Help and the title-bar close never do, so that a refused box never traps the user. The
 // title-bar close unloads the window without a question and without a commit.
 
 #include "base/car_data.h"
@@ -16,13 +19,20 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
+class QGridLayout;
 class QLabel;
-class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace milora::ui {
 class Application;
-}
+class ElidedLabel;
+class LinkLabel;
+class ValidatingEdit;
+} // namespace milora::ui
 
 namespace milora::cardata {
 
@@ -37,13 +47,20 @@ public:
     const DataSettings& settings() const { return settings_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build();
-    QLineEdit* build_box(const BoxInfo& info, QLabel*& caption);
+    QGridLayout* build_sections();
+    void build_section_boxes(QGridLayout& grid, const std::vector<Field>& fields, int& row);
+    QVBoxLayout* build_description(Field first, const char* name, const std::string& text);
+    ui::ValidatingEdit* build_box(const BoxInfo& info, QLabel*& caption);
+    QPushButton* build_button(const ButtonInfo& b);
+    void build_file_label(QVBoxLayout* root);
+    void build_buttons(QVBoxLayout* root);
+    void set_tab_order();
+    void fix_size(QVBoxLayout* root);
     void on_text_changed(Field field, const QString& text);
     void on_command(Command command);
     void calculate_combined();
@@ -53,20 +70,16 @@ private:
     void save_as_default();
     void load_data();
     void open_epa_page();
-    bool check_box(Field field);
-    bool check_focused_box();
     void sync_boxes();
     void show_pending();
     void show_file_label();
 
     ui::Services services_;
     DataSettings settings_;
-    std::array<QLineEdit*, kFieldCount> boxes_{};
-    QLabel* file_label_ = nullptr;
-    QLabel* epa_link_ = nullptr;
+    std::array<ui::ValidatingEdit*, kFieldCount> boxes_{};
+    ui::ElidedLabel* file_label_ = nullptr;
+    ui::LinkLabel* epa_link_ = nullptr;
     bool syncing_ = false;
-    bool refocusing_ = false;
-    bool closing_ = false;
     bool centred_ = false;
 };
 

@@ -22,6 +22,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace milora::app {
 using ui::latin_text;
@@ -64,8 +65,22 @@ MainWindow::MainWindow(ui::Application& app, QWidget* parent) : QMainWindow(pare
     }
     setCentralWidget(tabs_);
     build_menus();
-    resize(980, 660);
     load();
+    fix_minimum_size();
+    resize(std::max(980, minimumWidth()), std::max(660, minimumHeight()));
+}
+
+void MainWindow::fix_minimum_size() {
+    // The descriptions wrap, so a narrower window needs more height: at its narrowest the
+    // window still holds every line of the tallest tab (the start-up notice included while it
+    // shows). Wider than that, the same height leaves room to spare.
+    constexpr int kMinimumWidth = 820;
+    const int width = std::max(kMinimumWidth, minimumSizeHint().width());
+    const QMargins margins = contentsMargins();
+    const int tabs_width = width - margins.left() - margins.right();
+    const int height = margins.top() + margins.bottom() + menuBar()->sizeHint().height() +
+                       tabs_->heightForWidth(tabs_width);
+    setMinimumSize(width, std::max(height, minimumSizeHint().height()));
 }
 
 QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
@@ -137,7 +152,30 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
     if (exit != nullptr) {
         column->addWidget(exit, 0, Qt::AlignLeft);
     }
+    set_tab_order(page, exit);
     return page;
+}
+
+void MainWindow::set_tab_order(QWidget* page, QPushButton* exit) {
+    // Reading order: the rows from top to bottom, each from left to right, then the notice's
+    // check box and OK, and "Exit Program" last, as it stands at the foot of the tab.
+    std::vector<QWidget*> order;
+    // The rows' buttons were made in reading order.
+    for (QPushButton* b : page->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (b != exit) {
+            order.push_back(b);
+        }
+    }
+    if (notice_ != nullptr && notice_->parentWidget() == page) {
+        order.push_back(nag_);
+        order.push_back(notice_->findChild<QPushButton*>(QStringLiteral("cmdOK")));
+    }
+    if (exit != nullptr) {
+        order.push_back(exit);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void MainWindow::build_menus() {
@@ -200,13 +238,25 @@ void MainWindow::run_menu(const MenuItem& item) {
         show_help(item.name);
         break;
     case MenuAction::WebPage:
-        app_.services().web->open_url(latin_text(web_address(item.link)));
+        open_web_page(item.link);
         break;
     case MenuAction::About: {
         AboutWindow about(this);
         about.exec();
         break;
     }
+    }
+}
+
+void MainWindow::open_web_page(WebLink link) {
+    const char* address = web_address(link);
+    if (link == WebLink::HomePage && *address == '\0') {
+        app_.services().help->show_topic(this, latin_text(kWebsiteTopic));
+        return;
+    }
+    const bool opened = app_.services().web->open_url(latin_text(address));
+    if (!opened && link == WebLink::SoftwareCentre) {
+        app_.services().messages->show(this, updates_message(MILORA_VERSION));
     }
 }
 

@@ -40,10 +40,13 @@ protected:
 
 private:
     QWidget* build_tab(const MainTab& tab, bool starting_up);
+    void set_tab_order(QWidget* page, QPushButton* exit);
+    void fix_minimum_size();
     void build_menus();
     void load();
     void run_row(const MainRow& row);
     void run_menu(const MenuItem& item);
+    void open_web_page(WebLink link);
     void show_help(const char* control);
     void notice_ok();
     void open_car_data();

@@ -20,7 +20,9 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
@@ -240,6 +242,60 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
     return true;
 }
 
+bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
+    // The text itself goes to the page, so it stays sharp; a PDF file is written whole or not at
+    // all, as the windows' prints are.
+    const auto pdf = [&](const QString& path, const QPageLayout& layout) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&buffer);
+            writer.setResolution(kPdfResolution);
+            writer.setPageLayout(layout);
+            writer.setCreator(QStringLiteral("Milora"));
+            writer.setTitle(parent != nullptr ? parent->windowTitle() : QString());
+            document.print(&writer);
+        }
+        const QByteArray& bytes = buffer.data();
+        const WriteResult written = write_file_atomically(
+            QFile::encodeName(path).toStdString(),
+            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (!written.ok) {
+            messages_.show(parent, {kProgramTitle,
+                                    "The file \"" + path.toStdString() +
+                                        "\" could not be saved: " + written.error + ".",
+                                    Icon::Warning, Buttons::Ok});
+        }
+        return written.ok;
+    };
+    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
+        return pdf(chosen_->outputFileName(),
+                   page_layout(chosen_->pageLayout().pageSize(), Orientation::Portrait));
+    }
+    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
+        const QString path = files_.save_file(
+            parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
+                     QStringLiteral("pdf"), QDir::homePath(), QString()});
+        if (path.isEmpty()) {
+            return false;
+        }
+        return pdf(path, page_layout(locale_page_size(), Orientation::Portrait));
+    }
+    QPrinter fresh(QPrinter::HighResolution);
+    QPrinter& printer = chosen_ ? *chosen_ : fresh;
+    if (!chosen_) {
+        printer.setPageSize(locale_page_size());
+    }
+    printer.setPageOrientation(QPageLayout::Portrait);
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error) {
+        messages_.show(
+            parent, {kProgramTitle, "The page could not be printed.", Icon::Warning, Buttons::Ok});
+        return false;
+    }
+    return true;
+}
+
 void QtPrintService::printer_setup(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (chosen_) {
@@ -267,8 +323,38 @@ void QtPrintService::printer_setup(QWidget* parent) {
     }
 }
 
-void DesktopWebService::open_url(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+namespace {
+
+// Qt hands a link to xdg-open and reports only that it started, so a link that no program takes
+// would count as opened. For schemes other than the web's own, the desktop is asked first.
+bool desktop_takes(const QString& scheme) {
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("file")) {
+        return true;
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("x-scheme-handler/") + scheme});
+    if (!query.waitForStarted(2000)) {
+        return true; // nothing to ask: Qt's own answer decides
+    }
+    if (!query.waitForFinished(3000)) {
+        query.kill();
+        query.waitForFinished(1000);
+        return true;
+    }
+    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+bool DesktopWebService::open_url(const QString& url) {
+    const QUrl address(url);
+    return desktop_takes(address.scheme()) && QDesktopServices::openUrl(address);
 }
 
 } // namespace milora::ui

@@ -39,6 +39,7 @@ public:
     QtPrintService(MessageService& messages, FileDialogService& files);
     ~QtPrintService() override;
     bool print_widget(QWidget* widget, Orientation orientation) override;
+    bool print_document(QWidget* parent, QTextDocument& document) override;
     void printer_setup(QWidget* parent) override;
 
 private:
@@ -52,7 +53,7 @@ private:
 
 class DesktopWebService final : public WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
 };
 
 // The paper of the user's locale: Letter where US measures are used, A4 elsewhere.

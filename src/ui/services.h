@@ -10,6 +10,7 @@
 
 #include <QString>
 
+class QTextDocument;
 class QWidget;
 
 namespace milora::ui {
@@ -43,6 +44,9 @@ public:
     virtual ~PrintService() = default;
     // Prints the widget's image on one page; false when nothing was printed (cancelled, failed).
     virtual bool print_widget(QWidget* widget, Orientation orientation) = 0;
+    // Prints the document as text over as many pages as it needs (the help window's page); false
+    // when nothing was printed.
+    virtual bool print_document(QWidget* parent, QTextDocument& document) = 0;
     // The printer set-up dialog; later prints go to the printer chosen there.
     virtual void printer_setup(QWidget* parent) = 0;
 };
@@ -57,7 +61,8 @@ public:
 class WebService {
 public:
     virtual ~WebService() = default;
-    virtual void open_url(const QString& url) = 0;
+    // False when nothing on the desktop takes the address.
+    virtual bool open_url(const QString& url) = 0;
 };
 
 class ImportPreviewService {

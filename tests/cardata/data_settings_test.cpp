@@ -290,3 +290,66 @@ TEST(DataSettingsTexts, DescriptionsAreJoinedWithTheirBlanks) {
               "assumes when calculating your car's overall MPG. Note that you only have to enter "
               "one percentage; the other is automatically calculated for you.");
 }
+
+TEST_F(DataSettingsTest, TheComplementIsWrittenAsTheUserWouldWriteIt) {
+    const std::map<std::string, std::string> complements = {
+        {"0.1", "99.9"},  {"99.9", "0.1"},     {"92.9", "7.1"},         {"30", "70"},
+        {"30.", "70"},    {"30.05", "69.95"},  {"33.3", "66.7"},        {"1e-3", "99.999"},
+        {"2.5E+1", "75"}, {" 1,000 ", "-900"}, {"12.34567", "87.65433"}};
+    for (const auto& [typed, other] : complements) {
+        EXPECT_EQ(percent_complement(typed), other) << typed;
+    }
+    EXPECT_EQ(percent_complement("abc"), std::nullopt);
+    EXPECT_EQ(percent_complement(""), std::nullopt);
+}
+
+TEST_F(DataSettingsTest, TypingNeverRewritesTheTypedBox) {
+    for (const auto& [typed, other] :
+         std::map<std::string, std::string>{{"0.1", "99.9"}, {"99.9", "0.1"}, {"92.9", "7.1"}}) {
+        form.type(Field::CityPercent, typed);
+        EXPECT_EQ(form.text(Field::CityPercent), typed);
+        EXPECT_EQ(form.text(Field::HighwayPercent), other) << typed;
+    }
+    // Key by key: "30.0" is not turned into "30" on the way to "30.05".
+    std::string keys;
+    for (const char c : std::string("30.05")) {
+        keys += c;
+        form.edit(Field::HighwayPercent, keys);
+        EXPECT_EQ(form.text(Field::HighwayPercent), keys);
+    }
+    EXPECT_EQ(form.text(Field::CityPercent), "69.95");
+    // Deleting the last digit keeps what is left as it stands.
+    form.edit(Field::HighwayPercent, "30.0");
+    EXPECT_EQ(form.text(Field::HighwayPercent), "30.0");
+    EXPECT_EQ(form.text(Field::CityPercent), "70");
+    EXPECT_TRUE(form.take_messages().empty());
+}
+
+TEST_F(DataSettingsTest, APastedPercentageSettlesWithoutBinaryNoise) {
+    form.edit(Field::CityPercent, "30.0"); // over "55": more than one keystroke
+    EXPECT_EQ(form.text(Field::CityPercent), "30");
+    EXPECT_EQ(form.text(Field::HighwayPercent), "70");
+    form.edit(Field::CityPercent, "0.1");
+    EXPECT_EQ(form.text(Field::CityPercent), "0.1");
+    EXPECT_EQ(form.text(Field::HighwayPercent), "99.9");
+}
+
+TEST_F(DataSettingsTest, AKeystrokeTypingThatMakesTheTextUnreadableStillRestores) {
+    form.edit(Field::CityPercent, "5");
+    form.edit(Field::CityPercent, "5a");
+    EXPECT_EQ(form.text(Field::CityPercent), "55");
+    EXPECT_EQ(form.text(Field::HighwayPercent), "45");
+    EXPECT_EQ(form.take_messages().size(), 1U);
+}
+
+TEST(OneKeystrokeTest, TellsATypedCharacterFromAPaste) {
+    EXPECT_TRUE(one_keystroke("30", "30."));
+    EXPECT_TRUE(one_keystroke("55", "3"));       // typed over the selection
+    EXPECT_TRUE(one_keystroke("30.05", "30.5")); // a character deleted
+    EXPECT_TRUE(one_keystroke("12345", "15"));   // a selection deleted
+    EXPECT_TRUE(one_keystroke("", "7"));
+    EXPECT_TRUE(one_keystroke("33", "333"));
+    EXPECT_FALSE(one_keystroke("55", "30.0"));
+    EXPECT_FALSE(one_keystroke("", "12"));
+    EXPECT_FALSE(one_keystroke("3", "3.14"));
+}

@@ -3,9 +3,13 @@
 // Looking up a help topic in a help file: any file and any topic, and no crash, leak or hang.
 //
 // An input is the topic ("Tires.htm#alignment"), a NUL byte, then the bytes of the whole file.
-// The file is handed to the reader through a file in memory, as the viewer hands it edt.chm.
+// The file is handed to the reader through a file in memory, as the viewer hands it edt.chm. What
+// the viewer makes of the file's pages, contents and index is read from it too.
 
 #include "help/chm_file.h"
+#include "help/page_text.h"
+#include "help/search_index.h"
+#include "help/sitemap.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -69,6 +73,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (bytes && (!found || bytes->size() > milora::help::ChmFile::kMaxObjectSize)) {
             std::abort(); // read what it says is not there, or more than it may
         }
+        if (bytes && bytes->size() <= milora::help::kLargestPage) {
+            const milora::help::PageText text = milora::help::page_text(*bytes);
+            milora::help::SearchIndex index;
+            index.add_page(name, text.title, text.text);
+            (void)index.search(topic);
+            (void)milora::help::flatten_deep_tables(*bytes);
+        }
     }
+    const auto names = file.names();
+    if (names.size() > milora::help::ChmFile::kMaxNames) {
+        std::abort();
+    }
+    for (const std::string& name : names) {
+        if (name.ends_with(".hhc") || name.ends_with(".hhk")) {
+            if (const auto bytes = file.read(name)) {
+                (void)milora::help::parse_sitemap(*bytes);
+            }
+        }
+    }
+    // The contents and index of the topic itself, as if it were a sitemap.
+    (void)milora::help::parse_sitemap(topic);
     return 0;
 }

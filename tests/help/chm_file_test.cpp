@@ -6,6 +6,7 @@
 #include "help/chm_file.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -69,6 +70,22 @@ TEST_F(ChmFileTest, TheWholeHandbookOpensAndReadsItsPages) {
     EXPECT_TRUE(file.contains("/images/road.png"));
     EXPECT_FALSE(file.read("/Tires.htm#alignment"));
     EXPECT_FALSE(file.read(std::string("/Tires.htm\0x", 12)));
+}
+
+TEST_F(ChmFileTest, ListsTheFilesOfTheHandbookButNotItsBookkeeping) {
+    ChmFile file;
+    EXPECT_TRUE(file.names().empty()); // nothing open
+    ASSERT_TRUE(file.open(MILORA_TEST_HANDBOOK));
+    const auto names = file.names();
+    for (const char* expected :
+         {"/Introduction.htm", "/Tires.htm", "/Getting_Started.htm", "/handbook.css",
+          "/images/road.png", "/handbook.hhc", "/handbook.hhk"}) {
+        EXPECT_NE(std::find(names.begin(), names.end(), expected), names.end()) << expected;
+    }
+    for (const std::string& name : names) {
+        EXPECT_TRUE(name.starts_with('/') && name[1] != '#' && name[1] != '$') << name;
+        EXPECT_TRUE(file.contains(name)) << name;
+    }
 }
 
 TEST_F(ChmFileTest, ADamagedDirectoryOrTableIsRefused) {

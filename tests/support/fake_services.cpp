@@ -5,6 +5,7 @@
 #include "ui/real_services.h"
 
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,11 @@ bool FakePrinter::print_widget(QWidget* widget, ui::Orientation orientation) {
     return ui::paint_widget_page(widget, printer);
 }
 
+bool FakePrinter::print_document(QWidget* /*parent*/, QTextDocument& document) {
+    printed_documents.append(document.toPlainText());
+    return true;
+}
+
 void FakePrinter::printer_setup(QWidget* /*parent*/) {
     ++setups;
 }
@@ -81,8 +87,9 @@ void FakeHelp::show_topic(QWidget* /*owner*/, const QString& topic) {
     topics.append(topic);
 }
 
-void FakeWeb::open_url(const QString& url) {
+bool FakeWeb::open_url(const QString& url) {
     urls.append(url);
+    return opens;
 }
 
 } // namespace milora::test

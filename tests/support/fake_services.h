@@ -36,7 +36,9 @@ public:
 class FakePrinter final : public ui::PrintService {
 public:
     bool print_widget(QWidget* widget, ui::Orientation orientation) override;
+    bool print_document(QWidget* parent, QTextDocument& document) override;
     void printer_setup(QWidget* parent) override;
+    QStringList printed_documents; // the plain text of each document printed
     std::vector<ui::Orientation> printed;
     std::vector<QString> printed_windows;
     int setups = 0;
@@ -51,8 +53,9 @@ public:
 
 class FakeWeb final : public ui::WebService {
 public:
-    void open_url(const QString& url) override;
+    bool open_url(const QString& url) override;
     QStringList urls;
+    bool opens = true; // what open_url answers
 };
 
 // Previews of an export before it replaces the tracker's log: recorded, answered from `answers`

@@ -8,6 +8,7 @@
 #include "support/fake_services.h"
 #include "support/window_helpers.h"
 #include "ui/application.h"
+#include "ui/labels.h"
 #include "ui/program_folder.h"
 
 #include <QClipboard>
@@ -184,8 +185,8 @@ TEST_F(DataSettingsWindowTest, LeavingTheCityBoxChecksItsRange) {
         EXPECT_TRUE(fakes.messages.shown.empty()) << typed;
         EXPECT_NE(QApplication::focusWidget(), city()) << typed;
     }
-    // 0.1 comes back from the highway box as 100 - 99.9 in single precision.
-    EXPECT_EQ(city()->text(), "0.09999847");
+    // The typed 0.1 stays as typed; its complement is written as a person would write it.
+    EXPECT_EQ(city()->text(), "0.1");
     EXPECT_EQ(highway()->text(), "99.9");
 }
 
@@ -268,7 +269,7 @@ TEST_F(DataSettingsWindowTest, CancelAsksOnlyWhenSomethingChanged) {
                        "You have changed some data - click Yes to exit without saving the "
                        "data, or No to return to the window to save data permanently with "
                        "a Save command, or temporarily by clicking on OK",
-                       Icon::None, Buttons::YesNo}));
+                       Icon::None, Buttons::YesNo, Answer::No}));
     ASSERT_FALSE(window.isNull());
     EXPECT_EQ(text("txtGlobal_Gas_Cost"), "4");
 
@@ -413,4 +414,247 @@ TEST_F(DataSettingsWindowTest, EveryTextFitsItsPlace) {
     if (!shot.isEmpty()) {
         EXPECT_TRUE(window->grab().save(shot));
     }
+}
+
+TEST_F(DataSettingsWindowTest, TheComplementReadsAsTheUserWouldWriteIt) {
+    const std::vector<std::pair<QString, QString>> pairs = {
+        {"0.1", "99.9"}, {"99.9", "0.1"}, {"92.9", "7.1"}};
+    for (const auto& [typed, other] : pairs) {
+        type_over(city(), typed);
+        EXPECT_EQ(city()->text(), typed);
+        EXPECT_EQ(highway()->text(), other) << typed.toStdString();
+    }
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(DataSettingsWindowTest, TheBoxBeingTypedInIsNeverRewritten) {
+    highway()->setFocus(Qt::MouseFocusReason);
+    highway()->selectAll();
+    QString typed;
+    for (const QChar c : QStringLiteral("30.05")) {
+        typed += c;
+        QTest::keyClicks(highway(), QString(c));
+        EXPECT_EQ(highway()->text(), typed);
+    }
+    EXPECT_EQ(city()->text(), "69.95");
+    QTest::keyClick(highway(), Qt::Key_Backspace);
+    EXPECT_EQ(highway()->text(), "30.0");
+    EXPECT_EQ(city()->text(), "70");
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(DataSettingsWindowTest, EnterIsOkAndEscapeIsCancel) {
+    type_into(box("txtGlobal_Gas_Cost"), QStringLiteral("4"));
+    QTest::keyClick(box("txtGlobal_Gas_Cost"), Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(app.state().car.Global_Gas_Cost, 4.0F);
+
+    // Enter first checks the box, as OK does.
+    open();
+    type_into(box("txtGlobal_Gas_Cost"), QStringLiteral("0"));
+    QTest::keyClick(box("txtGlobal_Gas_Cost"), Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
+    ASSERT_FALSE(window.isNull());
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0], data_error(kGasMessage));
+    fakes.messages.shown.clear();
+
+    // Escape asks Cancel's question, whose default answer is the safe No, even from a box that
+    // would be refused.
+    fakes.messages.answers = {Answer::No, Answer::Yes};
+    QTest::keyClick(box("txtGlobal_Gas_Cost"), Qt::Key_Escape);
+    settle();
+    ASSERT_FALSE(window.isNull());
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0], cardata::cancel_question());
+    EXPECT_EQ(fakes.messages.shown[0].default_answer, Answer::No);
+    QTest::keyClick(box("txtGlobal_Gas_Cost"), Qt::Key_Escape);
+    settle();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(fakes.messages.shown.size(), 2U);
+    EXPECT_EQ(app.state().car.Global_Gas_Cost, 4.0F);
+
+    // Enter on a button presses that button.
+    open();
+    type_into(box("txtGlobal_Gas_Cost"), QStringLiteral("5"));
+    button("cmdHelp")->setFocus(Qt::TabFocusReason);
+    settle();
+    QTest::keyClick(button("cmdHelp"), Qt::Key_Return);
+    EXPECT_EQ(fakes.help.topics, QStringList{"Entering_Settings.htm"});
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(app.state().car.Global_Gas_Cost, 4.0F);
+}
+
+TEST_F(DataSettingsWindowTest, CancelLoadAndHelpAreNotHeldUpByARefusedBox) {
+    const QString zero = write_file(QStringLiteral("zero.miloracar"),
+                                    "1.02\r\n0\r\n21\r\n28.5\r\n40\r\n60\r\n23.4\r\n9000\r\n"
+                                    "0.5\r\n7\r\n");
+    const QString good = write_file(QStringLiteral("good.miloracar"),
+                                    "1.02\r\n2.5\r\n21\r\n28.5\r\n40\r\n60\r\n23.4\r\n9000\r\n"
+                                    "0.5\r\n7\r\n");
+    QLineEdit* gas = box("txtGlobal_Gas_Cost");
+    gas->setFocus(Qt::MouseFocusReason);
+    fakes.files.open_answers = {zero, good};
+    click(button("cmdLoad_Data_Settings"));
+    settle();
+    EXPECT_EQ(gas->text(), "0");
+    click(button("cmdHelp"));
+    click(button("cmdLoad_Data_Settings"));
+    settle();
+    EXPECT_EQ(fakes.files.open_requests.size(), 2U);
+    EXPECT_EQ(gas->text(), "2.5");
+    EXPECT_EQ(fakes.help.topics, QStringList{"Entering_Settings.htm"});
+    EXPECT_TRUE(fakes.messages.shown.empty());
+
+    // Loading the 0 again and cancelling at once: only Cancel's question, no "Data Error".
+    fakes.files.open_answers = {zero};
+    click(button("cmdLoad_Data_Settings"));
+    fakes.messages.answers = {Answer::Yes};
+    click(button("cmdCancel"));
+    settle();
+    EXPECT_TRUE(window.isNull());
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].title, "Save Modified Data?");
+}
+
+TEST_F(DataSettingsWindowTest, TheCloseBoxIsNotHeldUpByARefusedBox) {
+    type_into(box("txtGlobal_Gas_Cost"), QStringLiteral("0"));
+    window->close();
+    settle();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_EQ(app.state().car.Global_Gas_Cost, 3.0F);
+}
+
+TEST_F(DataSettingsWindowTest, TabFollowsTheReadingOrder) {
+    box("txtGlobal_Gas_Cost")->setFocus(Qt::TabFocusReason);
+    settle();
+    QStringList order;
+    for (int i = 0; i < 17; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+    }
+    EXPECT_EQ(order,
+              (QStringList{"txtGlobal_Gas_Cost", "txtGlobal_EPA_City_MPG",
+                           "txtGlobal_EPA_Highway_MPG", "lblGo_To_EPA", "txtGlobal_City_Percent",
+                           "txtGlobal_Highway_Percent", "txtGlobal_Combined_MPG",
+                           "cmdCalculate_Combined_MPG", "txtGlobal_Yearly_Miles_Traveled",
+                           "txtGlobal_Mileage_Cost", "txtGlobal_Time_Cost", "cmdOK", "cmdCancel",
+                           "cmdSave", "cmdSave_As_Default", "cmdLoad_Data_Settings", "cmdHelp"}));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(DataSettingsWindowTest, TheEpaLinkIsFollowedByTheKeyboard) {
+    QLabel* link = label("lblGo_To_EPA");
+    box("txtGlobal_EPA_Highway_MPG")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box("txtGlobal_EPA_Highway_MPG"), Qt::Key_Tab);
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), link);
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_EQ(fakes.web.urls, QStringList{QString::fromLatin1(web_address(WebLink::FindACar))});
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    QTest::keyClick(link, Qt::Key_Space);
+    EXPECT_EQ(fakes.web.urls.size(), 2);
+    // Enter on the link follows it and does not press OK.
+    ASSERT_FALSE(window.isNull());
+}
+
+TEST_F(DataSettingsWindowTest, ALongFileNameIsShortenedInTheMiddle) {
+    window->grab();
+    const QSize before = window->size();
+    QLabel* time = label("lblTime_Cost_Description");
+    const int time_height = time->height();
+    QDir(files.path()).mkpath(QString(120, QLatin1Char('d')));
+    const QString path = write_file(QString(120, QLatin1Char('d')) + "/car.miloracar",
+                                    "1.02\r\n2.899\r\n21\r\n28.5\r\n40\r\n60\r\n23.4\r\n"
+                                    "9000\r\n0.5\r\n7\r\n");
+    fakes.files.open_answers.push_back(path);
+    click(button("cmdLoad_Data_Settings"));
+    window->grab();
+    auto* file = child<ui::ElidedLabel>(window, QStringLiteral("lblCar_File_ID"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->text(), "Car Data Filename: " + path);
+    EXPECT_EQ(file->toolTip(), path);
+    const QString shown = file->shown_text();
+    EXPECT_TRUE(shown.startsWith("Car Data Filename: ")) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith("car.miloracar")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(file->fontMetrics().horizontalAdvance(shown), file->width());
+    EXPECT_LE(file->height(), 2 * file->fontMetrics().height());
+    // Nothing moved or grew.
+    EXPECT_EQ(window->size(), before);
+    EXPECT_EQ(time->height(), time_height);
+    EXPECT_TRUE(window->rect().contains(time->geometry()));
+    const QString shots = qEnvironmentVariable("MILORA_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        EXPECT_TRUE(window->grab().save(shots + "/data_settings_long_name.png"));
+        window->resize(100, 100);
+        EXPECT_TRUE(window->grab().save(shots + "/data_settings_smallest.png"));
+    }
+}
+
+TEST_F(DataSettingsWindowTest, TheWindowIsNeverSmallerThanItsContent) {
+    window->resize(200, 150);
+    window->grab();
+    EXPECT_GE(window->width(), window->minimumWidth());
+    EXPECT_GE(window->height(), window->minimumHeight());
+    const QRect inside = window->rect();
+    for (QLabel* l : window->findChildren<QLabel*>()) {
+        EXPECT_TRUE(inside.contains(l->geometry())) << l->objectName().toStdString();
+        if (l->wordWrap()) {
+            EXPECT_GE(l->height(), l->heightForWidth(l->width())) << l->objectName().toStdString();
+        }
+    }
+    for (QPushButton* b : window->findChildren<QPushButton*>()) {
+        EXPECT_TRUE(inside.contains(b->geometry())) << b->objectName().toStdString();
+    }
+}
+
+namespace {
+
+// Notes where the focus is while each message is up.
+class FocusAtMessage final : public ui::MessageService {
+public:
+    Answer show(QWidget* parent, const Message& message) override {
+        shown.push_back(message);
+        QWidget* focus = parent->window()->focusWidget();
+        focus_names << (focus != nullptr ? focus->objectName() : QString());
+        return Answer::Ok;
+    }
+    std::vector<Message> shown;
+    QStringList focus_names;
+};
+
+} // namespace
+
+TEST(DataSettingsFocusTest, TheRefusedBoxHoldsTheFocusWhileItsMessageIsUp) {
+    FocusAtMessage messages;
+    FakeServices fakes;
+    ui::Services services = fakes.services();
+    services.messages = &messages;
+    ProgramState state;
+    state.Car_Data_Filename = "Initial data";
+    QPointer<cardata::DataSettingsWindow> window = new cardata::DataSettingsWindow(state, services);
+    show_active(window);
+    auto* gas = child<QLineEdit>(window, QStringLiteral("txtGlobal_Gas_Cost"));
+    type_into(gas, QStringLiteral("0"));
+    QTest::keyClick(gas, Qt::Key_Tab);
+    settle();
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_EQ(messages.focus_names, QStringList{"txtGlobal_Gas_Cost"});
+    EXPECT_EQ(QApplication::focusWidget(), gas);
+
+    // The estimate names the box it cannot use, which holds the focus before its message shows.
+    type_into(gas, QStringLiteral("3"));
+    auto* city_mpg = child<QLineEdit>(window, QStringLiteral("txtGlobal_EPA_City_MPG"));
+    city_mpg->setText(QStringLiteral("abc"));
+    QTest::mouseClick(child<QPushButton>(window, QStringLiteral("cmdCalculate_Combined_MPG")),
+                      Qt::LeftButton);
+    settle();
+    ASSERT_EQ(messages.shown.size(), 2U);
+    EXPECT_EQ(messages.focus_names.last(), "txtGlobal_EPA_City_MPG");
+    window->close();
+    settle();
 }

@@ -322,13 +322,106 @@ TEST_F(MainWindowTest, PrintSetupSectionsAndWebPages) {
         action(sections[i])->trigger();
         EXPECT_EQ(tabs()->currentIndex(), i) << sections[i];
     }
-    action("mnuHelpWebsite")->trigger();
     action("mnuUpdates")->trigger();
-    EXPECT_EQ(fakes.web.urls,
-              (QStringList{QString::fromLatin1(web_address(WebLink::HomePage)),
-                           QString::fromLatin1(web_address(WebLink::DownloadPage))}));
-    EXPECT_TRUE(fakes.web.urls[1].endsWith(QStringLiteral("/download.html")));
+    EXPECT_EQ(fakes.web.urls, QStringList{"appstream://org.milora.Milora"});
     EXPECT_TRUE(fakes.help.topics.isEmpty());
+}
+
+TEST_F(MainWindowTest, VisitWebsiteOpensTheHomePageOrTheHandbooksPageAboutTheProgram) {
+    open_main();
+    action("mnuHelpWebsite")->trigger();
+    const QString home = QString::fromLatin1(web_address(WebLink::HomePage));
+    if (home.isEmpty()) {
+        EXPECT_EQ(fakes.help.topics, QStringList{"History.htm"});
+        EXPECT_TRUE(fakes.web.urls.isEmpty());
+    } else {
+        EXPECT_EQ(fakes.web.urls, QStringList{home});
+        EXPECT_TRUE(fakes.help.topics.isEmpty());
+    }
+    EXPECT_FALSE(home.contains(QStringLiteral("example.")));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, CheckForUpdatesWithoutASoftwareCentreNamesThePackageManagerAndVersion) {
+    open_main();
+    fakes.web.opens = false;
+    action("mnuUpdates")->trigger();
+    EXPECT_EQ(fakes.web.urls, QStringList{"appstream://org.milora.Milora"});
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    const Message& m = fakes.messages.shown[0];
+    EXPECT_EQ(m, app::updates_message("1.02"));
+    EXPECT_EQ(m.title, "Check For Updates");
+    EXPECT_NE(m.text.find("package manager"), std::string::npos);
+    EXPECT_NE(m.text.find("Installed version: 1.02"), std::string::npos);
+    EXPECT_EQ(m.buttons, Buttons::Ok);
+
+    // A software centre that takes the link leaves nothing more to say.
+    fakes.web.opens = true;
+    action("mnuUpdates")->trigger();
+    EXPECT_EQ(fakes.messages.shown.size(), 1U);
+}
+
+TEST_F(MainWindowTest, TabFollowsTheReadingOrderOfTheStartingUpTab) {
+    add_stand_in("A01_Data_Settings"); // so that "Settings" is enabled
+    open_main();
+    show_active(main);
+    button("cmdIntroduction_Help")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{"cmdIntroduction_Help", "cmdGetting_Started_Help", "cmdSettings",
+                                  "cmdSettings_Help", "chkTurn_Off_Nag", "cmdOK", "cmdExit"}));
+
+    // On the other tabs the rows come first, each button before its Help, then Exit.
+    tabs()->setCurrentIndex(3);
+    settle();
+    button("cmdIdling")->setFocus(Qt::TabFocusReason);
+    order.clear();
+    for (int i = 0; i < 11; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+              (QStringList{"cmdIdling", "cmdIdling_Help", "cmdAC", "cmdAC_Help", "cmdAerodynamics",
+                           "cmdAerodynamics_Help", "cmdWeight", "cmdWeight_Help", "cmdHeadlights",
+                           "cmdHeadlights_Help", "cmdExit_Program"}));
+}
+
+TEST_F(MainWindowTest, TheWindowCannotBeShrunkUntilADescriptionIsCut) {
+    open_main();
+    const QString shots = qEnvironmentVariable("MILORA_SHOT_DIR");
+    if (!shots.isEmpty()) {
+        EXPECT_TRUE(main->grab().save(shots + "/main_window.png"));
+    }
+    main->resize(300, 200);
+    settle();
+    EXPECT_GE(main->width(), main->minimumWidth());
+    EXPECT_GE(main->height(), main->minimumHeight());
+    for (int i = 0; i < tabs()->count(); ++i) {
+        tabs()->setCurrentIndex(i);
+        settle();
+        QWidget* page = tabs()->widget(i);
+        for (QLabel* l : page->findChildren<QLabel*>()) {
+            if (!l->isVisible() || l->text().isEmpty()) {
+                continue;
+            }
+            EXPECT_GE(l->height(), l->heightForWidth(l->width()))
+                << l->objectName().toStdString() << " is cut off on tab " << i;
+            EXPECT_TRUE(page->rect().contains(l->geometry())) << l->objectName().toStdString();
+        }
+        if (!shots.isEmpty()) {
+            EXPECT_TRUE(
+                main->grab().save(shots + QStringLiteral("/main_window_smallest_%1.png").arg(i)));
+        }
+        for (QPushButton* b : page->findChildren<QPushButton*>()) {
+            if (b->isVisible()) {
+                EXPECT_TRUE(page->rect().contains(b->mapTo(page, b->rect().bottomRight())))
+                    << b->objectName().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(MainWindowTest, TheMenusInOrderWithTheirAccelerators) {

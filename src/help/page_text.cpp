@@ -1,0 +1,220 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "help/page_text.h"
+
+#include "help/html_scan.h"
+#include "help/sitemap.h"
+
+#include <algorithm>
+
+namespace milora::help {
+namespace {
+
+bool table_part(const std::string& name) {
+    return name == "table" || name == "tbody" || name == "thead" || name == "tfoot" ||
+           name == "tr" || name == "td" || name == "th" || name == "caption" || name == "col" ||
+           name == "colgroup";
+}
+
+// Appends `raw` with its blank runs folded into one blank.
+void append_words(std::string& out, std::string_view raw) {
+    for (const char c : raw) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+        if (blank) {
+            if (!out.empty() && out.back() != ' ') {
+                out += ' ';
+            }
+        } else {
+            out += c;
+        }
+    }
+}
+
+// The text between two tags, without the comments and declarations the scanner stepped over.
+std::string without_comments(std::string_view raw) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < raw.size()) {
+        const std::size_t lt = raw.find("<!", at);
+        const std::size_t pi = raw.find("<?", at);
+        const std::size_t start = std::min(lt, pi);
+        if (start == std::string_view::npos) {
+            break;
+        }
+        out.append(raw.substr(at, start - at));
+        const bool comment = raw.substr(start, 4) == "<!--";
+        const std::size_t close = comment ? raw.find("-->", start + 4) : raw.find('>', start);
+        at = close == std::string_view::npos ? raw.size() : close + (comment ? 3 : 1);
+    }
+    if (at < raw.size()) {
+        out.append(raw.substr(at));
+    }
+    return out;
+}
+
+std::string trimmed(std::string s) {
+    while (!s.empty() && s.back() == ' ') {
+        s.pop_back();
+    }
+    std::size_t start = 0;
+    while (start < s.size() && s[start] == ' ') {
+        ++start;
+    }
+    return s.substr(start);
+}
+
+} // namespace
+
+std::string flatten_deep_tables(std::string_view html, int depth) {
+    {
+        HtmlScanner count(html);
+        Tag tag;
+        std::size_t cells = 0;
+        while (count.next_tag(tag) && cells <= kMostTableCells) {
+            if (!tag.closing && (tag.name == "td" || tag.name == "th")) {
+                ++cells;
+            }
+        }
+        if (cells > kMostTableCells) {
+            depth = 0;
+        }
+    }
+    std::string out;
+    out.reserve(html.size());
+    HtmlScanner scan(html);
+    Tag tag;
+    std::size_t copied = 0;
+    int level = 0;
+    while (scan.next_tag(tag)) {
+        if (!table_part(tag.name)) {
+            continue;
+        }
+        bool drop = false;
+        if (tag.name == "table") {
+            if (tag.closing) {
+                drop = level > depth;
+                if (level > 0) {
+                    --level;
+                }
+            } else {
+                ++level;
+                drop = level > depth;
+            }
+        } else {
+            drop = level > depth;
+        }
+        if (!drop) {
+            continue;
+        }
+        out.append(html.substr(copied, tag.begin - copied));
+        if (tag.closing && (tag.name == "tr" || tag.name == "table" || tag.name == "caption")) {
+            out += "<br>";
+        } else if (tag.closing && (tag.name == "td" || tag.name == "th")) {
+            out += ' ';
+        }
+        copied = tag.end;
+    }
+    out.append(html.substr(copied));
+    return out;
+}
+
+std::string break_long_words(std::string_view html) {
+    static constexpr std::string_view kBreak = "\xE2\x80\x8B"; // U+200B ZERO WIDTH SPACE
+    std::string out;
+    out.reserve(html.size() + html.size() / kLongestWord * kBreak.size());
+    HtmlScanner scan(html);
+    Tag tag;
+    std::size_t text_from = 0;
+    std::size_t run = 0; // bytes without a blank so far; a tag does not end a word
+    while (true) {
+        const bool more = scan.next_tag(tag);
+        const std::size_t text_to = more ? tag.begin : html.size();
+        bool in_reference = false;
+        for (std::size_t i = text_from; i < text_to; ++i) {
+            const auto c = static_cast<unsigned char>(html[i]);
+            const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+            if (c == '&') {
+                in_reference = true;
+            } else if (blank) {
+                in_reference = false;
+            }
+            // Not inside a character reference, nor inside a UTF-8 sequence.
+            if (run >= kLongestWord && !in_reference && (c & 0xC0) != 0x80) {
+                out += kBreak;
+                run = 0;
+            }
+            out += static_cast<char>(c);
+            run = blank ? 0 : run + 1;
+            if (c == ';') {
+                in_reference = false;
+            }
+        }
+        if (!more) {
+            break;
+        }
+        out.append(html.substr(tag.begin, tag.end - tag.begin));
+        text_from = tag.end;
+        if (!tag.closing && (tag.name == "script" || tag.name == "style" || tag.name == "title")) {
+            scan.raw_text_until_close(tag.name);
+            out.append(html.substr(tag.end, scan.position() - tag.end));
+            text_from = scan.position();
+        }
+    }
+    return out;
+}
+
+PageText page_text(std::string_view html) {
+    PageText page;
+    std::string heading;
+    HtmlScanner scan(html);
+    Tag tag;
+    std::size_t text_from = 0;
+    bool in_heading = false;
+    while (true) {
+        const bool more = scan.next_tag(tag);
+        const std::size_t text_to = more ? tag.begin : html.size();
+        if (text_to > text_from) {
+            const std::string words =
+                decode_entities(without_comments(html.substr(text_from, text_to - text_from)));
+            append_words(page.text, words);
+            if (in_heading) {
+                append_words(heading, words);
+            }
+        }
+        if (!more) {
+            break;
+        }
+        text_from = tag.end;
+        if (tag.closing) {
+            if (in_heading && (tag.name == "h1" || tag.name == "h2")) {
+                in_heading = false;
+            }
+        } else if (tag.name == "script" || tag.name == "style") {
+            scan.raw_text_until_close(tag.name);
+            text_from = scan.position();
+        } else if (tag.name == "title") {
+            const std::string_view title = scan.raw_text_until_close(tag.name);
+            if (page.title.empty()) {
+                append_words(page.title, decode_entities(title));
+            }
+            text_from = scan.position();
+        } else if ((tag.name == "h1" || tag.name == "h2") && heading.empty()) {
+            in_heading = true;
+        }
+        // Blocks and cells end a word; inline tags (b, a, span) may sit inside one.
+        if (tag.name == "p" || tag.name == "br" || tag.name == "td" || tag.name == "th" ||
+            tag.name == "li" || tag.name == "div" || tag.name == "tr" || tag.name[0] == 'h') {
+            if (!page.text.empty() && page.text.back() != ' ') {
+                page.text += ' ';
+            }
+        }
+    }
+    page.title = trimmed(page.title);
+    if (page.title.empty()) {
+        page.title = trimmed(heading);
+    }
+    page.text = trimmed(page.text);
+    return page;
+}
+
+} // namespace milora::help
