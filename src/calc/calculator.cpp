@@ -35,12 +35,6 @@ double read_label(const FormState& state, const std::string& label, int index) {
     return *v;
 }
 
-FormState open_window(Calculator& calc, const CarData& car) {
-    FormState state(calc.description());
-    calc.load(car, state);
-    return state;
-}
-
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
     // Every box holds a single, so a number a single cannot hold ("1e39") is refused here too.
     if (!numbers::parse_single(text)) {
@@ -99,6 +93,14 @@ template <typename F> bool guarded(FormState& state, F&& step) {
 }
 
 } // namespace
+
+FormState open_window(Calculator& calc, const CarData& car) {
+    FormState state(calc.description());
+    // Car data can hold values no calculation survives (yearly miles of 1e38); the window still
+    // opens, with the boxes and labels the load could not fill left empty.
+    guarded(state, [&] { calc.load(car, state); });
+    return state;
+}
 
 bool run_calculate(Calculator& calc, FormState& state) {
     return guarded(state, [&] { calc.calculate(state); });

@@ -106,8 +106,12 @@ TEST_F(CarDataFileTest, StrictReadingIsAllOrNothingAndNamesTheLine) {
     EXPECT_EQ(read_strict(short_file, car).message,
               "The car data file \"" + short_file + "\" was not loaded: line 6 is missing.");
     EXPECT_EQ(read_strict((dir / "none").string(), car).message,
-              "The car data file \"" + (dir / "none").string() + "\" could not be opened.");
-    EXPECT_FALSE(read_strict(dir.string(), car).ok); // a folder is no file
+              "The car data file \"" + (dir / "none").string() +
+                  "\" could not be opened: it does not exist.");
+    // A folder is no file, and the message says so.
+    EXPECT_EQ(read_strict(dir.string(), car).message,
+              "The car data file \"" + dir.string() +
+                  "\" could not be opened: it is not a regular file.");
     EXPECT_EQ(car.Global_Gas_Cost, 9.0F);
 }
 
