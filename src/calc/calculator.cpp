@@ -5,6 +5,8 @@
 #include "numbers/number_reading.h"
 #include "numbers/precision.h"
 
+#include <limits>
+
 namespace milora::calc {
 
 void Calculator::click_option(FormState& state, const std::string& group, int index) {
@@ -33,6 +35,11 @@ double read_label(const FormState& state, const std::string& label, int index) {
         throw numbers::FloatFault();
     }
     return *v;
+}
+
+bool is_too_large(const std::string& text) {
+    const auto value = numbers::parse_number(text);
+    return value && *value > std::numeric_limits<float>::max();
 }
 
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
@@ -65,6 +72,11 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
                 return refusal(desc->limit_message);
             }
         }
+    }
+    if (is_too_large(text)) {
+        // The user entered a number above 0, just one no box can hold: saying "greater than 0"
+        // would mislead.
+        return refusal(kTooLargeMessage);
     }
     if (!is_valid_box_text(text, desc->zero_allowed)) {
         return refusal(desc->message);
