@@ -51,7 +51,12 @@ QString decode_page(const QByteArray& bytes) {
 } // namespace
 
 QStringList handbook_folders() {
-    return {program_folder(), installed_data_folder()};
+    QStringList folders{program_folder(), installed_data_folder()};
+    const QString built = build_tree_handbook_folder();
+    if (!built.isEmpty()) {
+        folders << built;
+    }
+    return folders;
 }
 
 QUrl handbook_url(const QString& topic) {

@@ -23,7 +23,8 @@ namespace milora::ui {
 
 inline constexpr const char* kHandbookFileName = "edt.chm";
 
-// The program folder, then the installed data folder.
+// The program folder, then the installed data folder (then, for a program run from its build
+// tree, the folder where that build compiles the handbook).
 QStringList handbook_folders();
 
 // The address of a topic inside the handbook: "Tires.htm#alignment" -> chm:/Tires.htm#alignment.

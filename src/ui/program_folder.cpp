@@ -77,4 +77,22 @@ QString installed_data_folder_for(const QString& executable_folder) {
     return QDir(executable_folder + QStringLiteral("/../share/milora")).absolutePath();
 }
 
+QString build_tree_handbook_folder() {
+    return build_tree_handbook_folder_for(QCoreApplication::applicationDirPath());
+}
+
+QString build_tree_handbook_folder_for(const QString& executable_folder) {
+#if defined(MILORA_BUILD_TREE) && defined(MILORA_BUILD_TREE_HANDBOOK)
+    // The same binary may be installed elsewhere (cmake --install, the Debian package); only the
+    // copy still in its build tree may look there.
+    const QString tree = QDir(QStringLiteral(MILORA_BUILD_TREE)).canonicalPath();
+    if (!tree.isEmpty() && QDir(executable_folder).canonicalPath() == tree) {
+        return QStringLiteral(MILORA_BUILD_TREE_HANDBOOK);
+    }
+#else
+    (void)executable_folder;
+#endif
+    return {};
+}
+
 } // namespace milora::ui

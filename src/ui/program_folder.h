@@ -31,5 +31,9 @@ void make_start_up_paths_absolute();
 // Where an installed copy keeps its shared data (share/milora), for edt.chm.
 QString installed_data_folder();
 QString installed_data_folder_for(const QString& executable_folder);
+// Where the build compiles the handbook, for a program run from the build tree it was built in
+// (looked in after the two folders above); empty for any other copy, an installed one included.
+QString build_tree_handbook_folder();
+QString build_tree_handbook_folder_for(const QString& executable_folder);
 
 } // namespace milora::ui

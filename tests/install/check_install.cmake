@@ -21,6 +21,9 @@ foreach(f
         message(SEND_ERROR "missing from the install tree: ${f}")
     endif()
 endforeach()
+if(HANDBOOK AND NOT EXISTS ${dest}/usr/share/milora/edt.chm)
+    message(SEND_ERROR "missing from the install tree: usr/share/milora/edt.chm")
+endif()
 find_program(DFV desktop-file-validate)
 if(DFV)
     execute_process(COMMAND ${DFV} ${dest}/usr/share/applications/org.milora.Milora.desktop

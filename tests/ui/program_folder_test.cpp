@@ -117,4 +117,16 @@ TEST_F(ProgramFolderTest, ARelativeMiloraHomeIsTakenOnceAgainstTheStartingFolder
               QDir(expected).filePath(QStringLiteral("default.miloracar")));
 }
 
+#if defined(MILORA_BUILD_TREE) && defined(MILORA_BUILD_TREE_HANDBOOK)
+TEST_F(ProgramFolderTest, OnlyTheCopyInItsBuildTreeLooksForTheHandbookCompiledThere) {
+    EXPECT_EQ(ui::build_tree_handbook_folder_for(QStringLiteral(MILORA_BUILD_TREE)),
+              QStringLiteral(MILORA_BUILD_TREE_HANDBOOK));
+    // The same binary installed or copied elsewhere, and the test programs in build/tests.
+    EXPECT_EQ(ui::build_tree_handbook_folder_for(folder(QStringLiteral("usr/bin"))), QString());
+    EXPECT_EQ(ui::build_tree_handbook_folder_for(QStringLiteral(MILORA_BUILD_TREE "/tests")),
+              QString());
+    EXPECT_EQ(ui::build_tree_handbook_folder(), QString());
+}
+#endif
+
 } // namespace

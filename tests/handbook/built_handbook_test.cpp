@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+
+// The compiled handbook (edt.chm, as the build makes it) against the program: every topic a
+// command can open is a page of the file with its anchor, every contents and index entry leads
+// somewhere, and the pages are written out. Read with the program's own help file reader.
+
+#include "calc/registry.h"
+#include "cardata/data_settings.h"
+#include "handbook/handbook_text.h"
+#include "help/chm_file.h"
+#include "mileage/mileage_tracker.h"
+#include "shell/help_topics.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace milora;
+using namespace milora::handbook_test;
+
+namespace {
+
+const fs::path kSource = MILORA_HANDBOOK_SOURCE;
+
+std::string read_file(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The pages the project compiles, by the names in its [FILES] section.
+std::vector<std::string> project_pages() {
+    std::istringstream in(read_file(kSource / "edt.hhp"));
+    std::vector<std::string> pages;
+    bool files = false;
+    for (std::string line; std::getline(in, line);) {
+        line = collapse(line);
+        if (!line.empty() && line.front() == '[') {
+            files = line == "[FILES]";
+        } else if (files && line.size() > 4 && line.ends_with(".htm")) {
+            pages.push_back(line);
+        }
+    }
+    return pages;
+}
+
+class BuiltHandbookTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(help::ChmFile::supported()) << "this build cannot read help files";
+        ASSERT_TRUE(chm.open(MILORA_BUILT_HANDBOOK)) << MILORA_BUILT_HANDBOOK;
+    }
+    static void TearDownTestSuite() { chm.close(); }
+
+    // Whether "Page.htm#anchor" names a page of the file holding that anchor; says why not.
+    static ::testing::AssertionResult opens(const std::string& topic) {
+        const std::size_t hash = topic.find('#');
+        const std::string page = topic.substr(0, hash);
+        const std::optional<std::string> html = chm.read("/" + page);
+        if (!html) {
+            return ::testing::AssertionFailure() << "no page " << page;
+        }
+        if (hash != std::string::npos && !has_anchor(*html, topic.substr(hash + 1))) {
+            return ::testing::AssertionFailure() << page << " has no anchor " << topic.substr(hash);
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    static std::map<std::string, std::string> pages() {
+        std::map<std::string, std::string> all;
+        for (const std::string& name : project_pages()) {
+            const std::optional<std::string> html = chm.read("/" + name);
+            EXPECT_TRUE(html.has_value()) << name << " is in edt.hhp but not in edt.chm";
+            if (html) {
+                all[name] = *html;
+            }
+        }
+        return all;
+    }
+
+    static help::ChmFile chm;
+};
+
+help::ChmFile BuiltHandbookTest::chm;
+
+TEST_F(BuiltHandbookTest, EveryTopicTheProgramOpensIsAPageWithItsAnchor) {
+    std::set<std::string> topics;
+    for (const app::HelpTopic& t : app::help_topics()) {
+        topics.insert(t.topic);
+    }
+    for (const calc::CalculatorEntry& entry : calc::calculators()) {
+        const std::string topic = entry.make()->description().help_topic;
+        EXPECT_FALSE(topic.empty()) << entry.window << " opens no topic";
+        topics.insert(topic);
+    }
+    topics.insert(cardata::kHelpTopic);
+    topics.insert(mileage::kHelpTopic); // the tracker and its plot
+    EXPECT_GE(topics.size(), 45u);
+    for (const std::string& topic : topics) {
+        EXPECT_TRUE(opens(topic)) << topic;
+    }
+    EXPECT_FALSE(opens("Tires.htm#no_such_anchor")); // the check itself can fail
+}
+
+TEST_F(BuiltHandbookTest, EveryContentsAndIndexEntryLeadsToAPageAndAnchor) {
+    for (const char* sitemap : {"edt.hhc", "edt.hhk"}) {
+        SCOPED_TRACE(sitemap);
+        const std::optional<std::string> compiled = chm.read(std::string("/") + sitemap);
+        ASSERT_TRUE(compiled.has_value()) << "edt.chm holds no " << sitemap;
+        const std::vector<std::string> locals = sitemap_locals(*compiled);
+        EXPECT_GE(locals.size(), std::string(sitemap) == "edt.hhk" ? 60u : 37u);
+        for (const std::string& local : locals) {
+            EXPECT_TRUE(opens(local)) << local;
+        }
+    }
+}
+
+TEST_F(BuiltHandbookTest, ContentsListEveryPage) {
+    std::set<std::string> listed;
+    for (const std::string& local : sitemap_locals(read_file(kSource / "edt.hhc"))) {
+        listed.insert(local.substr(0, local.find('#')));
+    }
+    for (const std::string& page : project_pages()) {
+        EXPECT_TRUE(listed.count(page)) << page << " is not in the contents";
+    }
+    // And the project compiles every page of the folder.
+    const std::vector<std::string> compiled = project_pages();
+    for (const auto& entry : fs::directory_iterator(kSource)) {
+        if (entry.path().extension() == ".htm") {
+            const std::string name = entry.path().filename().string();
+            EXPECT_NE(std::find(compiled.begin(), compiled.end(), name), compiled.end())
+                << name << " is not in edt.hhp";
+        }
+    }
+}
+
+TEST_F(BuiltHandbookTest, EveryPageIsWrittenOutInPlainWords) {
+    for (const auto& [name, html] : pages()) {
+        SCOPED_TRACE(name);
+        EXPECT_GE(word_count(html), 150u);
+        const std::string low = lower(html);
+        EXPECT_EQ(low.find("specification"), std::string::npos);
+        // Nor a numbered reference to a design document ("Part 3.2").
+        for (std::size_t at = html.find("Part "); at != std::string::npos;
+             at = html.find("Part ", at + 1)) {
+            EXPECT_FALSE(at + 5 < html.size() &&
+                         std::isdigit(static_cast<unsigned char>(html[at + 5])))
+                << html.substr(at, 12);
+        }
+        EXPECT_NE(low.find("<title>"), std::string::npos);
+        EXPECT_NE(low.find("href=\"handbook.css\""), std::string::npos);
+    }
+}
+
+TEST_F(BuiltHandbookTest, TheWholeHandbookHoldsFifteenThousandWords) {
+    std::size_t total = 0;
+    for (const auto& [name, html] : pages()) {
+        total += word_count(html);
+    }
+    EXPECT_GE(total, 15000u);
+}
+
+// Sentences of eight words or more appear once in the whole handbook: no page is stamped out of
+// another. Quoted program output (class="result") may of course repeat, and so may short table
+// cells and list items such as "Gas Cost: from your car data".
+std::vector<std::string> sentences(std::string html) {
+    for (const Element& e : elements_of_class(html, "result")) {
+        const std::size_t at = html.find(e.inner);
+        if (at != std::string::npos) {
+            html.erase(at, e.inner.size());
+        }
+    }
+    // A block ends a sentence even without a full stop.
+    std::string marked;
+    const std::string low = lower(html);
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        if (html[i] == '<') {
+            std::size_t n = i + 1 + (low.compare(i + 1, 1, "/") == 0 ? 1 : 0);
+            for (const char* block : {"p", "li", "td", "th", "tr", "h1", "h2", "h3", "h4", "div",
+                                      "blockquote", "br", "ul", "ol", "table"}) {
+                const std::size_t len = std::char_traits<char>::length(block);
+                if (low.compare(n, len, block) == 0 && n + len < low.size() &&
+                    !std::isalnum(static_cast<unsigned char>(low[n + len]))) {
+                    marked += " |";
+                    break;
+                }
+            }
+        }
+        marked += html[i];
+    }
+    const std::string text = visible_text(marked);
+    std::vector<std::string> found;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size() || text[i] == '|' ||
+                         ((text[i] == '.' || text[i] == '!' || text[i] == '?') &&
+                          (i + 1 == text.size() || text[i + 1] == ' '));
+        if (!end) {
+            continue;
+        }
+        std::string sentence = collapse(text.substr(start, i - start));
+        start = i + 1;
+        if (std::count(sentence.begin(), sentence.end(), ' ') >= 7) {
+            found.push_back(std::move(sentence));
+        }
+    }
+    return found;
+}
+
+TEST_F(BuiltHandbookTest, NoSentenceIsRepeated) {
+    std::map<std::string, std::string> seen;
+    for (const auto& [name, html] : pages()) {
+        for (const std::string& sentence : sentences(html)) {
+            const auto [it, fresh] = seen.emplace(lower(sentence), name);
+            EXPECT_TRUE(fresh) << "\"" << sentence << "\" on " << it->second << " and " << name;
+        }
+    }
+}
+
+} // namespace
