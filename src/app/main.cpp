@@ -54,8 +54,6 @@ bool answer_command_line(int argc, char** argv) {
     return false;
 }
 
-} // namespace
-
 int run_program(int argc, char** argv);
 
 } // namespace

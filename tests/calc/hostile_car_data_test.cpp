@@ -104,3 +104,26 @@ TEST(HostileCarData, ALoadFaultLeavesTheWindowOpenWithTheFaultMessage) {
     ASSERT_EQ(s.messages.size(), 1U);
     EXPECT_EQ(s.messages[0].title, "Data Error");
 }
+
+TEST(HostileCarData, OnlyWhatDependsOnTheFaultIsLeftEmpty) {
+    CarData car;
+    car.Global_Yearly_Miles_Traveled = 3.4e38F;
+    car.Global_Highway_Percent = TaggedPercent::from_single(45);
+    for (const char* window : {"E04_Yearly_Highway_Cost", "E05_Steady_Driving"}) {
+        SCOPED_TRACE(window);
+        auto calc = find_calculator(window)->make();
+        const FormState plain = open_window(*calc, CarData{});
+        const FormState s = open_window(*calc, car);
+        ASSERT_TRUE(s.fault.has_value());
+        // Every label as a normal load leaves it; the miles box alone is empty.
+        for (const auto& key : s.label_order()) {
+            EXPECT_EQ(s.label(key.name, key.index).text, plain.label(key.name, key.index).text)
+                << key.name;
+        }
+        std::size_t empty = 0;
+        for (const auto& box : s.description().boxes) {
+            empty += s.box(box.name).empty() ? 1U : 0U;
+        }
+        EXPECT_EQ(empty, 1U);
+    }
+}
