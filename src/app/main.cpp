@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/data_settings_window.h"
 #include "ui/help_viewer.h"
+#include "ui/import_preview_dialog.h"
 #include "ui/main_window.h"
 #include "ui/mileage_window.h"
 #include "ui/program_folder.h"
@@ -92,8 +93,9 @@ int run_program(int argc, char** argv) {
     milora::ui::QtFileDialogService files;
     milora::ui::QtPrintService printer(messages, files);
     milora::ui::DesktopWebService web;
+    milora::ui::QtImportPreviewService previews;
     milora::ui::HelpViewer help(&web);
-    milora::ui::Application app({&messages, &files, &printer, &help, &web});
+    milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
 
     {
         milora::app::SplashWindow splash;

@@ -99,7 +99,7 @@ std::string usage() {
     return "Usage:\n"
            "  milora-calc --list\n"
            "  milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...\n"
-           "  milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json]\n"
+           "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]\n"
            "  milora-calc --help | --version\n"
            "\n"
            "WINDOW opens a calculator as its window does, from the built-in car data or from the\n"
@@ -107,14 +107,17 @@ std::string usage() {
            "option VALUE of an option group; then Calculate runs once unless --no-calculate.\n"
            "Message boxes go to standard error as TITLE: TEXT.\n"
            "\n"
-           "mileage FILE reads a mileage or CSV file as the tracker's Open does and prints its\n"
-           "list; --summary adds the summary, --plot the plot's range, labels and EPA values.\n"
+           "mileage FILE reads a mileage or CSV file, or another fuel-log app's export, as the\n"
+           "tracker's Open does and prints its list; --summary adds the summary, --plot the\n"
+           "plot's range, labels and EPA values.\n"
            "\n"
            "Options:\n"
            "  --list          the window names and captions of all calculators\n"
            "  --car FILE      start from the car data in FILE (*.miloracar)\n"
            "  --json          print the whole result as JSON\n"
            "  --no-calculate  do not click Calculate\n"
+           "  --from FORMAT   mileage: auto (the default), milora, fuelly, fuelio, lubelogger,\n"
+           "                  spritmonitor, drivvo or generic\n"
            "  --summary       mileage: add the summary text\n"
            "  --plot          mileage: add the plot's range, axis labels and EPA values\n"
            "  --help          this text\n"
@@ -126,7 +129,8 @@ std::string usage() {
            "  milora-calc mileage my-car.miloragas --summary\n"
            "\n"
            "Exit status: 0 done, 2 usage, 3 a box refused its text, 4 a calculation fault or an\n"
-           "unreadable file (also a mileage file whose reading stopped before its end).\n";
+           "unreadable file (also a file in none of the layouts, or a mileage file whose reading\n"
+           "stopped before its end).\n";
 }
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -6,6 +6,7 @@
 #include "cardata/car_data_file.h"
 #include "cli/calc_cli.h"
 #include "mileage/entry_list.h"
+#include "mileage/fuel_import.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
@@ -25,6 +26,7 @@ using mileage::MileageLog;
 struct MileageOptions {
     std::string file;
     std::string car_file;
+    std::optional<mileage::ImportFormat> from; // nullopt: told from the contents
     bool summary = false;
     bool plot = false;
     bool json = false;
@@ -101,6 +103,21 @@ Json entries_json(const MileageLog& log) {
     return entries;
 }
 
+Json import_json(const mileage::ImportReport& r) {
+    Json skipped = Json::array();
+    for (const mileage::SkippedRow& s : r.skipped) {
+        skipped.push_back(Json{{"line", s.line}, {"reason", s.reason}});
+    }
+    return Json{{"format", mileage::format_name(r.format)},
+                {"distance_unit", mileage::unit_name(r.distance)},
+                {"volume_unit", mileage::unit_name(r.volume)},
+                {"rows", r.rows},
+                {"merged_partial", r.merged_partial},
+                {"missed", r.missed},
+                {"skipped", skipped},
+                {"unreliable_tank_mpg", r.unreliable}};
+}
+
 } // namespace
 
 int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -119,6 +136,18 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
                 return kExitUsage;
             }
             o.car_file = args[i];
+        } else if (a == "--from") {
+            if (++i >= args.size()) {
+                err << "--from needs a format\n" << usage();
+                return kExitUsage;
+            }
+            if (args[i] != "auto") {
+                o.from = mileage::format_named(args[i]);
+                if (!o.from) {
+                    err << "unknown format: " << args[i] << '\n' << usage();
+                    return kExitUsage;
+                }
+            }
         } else if (o.file.empty() && !a.starts_with("--")) {
             o.file = a;
         } else {
@@ -152,15 +181,23 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             j["summary"] = nullptr;
             j["plot"] = nullptr;
             j["messages"] = messages_json(messages);
-            j["read_error"] = Json{{"line", nullptr}, {"entries", 0}, {"reason", why}};
+            j["read_error"] =
+                Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
+            j["import"] = nullptr;
             out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
         }
         return kExitFault;
     }
     MileageLog log;
-    const mileage::ReadResult read = mileage::read_mileage_text(*contents, log);
-    if (read.stop) {
-        show(mileage::read_stopped_message(o.file, read));
+    const mileage::LogRead read = mileage::read_log_text(*contents, log, o.from);
+    std::optional<Message> read_error;
+    if (!read.understood) {
+        read_error = mileage::not_understood_message(o.file);
+    } else if (read.milora.stop) {
+        read_error = mileage::read_stopped_message(o.file, read.milora);
+    }
+    if (read_error) {
+        show(*read_error);
     }
 
     std::optional<std::string> summary;
@@ -202,8 +239,16 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             j["plot"] = nullptr;
         }
         j["messages"] = messages_json(messages);
-        j["read_error"] =
-            read.stop ? Json{{"line", read.stop->line}, {"entries", read.entries}} : Json(nullptr);
+        if (!read.understood) {
+            j["read_error"] = Json{{"line", 1}, {"entries", 0}, {"message", read_error->text}};
+        } else if (read.milora.stop) {
+            j["read_error"] = Json{{"line", read.milora.stop->line},
+                                   {"entries", read.milora.entries},
+                                   {"message", read_error->text}};
+        } else {
+            j["read_error"] = nullptr;
+        }
+        j["import"] = read.understood ? import_json(read.report) : Json(nullptr);
         out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
         // Line by line: the list of a long log is never held whole.
@@ -231,7 +276,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             }
         }
     }
-    return read.stop ? kExitFault : kExitOk;
+    return read_error ? kExitFault : kExitOk;
 }
 
 } // namespace milora::cli

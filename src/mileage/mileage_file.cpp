@@ -121,6 +121,12 @@ std::string entries_read(std::int64_t n) {
 
 } // namespace
 
+bool is_mileage_record(std::string_view line) {
+    Record record;
+    return !split_record(line, record) && numbers::read_line_number(record.odometer) &&
+           numbers::read_line_number(record.gallons);
+}
+
 std::string mileage_file_text(const MileageLog& log) {
     std::string out;
     out.reserve(static_cast<std::size_t>(log.Fillup_Count()) * 32);

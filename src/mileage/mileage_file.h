@@ -25,6 +25,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace milora::mileage {
 
@@ -45,6 +46,9 @@ struct ReadResult {
     std::int64_t entries = 0;     // entries appended to the log
     std::optional<ReadStop> stop; // set when reading stopped before the end of the file
 };
+
+// Whether `line` is one record of the format above (how a file in it is recognised).
+bool is_mileage_record(std::string_view line);
 
 // Appends the records of `contents` to `log`.
 ReadResult read_mileage_text(const std::string& contents, MileageLog& log);

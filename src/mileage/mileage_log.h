@@ -12,8 +12,10 @@
 // window show; MileageTracker is the tracker window's behaviour without any widget, which the Qt
 // window only renders and milora-calc drives from the command line.
 
+#include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,21 +39,47 @@ class MileageLog;
 // The entries in order, for a range-for or by 0-based position; each one is made on access.
 class EntryRange {
 public:
+    // Random access, as the standard algorithms want it; an element is a value made on access.
     class iterator {
     public:
+        using iterator_category = std::random_access_iterator_tag;
         using value_type = Fillup;
         using difference_type = std::ptrdiff_t;
+        using reference = Fillup;
+        using pointer = void;
+        iterator() = default;
         iterator(const MileageLog* log, std::size_t at) : log_(log), at_(at) {}
         Fillup operator*() const;
-        iterator& operator++() {
-            ++at_;
+        Fillup operator[](difference_type n) const { return *(*this + n); }
+        iterator& operator++() { return *this += 1; }
+        iterator operator++(int) {
+            iterator old = *this;
+            ++*this;
+            return old;
+        }
+        iterator& operator--() { return *this -= 1; }
+        iterator operator--(int) {
+            iterator old = *this;
+            --*this;
+            return old;
+        }
+        iterator& operator+=(difference_type n) {
+            at_ = static_cast<std::size_t>(static_cast<difference_type>(at_) + n);
             return *this;
         }
+        iterator& operator-=(difference_type n) { return *this += -n; }
+        friend iterator operator+(iterator i, difference_type n) { return i += n; }
+        friend iterator operator+(difference_type n, iterator i) { return i += n; }
+        friend iterator operator-(iterator i, difference_type n) { return i -= n; }
+        friend difference_type operator-(const iterator& a, const iterator& b) {
+            return static_cast<difference_type>(a.at_) - static_cast<difference_type>(b.at_);
+        }
         bool operator==(const iterator& other) const { return at_ == other.at_; }
+        auto operator<=>(const iterator& other) const { return at_ <=> other.at_; }
 
     private:
-        const MileageLog* log_;
-        std::size_t at_;
+        const MileageLog* log_ = nullptr;
+        std::size_t at_ = 0;
     };
 
     explicit EntryRange(const MileageLog& log) : log_(&log) {}

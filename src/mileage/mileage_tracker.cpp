@@ -96,42 +96,56 @@ void MileageTracker::clear_data() {
     data_changed_ = false; // whatever was unsaved is gone by the user's choice
 }
 
-bool MileageTracker::read_into_log(const std::string& path, bool& whole) {
+bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& converted) {
     std::string why;
     const auto contents = read_mileage_contents(path, &why);
     if (!contents) {
         ask_(cannot_open_message(path, why));
         return false;
     }
+    MileageLog fresh;
+    const LogRead r = read_log_text(*contents, fresh);
+    if (!r.understood) {
+        ask_(not_understood_message(path));
+        return false;
+    }
+    if (needs_preview(r.report) && preview_ && !preview_(import_preview(path, r.report, fresh))) {
+        return false;
+    }
     NewFile();
-    const ReadResult r = read_mileage_text(*contents, log_);
+    log_ = std::move(fresh);
     replace_list(list_text(log_));
     if (log_.Fillup_Count() >= 2 && !frame_visible_) {
         set_enabled(MainButton::Plot, true);
         set_enabled(MainButton::PrintSummary, true);
     }
-    whole = !r.stop;
-    if (r.stop) {
-        ask_(read_stopped_message(path, r));
+    whole = !r.milora.stop;
+    converted = r.report.format != ImportFormat::Milora;
+    if (r.milora.stop) {
+        ask_(read_stopped_message(path, r.milora));
     }
     return true;
 }
 
 void MileageTracker::open(const std::string& path) {
     bool whole = false;
+    bool converted = false;
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     const std::string full = error ? path : absolute.lexically_normal().string();
-    if (!read_into_log(full, whole)) {
+    if (!read_into_log(full, whole, converted)) {
         return;
     }
     caption_ = std::string(kTrackerCaption) + "-" + full;
-    data_changed_ = false; // the log is what the file holds
+    // The log is what the file holds, unless it was converted from another app's export: then
+    // it is held nowhere in Milora's own format yet.
+    data_changed_ = converted;
 }
 
 void MileageTracker::import_csv(const std::string& path) {
     bool whole = false;
-    if (read_into_log(path, whole) && whole) {
+    bool converted = false;
+    if (read_into_log(path, whole, converted) && whole) {
         data_changed_ = true;
     }
 }

@@ -13,6 +13,8 @@
 
 #include "base/message.h"
 #include "mileage/entry_rules.h"
+#include "mileage/fuel_import.h"
+#include "mileage/import_preview.h"
 #include "mileage/mileage_log.h"
 
 #include <array>
@@ -62,6 +64,9 @@ class MileageTracker {
 public:
     explicit MileageTracker(Ask ask);
 
+    // Asked before another app's export replaces the log; without one the log is replaced.
+    void set_preview(Preview preview) { preview_ = std::move(preview); }
+
     // Load: clears the changed-data flag and starts a new, empty log.
     void load();
     // Empties the list and the log, resets the caption, disables Plot and Summary.
@@ -72,8 +77,10 @@ public:
     bool may_replace_log(Replacing what);
     // Clear Data, after may_replace_log.
     void clear_data();
-    // Open and Import with the chosen file. A file that cannot be read leaves the log as it was;
-    // reading that stops part-way keeps the entries read so far and tells the user.
+    // Open and Import with the chosen file, in any layout the reader knows (fuel_import.h). A
+    // file that cannot be read, is in none of the layouts, or whose preview the user cancels
+    // leaves the log as it was; reading of a Milora file that stops part-way keeps the entries
+    // read so far and tells the user.
     void open(const std::string& path);
     void import_csv(const std::string& path);
     // Save and Export with the chosen file; false (and the user told) when it failed.
@@ -107,11 +114,14 @@ private:
     void AddEntryLine();
     void replace_list(std::string text);
     void set_enabled(MainButton b, bool on) { enabled_[static_cast<std::size_t>(b)] = on; }
-    // Reads the file into a fresh log; false when it could not be opened (log untouched).
-    bool read_into_log(const std::string& path, bool& whole);
+    // Reads the file into a fresh log; false when the log was left untouched (a file that could
+    // not be opened or is in none of the layouts, a preview cancelled). `whole` when nothing
+    // stopped the reading; `converted` when the file was not in Milora's own format.
+    bool read_into_log(const std::string& path, bool& whole, bool& converted);
     void after_add(const EntryOutcome& outcome);
 
     Ask ask_;
+    Preview preview_;
     MileageLog log_;
     std::string caption_ = kTrackerCaption;
     std::string list_;

@@ -129,6 +129,9 @@ ui::FileDialogRequest request(const FileDialogDesc& d) {
 MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()),
       tracker_([this](const Message& m) { return services_.messages->show(this, m); }) {
+    tracker_.set_preview([this](const ImportPreview& p) {
+        return services_.previews == nullptr || services_.previews->confirm(this, p);
+    });
     build();
     sync();
 }

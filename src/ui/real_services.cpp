@@ -2,16 +2,27 @@
 // SPDX-License-Identifier: MIT
 #include "ui/real_services.h"
 
+#include "ui/validating_edit.h"
+
+#include <QBuffer>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QUrl>
 #include <QWidget>
+#include <algorithm>
 
 namespace milora::ui {
 
@@ -78,27 +89,125 @@ QtPrintService::QtPrintService(MessageService& messages, FileDialogService& file
 
 QtPrintService::~QtPrintService() = default;
 
-bool paint_widget_page(QWidget* widget, QPrinter& printer) {
-    const QPixmap image = widget->grab();
+QPageSize locale_page_size() {
+    return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
+}
+
+namespace {
+
+// While it lives, the window's focused control has no focus, so that a print shows neither the
+// focus frame nor the selected text; then both come back as they were, and no box is checked.
+class FocusHidden {
+public:
+    explicit FocusHidden(QWidget* window) : focus_(window->focusWidget()) {
+        if (focus_ == nullptr) {
+            return;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(focus_.data())) {
+            cursor_ = edit->cursorPosition();
+            selection_start_ = edit->selectionStart();
+            selection_length_ = static_cast<int>(edit->selectedText().size());
+        }
+        const ValidatingEdit::Unchecked quiet;
+        focus_->clearFocus();
+    }
+    ~FocusHidden() {
+        if (focus_ == nullptr) {
+            return;
+        }
+        const ValidatingEdit::Unchecked quiet;
+        focus_->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(focus_.data())) {
+            if (selection_length_ <= 0) {
+                edit->setCursorPosition(cursor_);
+            } else if (cursor_ == selection_start_) {
+                edit->setSelection(selection_start_ + selection_length_, -selection_length_);
+            } else {
+                edit->setSelection(selection_start_, selection_length_);
+            }
+        }
+    }
+    FocusHidden(const FocusHidden&) = delete;
+    FocusHidden& operator=(const FocusHidden&) = delete;
+
+private:
+    QPointer<QWidget> focus_;
+    int cursor_ = 0;
+    int selection_start_ = -1;
+    int selection_length_ = 0;
+};
+
+QPageLayout page_layout(const QPageSize& paper, Orientation orientation) {
+    return QPageLayout(paper,
+                       orientation == Orientation::Landscape ? QPageLayout::Landscape
+                                                             : QPageLayout::Portrait,
+                       QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+}
+
+// Print resolution for a PDF file, as a high-resolution printer has it.
+constexpr int kPdfResolution = 1200;
+
+} // namespace
+
+bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device) {
+    const FocusHidden hidden(widget);
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&device)) {
         return false;
     }
     const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    const QRect target(page.x() + (page.width() - size.width()) / 2, page.y(), size.width(),
-                       size.height());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(target, image);
+    const QSize size = widget->size();
+    if (size.isEmpty()) {
+        return painter.end();
+    }
+    const double scale = std::min(static_cast<double>(page.width()) / size.width(),
+                                  static_cast<double>(page.height()) / size.height());
+    painter.translate(page.x() + (page.width() - size.width() * scale) / 2, page.y());
+    painter.scale(scale, scale);
+    widget->render(&painter, QPoint(), QRegion(),
+                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     return painter.end();
 }
 
+WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(layout);
+        writer.setCreator(QStringLiteral("Milora"));
+        writer.setTitle(widget->windowTitle());
+        if (!paint_widget_page(widget, writer)) {
+            return {false, "the page could not be drawn"};
+        }
+    }
+    const QByteArray& bytes = buffer.data();
+    return write_file_atomically(
+        QFile::encodeName(path).toStdString(),
+        std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+    const WriteResult written = write_widget_pdf(widget, path, layout);
+    if (!written.ok) {
+        messages_.show(widget, {kProgramTitle,
+                                "The file \"" + path.toStdString() +
+                                    "\" could not be saved: " + written.error + ".",
+                                Icon::Warning, Buttons::Ok});
+        return false;
+    }
+    return true;
+}
+
 bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (chosen_) {
-        printer.setPrinterName(chosen_->printerName());
-    } else if (QPrinterInfo::availablePrinters().isEmpty()) {
+    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
+        return print_pdf(widget, chosen_->outputFileName(),
+                         page_layout(chosen_->pageLayout().pageSize(), orientation));
+    }
+    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
         // No printer at all: offer a PDF file instead.
         const QString path = files_.save_file(
             widget, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
@@ -106,8 +215,12 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
         if (path.isEmpty()) {
             return false;
         }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
+        return print_pdf(widget, path, page_layout(locale_page_size(), orientation));
+    }
+    QPrinter fresh(QPrinter::HighResolution);
+    QPrinter& printer = chosen_ ? *chosen_ : fresh;
+    if (!chosen_) {
+        printer.setPageSize(locale_page_size());
     }
     printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                      : QPageLayout::Portrait);
@@ -122,10 +235,25 @@ bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
 void QtPrintService::printer_setup(QWidget* parent) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (chosen_) {
-        printer->setPrinterName(chosen_->printerName());
+        printer->setOutputFormat(chosen_->outputFormat());
+        if (chosen_->outputFormat() == QPrinter::PdfFormat) {
+            printer->setOutputFileName(chosen_->outputFileName());
+        } else {
+            printer->setPrinterName(chosen_->printerName());
+        }
+        printer->setPageSize(chosen_->pageLayout().pageSize());
+    } else {
+        printer->setPageSize(locale_page_size());
     }
     QPrintDialog dialog(printer.get(), parent);
+    dialog.setObjectName(QStringLiteral("PrintSetup"));
     dialog.setWindowTitle(QObject::tr("Print Setup"));
+    // The dialog only chooses; it prints nothing.
+    for (QDialogButtonBox* buttons : dialog.findChildren<QDialogButtonBox*>()) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) {
+            ok->setText(QObject::tr("OK"));
+        }
+    }
     if (dialog.exec() == QDialog::Accepted) {
         chosen_ = std::move(printer);
     }

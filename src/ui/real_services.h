@@ -3,9 +3,13 @@
 #pragma once
 
 // The services as the running program provides them: Qt message boxes and file dialogs, printing
-// through QPrinter, web pages through the desktop's browser.
+// through QPrinter or straight into a PDF file, web pages through the desktop's browser.
 
+#include "base/atomic_file.h"
 #include "ui/services.h"
+
+#include <QPageLayout>
+#include <QPageSize>
 
 #include <QPrinter>
 #include <memory>
@@ -23,6 +27,8 @@ public:
     QString save_file(QWidget* parent, const FileDialogRequest& request) override;
 };
 
+// Prints a window as vector graphics: sharp at any printer resolution, and its texts stay text in
+// a PDF. A PDF file is written whole beside the old one and replaces it only then.
 class QtPrintService final : public PrintService {
 public:
     QtPrintService(MessageService& messages, FileDialogService& files);
@@ -31,9 +37,12 @@ public:
     void printer_setup(QWidget* parent) override;
 
 private:
+    bool print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
+
     MessageService& messages_;
     FileDialogService& files_;
-    std::unique_ptr<QPrinter> chosen_; // set by Print Setup
+    // The whole choice made in Print Setup: a printer, or PDF output with its file, and the paper.
+    std::unique_ptr<QPrinter> chosen_;
 };
 
 class DesktopWebService final : public WebService {
@@ -41,7 +50,14 @@ public:
     void open_url(const QString& url) override;
 };
 
-// Paints the widget's current image onto one page of `printer`, scaled to fit and centred.
-bool paint_widget_page(QWidget* widget, QPrinter& printer);
+// The paper of the user's locale: Letter where US measures are used, A4 elsewhere.
+QPageSize locale_page_size();
+
+// Draws the widget onto one page of `device` as vector graphics, scaled to fit the page and
+// centred across it, without the focus or the selection of the box that has the focus.
+bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device);
+
+// Writes the widget as a one-page PDF file; an existing file is replaced only by a whole new one.
+WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
 
 } // namespace milora::ui

@@ -6,6 +6,7 @@
 // fakes in their place that record what was asked and answer dialogs from the test.
 
 #include "base/message.h"
+#include "mileage/import_preview.h"
 
 #include <QString>
 
@@ -59,6 +60,13 @@ public:
     virtual void open_url(const QString& url) = 0;
 };
 
+class ImportPreviewService {
+public:
+    virtual ~ImportPreviewService() = default;
+    // Shows what another app's export holds before it replaces the tracker's log; true for OK.
+    virtual bool confirm(QWidget* parent, const mileage::ImportPreview& preview) = 0;
+};
+
 // The set of services a window is handed. The application owns the real ones.
 struct Services {
     MessageService* messages = nullptr;
@@ -66,6 +74,7 @@ struct Services {
     PrintService* printer = nullptr;
     HelpService* help = nullptr;
     WebService* web = nullptr;
+    ImportPreviewService* previews = nullptr; // none: exports replace the log unasked
 };
 
 } // namespace milora::ui

@@ -38,8 +38,10 @@ TEST(CalcCliUsageTest, HelpGoesToStandardOutputAndNamesBothCommandForms) {
     EXPECT_EQ(help.err, "");
     EXPECT_EQ(help.out, cli::usage());
     EXPECT_NE(help.out.find("milora-calc WINDOW [--car FILE]"), std::string::npos);
-    EXPECT_NE(help.out.find("milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json]"),
-              std::string::npos);
+    EXPECT_NE(
+        help.out.find(
+            "milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]"),
+        std::string::npos);
     // Without arguments the same text is a usage error.
     const CliRun none = run({});
     EXPECT_EQ(none.status, cli::kExitUsage);
@@ -63,8 +65,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",    "--car",  "--json", "--no-calculate",
-                                            "--summary", "--plot", "--help", "--version"};
+    const std::set<std::string> accepted = {"--list",         "--car",  "--json",
+                                            "--no-calculate", "--from", "--summary",
+                                            "--plot",         "--help", "--version"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -73,6 +76,7 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {window, "--car", kCar, "--json", "--no-calculate", "txtGas_Cost=3.49"},
         {"mileage", kLog, "--car", kCar, "--summary", "--plot"},
         {"mileage", kLog, "--json"},
+        {"mileage", kLog, "--from", "milora"},
     };
     for (const auto& args : runs) {
         const CliRun r = run(args);

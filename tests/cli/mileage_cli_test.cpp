@@ -63,7 +63,8 @@ TEST(MileageCliTest, JsonHoldsTheExactTextsAndNullsForTheFirstEntry) {
 }
 
 TEST(MileageCliTest, TooFewEntriesAreToldOnStandardError) {
-    const std::string two = std::string(MILORA_TEST_DATA) + "/header_line.csv";
+    // A file in none of the layouts reads as an empty log.
+    const std::string two = std::string(MILORA_TEST_DATA) + "/import/not_a_log.txt";
     const CliRun r = run({"mileage", kSix, "--plot", "--car", "/no/such/car.miloracar"});
     EXPECT_EQ(r.status, 4);
     EXPECT_EQ(r.err, "cannot read the car data file /no/such/car.miloracar\n");
@@ -82,6 +83,9 @@ TEST(MileageCliTest, UsageErrors) {
     EXPECT_EQ(run({"mileage", kSix, "--bogus"}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, kSix}).status, 2);
     EXPECT_EQ(run({"mileage", kSix, "--car"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from", "csv"}).status, 2);
+    EXPECT_EQ(run({"mileage", kSix, "--from", "auto"}).status, 0);
 }
 
 TEST(MileageCliTest, JsonOfTextThatIsNotUtf8ShowsReplacementCharacters) {
@@ -122,7 +126,9 @@ TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
     const CliRun r = run({"mileage", dir.string(), "--json"});
     EXPECT_EQ(r.status, 4);
     EXPECT_NE(r.out.find("\"read_error\": {\n    \"line\": null,\n    \"entries\": 0,\n"
-                         "    \"reason\": \"it is not a regular file\"\n  }"),
+                         "    \"message\": \"The file \\\"" +
+                         dir.string() +
+                         "\\\" could not be opened: it is not a regular file.\"\n  }"),
               std::string::npos)
         << r.out;
     EXPECT_NE(r.err.find("could not be opened: it is not a regular file."), std::string::npos);

@@ -147,7 +147,8 @@ TEST_F(BadFileTest, AFolderOrAnUnreadableFileIsReportedNotRead) {
 namespace {
 
 // A mileage or comma-separated file imported into the tracker: how many entries it gives, and
-// where reading stopped (line 0: it did not) and why, as the user is told.
+// where reading stopped (line 0: it did not; -1: the file is in none of the layouts) and why, as
+// the user is told.
 struct MileageCase {
     const char* name;
     std::string bytes;
@@ -196,8 +197,8 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
         // Binary after good lines: control bytes are shown as "?" in the message.
         {"NUL bytes", after_two(std::string("\"c\",\0\x01\x02,10\r\n", 12) + std::string(500, '\0')), 2, 3,
          "the odometer reading \"???\" is not a number"},
-        // Binary from the start: nothing read.
-        {"NUL bytes only", std::string(1000, '\0'), 0, 1, "the line is cut short: it has one item instead of three"},
+        // Binary from the start: in none of the layouts (line -1), nothing read.
+        {"NUL bytes only", std::string(1000, '\0'), 0, -1, ""},
         // A spreadsheet's quoted date with a comma in it is one item.
         {"quoted comma in the date", after_two("\"Sep 30, 2006\",1600,10\r\n"), 3, 0, ""},
         // CR LF, LF and CR each end a line.
@@ -223,6 +224,11 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
             continue;
         }
         ASSERT_EQ(shown.size(), 1U) << c.name;
+        if (c.stop_line < 0) {
+            EXPECT_EQ(shown[0], mileage::not_understood_message(path)) << c.name;
+            EXPECT_FALSE(tracker.Data_Changed()) << c.name;
+            continue;
+        }
         const std::string entries =
             c.entries == 1 ? "1 entry was read" : std::to_string(c.entries) + " entries were read";
         EXPECT_EQ(shown[0].text, "Reading of the file \"" + path + "\" stopped at line " +

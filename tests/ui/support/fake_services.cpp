@@ -43,6 +43,17 @@ QString FakeFiles::open_file(QWidget* /*parent*/, const ui::FileDialogRequest& r
     return take(open_answers, "open-file");
 }
 
+bool FakePreviews::confirm(QWidget* /*parent*/, const mileage::ImportPreview& preview) {
+    shown.push_back(preview);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected preview: " << preview.text;
+        return false;
+    }
+    const bool ok = answers.front();
+    answers.pop_front();
+    return ok;
+}
+
 QString FakeFiles::save_file(QWidget* /*parent*/, const ui::FileDialogRequest& request) {
     save_requests.push_back(request);
     return take(save_answers, "save-file");

@@ -55,6 +55,15 @@ public:
     QStringList urls;
 };
 
+// Previews of an export before it replaces the tracker's log: recorded, answered from `answers`
+// (true for OK).
+class FakePreviews final : public ui::ImportPreviewService {
+public:
+    bool confirm(QWidget* parent, const mileage::ImportPreview& preview) override;
+    std::vector<mileage::ImportPreview> shown;
+    std::deque<bool> answers;
+};
+
 // All fakes together, and the Services that point at them.
 struct FakeServices {
     FakeMessages messages;
@@ -62,7 +71,8 @@ struct FakeServices {
     FakePrinter printer;
     FakeHelp help;
     FakeWeb web;
-    ui::Services services() { return {&messages, &files, &printer, &help, &web}; }
+    FakePreviews previews;
+    ui::Services services() { return {&messages, &files, &printer, &help, &web, &previews}; }
 };
 
 } // namespace milora::test

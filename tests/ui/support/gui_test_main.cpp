@@ -6,6 +6,7 @@
 #include "ui/support/window_helpers.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,8 +42,17 @@ void watch_for_modal_dialogs() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
+    // A screen of a common desktop size; the offscreen default of 800 x 600 is narrower than some
+    // calculator windows are designed.
+    const QString screens = home.path() + QStringLiteral("/screens.json");
+    QFile config(screens);
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1920,
+                         "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        config.close();
+    }
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
     qputenv("MILORA_HOME", home.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());

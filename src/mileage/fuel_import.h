@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The one reader of mileage files: Milora's own three columns (mileage_file.h), the exports of
+// Fuelly, Fuelio, LubeLogger, Spritmonitor and Drivvo, and any CSV file whose first line names
+// its columns. The tracker's Load Datafile and Import CSV File and `milora-calc mileage` all read
+// through read_log_text, so they agree on every file.
+//
+// The rules, in the order in which they apply:
+//
+// 1. Detection: a `## Log` line means Fuelio; a `##Refuelling` line Drivvo; a header with
+//    `fuelup_date` Fuelly; a header with Date, Odometer, FuelConsumed and IsFillToFull
+//    LubeLogger; a `;` header with Datum, Km-Stand, Spritmenge and Tankart (or Date, Odometer,
+//    Trip, Quantity, Type) Spritmonitor; a header with a date column, an odometer/odo/mileage
+//    column and a gallons/litres/liters/fuel/quantity/volume column the generic form; a first
+//    line `"text",number,number` (or an empty file) Milora's own. A UTF-8 byte order mark is
+//    ignored; CR, LF and CR LF all end a line. Nothing depends on the file's name.
+// 2. Sectioned files (Fuelio, Drivvo): every non-empty line that is neither a section marker
+//    (`## Name`) nor the header row after it is a row; rows outside the fill-up section are
+//    skipped and listed.
+// 3. Odometer order: a row without an odometer reading (empty, or not above 0) or without a
+//    volume is skipped. The rest are sorted by odometer, equal readings keeping file order; a
+//    row whose reading is not above the previous accepted row's is skipped, so of a duplicate
+//    pair the later line goes.
+// 4. Partial fill-ups add their volume to the next full fill-up and are no entries of their own;
+//    partial rows with no full fill-up after them are skipped and listed.
+// 5. A fill-up flagged as coming after missed ones, with at least two entries before it, is
+//    entered as "Add Purchase (With Missing Data)" enters it: gallons = (its miles - the
+//    previous entry's miles) / A, A the overall MPG of the entries before it. With fewer than
+//    two entries before it the flag is ignored.
+// 6. LubeLogger writes no units: for each full, not-missed row with FuelEconomy > 0 take q =
+//    distance / volume since the last full fill-up; when FuelEconomy is nearer 100/q than q on
+//    most such rows the file is in km and litres, else in miles and US gallons.
+// 7. Spritmonitor: Tankart (Type) 1 full, 2 partial, 3 and 0 a fill-up after missed ones; always
+//    km and litres, DD.MM.YYYY dates, a decimal comma.
+// 8. Drivvo's header is in the user's language, so it is read by position: 0 odometer, 1 date,
+//    5 volume, 6 full tank (Yes, Sim, Si, Sí, Ja, Tak, Oui, Да). Km unless the odometer header
+//    says `(mi`; litres unless a header says `gal`; an odometer of 0 means none was recorded.
+// 9. Generic: the separator is the most frequent of tab, `;` and `,` in the header; a decimal
+//    comma unless the separator is `,`; km when the odometer header has the word km; litres when
+//    the volume header says litre, liter or (l), imperial gallons when it says imp or uk, else
+//    US gallons; dates ISO (YYYY-MM-DD, a time after it ignored), US (M/D/YYYY) or European
+//    (DD.MM.YYYY); flag columns (full, partial, missed) are true for 1, yes, y, true or x, and a
+//    full column with 0, no, n or false marks a partial.
+//
+// Entries come out with the odometer in miles (km / 1.609344), the volume in US gallons (litres
+// / 3.785411784, imperial gallons x 1.200949925) and dates as M/D/YYYY. Milora's own files read
+// exactly as mileage_file.h says: reading stops at the first bad line.
+
+#include "base/message.h"
+#include "mileage/mileage_file.h"
+#include "mileage/mileage_log.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace milora::mileage {
+
+enum class ImportFormat { Milora, Fuelly, Fuelio, LubeLogger, Spritmonitor, Drivvo, Generic };
+enum class DistanceUnit { Miles, Kilometres };
+enum class VolumeUnit { UsGallons, ImperialGallons, Litres };
+
+inline constexpr double kKilometresPerMile = 1.609344;
+inline constexpr double kLitresPerGallon = 3.785411784;
+inline constexpr double kGallonsPerImperialGallon = 1.200949925;
+
+// "fuelly": the name `milora-calc mileage --from` takes and the JSON report gives.
+const char* format_name(ImportFormat format);
+// "Fuelly": the name the user is shown.
+const char* app_name(ImportFormat format);
+std::optional<ImportFormat> format_named(std::string_view name);
+const char* unit_name(DistanceUnit unit); // "mi", "km"
+const char* unit_name(VolumeUnit unit);   // "gal", "imp_gal", "l"
+
+struct SkippedRow {
+    std::int64_t line = 0; // 1-based line of the file where the row starts
+    std::string reason;
+    bool operator==(const SkippedRow&) const = default;
+};
+
+// What reading found, for the preview and the JSON report. rows = entries + merged_partial +
+// skipped rows, for every file but Milora's own, whose rows are its entries.
+struct ImportReport {
+    ImportFormat format = ImportFormat::Milora;
+    DistanceUnit distance = DistanceUnit::Miles;
+    VolumeUnit volume = VolumeUnit::UsGallons;
+    std::int64_t rows = 0;
+    std::int64_t merged_partial = 0;
+    std::int64_t missed = 0;
+    std::vector<SkippedRow> skipped; // in line order
+    // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
+    // them and the entry before, so the fuel of that fill-up is missing from their tank.
+    std::vector<MileageLog::Index> unreliable;
+};
+
+struct LogRead {
+    // False when the file is in none of the layouts (or not in the one asked for); the log is
+    // then untouched.
+    bool understood = false;
+    ImportReport report;
+    ReadResult milora; // Milora's own files: entries read and where reading stopped
+};
+
+// The layout of `contents` by rule 1, or nullopt.
+std::optional<ImportFormat> detect_format(std::string_view contents);
+
+// Appends the fill-ups of `contents` to `log`, in the layout `from` or else the detected one.
+LogRead read_log_text(const std::string& contents, MileageLog& log,
+                      std::optional<ImportFormat> from = std::nullopt);
+
+// What the user is told about a file in none of the layouts.
+Message not_understood_message(const std::string& path);
+
+} // namespace milora::mileage

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#include "mileage/import_preview.h"
+
+namespace milora::mileage {
+namespace {
+
+std::string count(std::int64_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string units_line(const ImportReport& r) {
+    std::string converted;
+    if (r.distance == DistanceUnit::Kilometres) {
+        converted = "kilometres to miles";
+    }
+    if (r.volume != VolumeUnit::UsGallons) {
+        if (!converted.empty()) {
+            converted += ", ";
+        }
+        converted += r.volume == VolumeUnit::Litres ? "litres to US gallons"
+                                                    : "imperial gallons to US gallons";
+    }
+    return converted.empty() ? "Units: miles and US gallons, as the tracker keeps them."
+                             : "Units converted: " + converted + ".";
+}
+
+} // namespace
+
+bool needs_preview(const ImportReport& report) {
+    return report.format != ImportFormat::Milora;
+}
+
+ImportPreview import_preview(const std::string& path, const ImportReport& r,
+                             const MileageLog& log) {
+    std::string t = "The file \"" + path + "\" is ";
+    t += r.format == ImportFormat::Generic ? std::string("a CSV file with named columns")
+                                           : std::string("a ") + app_name(r.format) + " export";
+    t += ".\n";
+    t += count(log.Fillup_Count(), "fill-up", "fill-ups");
+    if (!log.empty()) {
+        t += log.Fillup_Count() == 1
+                 ? ", on " + log.entry(1).Fillup_Date
+                 : ", from " + log.entry(1).Fillup_Date + " to " + log.last().Fillup_Date;
+    }
+    t += ".\n" + units_line(r) + "\n";
+    t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
+         ".\n";
+    t += "Missed fill-ups estimated at the overall average: " + std::to_string(r.missed) + ".\n";
+    const auto skipped = static_cast<std::int64_t>(r.skipped.size());
+    t += "Rows skipped: " + std::to_string(skipped) + (skipped > 0 ? ":" : ".") + "\n";
+    for (std::size_t i = 0; i < r.skipped.size() && i < kPreviewSkippedShown; ++i) {
+        t += "    line " + std::to_string(r.skipped[i].line) + ": " + r.skipped[i].reason + "\n";
+    }
+    if (r.skipped.size() > kPreviewSkippedShown) {
+        t += "    and " +
+             count(skipped - static_cast<std::int64_t>(kPreviewSkippedShown), "more row",
+                   "more rows") +
+             ".\n";
+    }
+    if (!r.unreliable.empty()) {
+        t += "Tank MPG unreliable (a skipped row lies before the entry):";
+        for (std::size_t i = 0; i < r.unreliable.size() && i < kPreviewSkippedShown; ++i) {
+            const MileageLog::Index e = r.unreliable[i];
+            t += (i == 0 ? " " : ", ") + std::string("entry ") + std::to_string(e) + " (" +
+                 log.entry(e).Fillup_Date + ")";
+        }
+        if (r.unreliable.size() > kPreviewSkippedShown) {
+            t += " and " +
+                 count(static_cast<std::int64_t>(r.unreliable.size() - kPreviewSkippedShown),
+                       "more entry", "more entries");
+        }
+        t += ".\n";
+    }
+    t += "OK replaces the current log with these fill-ups; Cancel keeps it.";
+    return {kPreviewTitle, t};
+}
+
+} // namespace milora::mileage

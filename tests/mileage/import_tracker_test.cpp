@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+// The tracker reading other apps' exports: the preview decides, a file in none of the layouts
+// leaves the log, and an export is saved in Milora's own format.
+
+#include "mileage/mileage_tracker.h"
+
+#include "base/atomic_file.h"
+#include "mileage/mileage_file.h"
+
+#include <gtest/gtest.h>
+
+using namespace milora;
+using namespace milora::mileage;
+
+namespace {
+
+std::string data(const std::string& name) {
+    return std::string(MILORA_TEST_DATA) + "/" + name;
+}
+
+struct Tracked {
+    std::vector<Message> shown;
+    std::vector<ImportPreview> previews;
+    std::vector<bool> answers; // taken from the back
+    MileageTracker tracker{[this](const Message& m) {
+        shown.push_back(m);
+        return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }};
+    Tracked() {
+        tracker.set_preview([this](const ImportPreview& p) {
+            previews.push_back(p);
+            if (answers.empty()) {
+                ADD_FAILURE() << "unexpected preview";
+                return false;
+            }
+            const bool ok = answers.back();
+            answers.pop_back();
+            return ok;
+        });
+    }
+};
+
+} // namespace
+
+TEST(ImportTrackerTest, ThePreviewDecidesWhetherAnExportReplacesTheLog) {
+    Tracked t;
+    t.tracker.open(data("six_entries.miloragas"));
+    EXPECT_TRUE(t.previews.empty());
+    const std::string list = t.tracker.list();
+
+    t.answers = {false};
+    t.tracker.import_csv(data("import/spritmonitor.csv"));
+    ASSERT_EQ(t.previews.size(), 1U);
+    EXPECT_NE(t.previews[0].text.find("is a Spritmonitor export"), std::string::npos);
+    EXPECT_EQ(t.tracker.log().Fillup_Count(), 6);
+    EXPECT_EQ(t.tracker.list(), list);
+    EXPECT_FALSE(t.tracker.Data_Changed());
+
+    t.answers = {true};
+    t.tracker.import_csv(data("import/spritmonitor.csv"));
+    EXPECT_EQ(t.tracker.log().Fillup_Count(), 5);
+    EXPECT_TRUE(t.tracker.Data_Changed());
+    EXPECT_TRUE(t.tracker.enabled(MainButton::Plot));
+    EXPECT_TRUE(t.shown.empty());
+}
+
+TEST(ImportTrackerTest, AFileInNoLayoutLeavesTheLogAndCaption) {
+    Tracked t;
+    t.tracker.open(data("six_entries.miloragas"));
+    const std::string caption = t.tracker.caption();
+    t.tracker.open(data("import/not_a_log.txt"));
+    ASSERT_EQ(t.shown.size(), 1U);
+    EXPECT_EQ(t.shown[0], not_understood_message(data("import/not_a_log.txt")));
+    EXPECT_EQ(t.tracker.log().Fillup_Count(), 6);
+    EXPECT_EQ(t.tracker.caption(), caption);
+}
+
+TEST(ImportTrackerTest, AnOpenedExportIsUnsavedUntilSavedInMiloraFormat) {
+    Tracked t;
+    t.answers = {true};
+    t.tracker.open(data("import/fuelio.csv"));
+    EXPECT_TRUE(t.tracker.Data_Changed());
+    const std::string path = ::testing::TempDir() + "milora-import-saved.miloragas";
+    ASSERT_TRUE(t.tracker.save(path));
+    EXPECT_FALSE(t.tracker.Data_Changed());
+    // The saved file is Milora's own: it opens without a preview, to the same entries.
+    std::string saved;
+    ASSERT_TRUE(read_whole_file(path, saved));
+    EXPECT_EQ(saved.substr(0, 23), "\"1/28/2024\",27091.78,10");
+    Tracked again;
+    again.tracker.open(path);
+    EXPECT_TRUE(again.previews.empty());
+    EXPECT_EQ(mileage_file_text(again.tracker.log()), saved);
+    EXPECT_FALSE(again.tracker.Data_Changed());
+    std::remove(path.c_str());
+}
