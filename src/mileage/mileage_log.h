@@ -12,7 +12,6 @@
 // window show; MileageTracker is the tracker window's behaviour without any widget, which the Qt
 // window only renders and milora-calc drives from the command line.
 
-#include <compare>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -75,7 +74,10 @@ public:
             return static_cast<difference_type>(a.at_) - static_cast<difference_type>(b.at_);
         }
         bool operator==(const iterator& other) const { return at_ == other.at_; }
-        auto operator<=>(const iterator& other) const { return at_ <=> other.at_; }
+        bool operator<(const iterator& other) const { return at_ < other.at_; }
+        bool operator>(const iterator& other) const { return at_ > other.at_; }
+        bool operator<=(const iterator& other) const { return at_ <= other.at_; }
+        bool operator>=(const iterator& other) const { return at_ >= other.at_; }
 
     private:
         const MileageLog* log_ = nullptr;
