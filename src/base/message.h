@@ -19,6 +19,8 @@ struct Message {
     std::string text;
     Icon icon = Icon::None;
     Buttons buttons = Buttons::Ok;
+    // The answer that Enter gives to a Yes/No question: No where Yes would throw data away.
+    Answer default_answer = Answer::Yes;
     bool operator==(const Message&) const = default;
 };
 

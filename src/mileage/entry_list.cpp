@@ -24,12 +24,15 @@ std::size_t place(std::string& line, std::size_t used, std::string_view value, s
 
 void append_line(std::string& out, const MileageLog& log, MileageLog::Index i) {
     const Fillup& f = log.entry(i);
-    std::string line(kLineColumns, ' ');
+    // A date longer than its column runs further left: the line gains its overflow in front of
+    // the first column and every column moves by it within the text.
+    const std::size_t lead = entry_line_lead(log, i);
+    std::string line(kLineColumns + lead, ' ');
     std::size_t used = 0;
     auto put = [&](std::string_view value, std::size_t end) {
-        used = place(line, used, value, end);
+        used = place(line, used, value, end + lead);
     };
-    put(f.Fillup_Date, 10);
+    put(f.Fillup_Date, kDateColumn);
     put(numbers::format(f.Fillup_Odometer, "#0"), 21);
     put(numbers::format(f.Fillup_Gallons, "#0.0"), 35);
     if (i == 1) {
@@ -43,6 +46,11 @@ void append_line(std::string& out, const MileageLog& log, MileageLog::Index i) {
 }
 
 } // namespace
+
+std::size_t entry_line_lead(const MileageLog& log, MileageLog::Index i) {
+    const std::size_t date = log.entry(i).Fillup_Date.size();
+    return date > kDateColumn ? date - kDateColumn : 0;
+}
 
 std::string entry_line(const MileageLog& log, MileageLog::Index i) {
     std::string out;

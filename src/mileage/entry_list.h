@@ -6,7 +6,9 @@
 // right-aligned to end at its column: date 10, odometer 21 ("#0"), gallons 35 ("#0.0"), tank MPG
 // 52 ("0.0"), five-tank MPG 67 ("00.0"). The first entry has no MPG and shows "XXXX" at columns
 // 49 to 52 and 63 to 66. A line is at least 69 columns long. A value too long for its place runs
-// further left, but never over the value before it: one blank always stays between them.
+// further left, but never over the value before it: one blank always stays between them. A date
+// longer than its ten columns runs left of the first column: its line then starts with that
+// overflow (entry_line_lead), and the list shows such a line that much further left.
 //
 // The list text starts empty; each entry adds CR LF and its line, so the list begins with an
 // empty line.
@@ -18,6 +20,10 @@
 namespace milora::mileage {
 
 inline constexpr std::size_t kLineColumns = 69;
+inline constexpr std::size_t kDateColumn = 10; // where the date ends
+
+// How many characters entry i's line holds before its first column (a long date's overflow).
+std::size_t entry_line_lead(const MileageLog& log, MileageLog::Index i);
 
 // The list line of entry i (1-based) of the log.
 std::string entry_line(const MileageLog& log, MileageLog::Index i);

@@ -68,21 +68,15 @@ Message no_meaningful_result() {
 
 namespace {
 
-// A box text that is a number as a whole, within a single's range, whose leading number is above
-// zero, also once stored as a single: "1e-50" would be stored as 0.
+// A box text read as Calculate reads a calculator box: the whole text is the number, thousands
+// separators in groups of three included ("12,345" is 12345, "12,34" no number). It must lie within
+// a single's range and be above zero, also once stored as a single: "1e-50" would be stored as 0.
 std::optional<float> read_entry_box(const std::string& text) {
-    if (!numbers::parse_single(text)) {
+    const auto value = numbers::parse_single(text);
+    if (!value || !(*value > 0)) {
         return std::nullopt;
     }
-    const double lead = numbers::leading_number(text);
-    if (!(lead > 0)) {
-        return std::nullopt;
-    }
-    const float stored = numbers::single(lead);
-    if (!(stored > 0)) {
-        return std::nullopt;
-    }
-    return stored;
+    return value;
 }
 
 struct Checked {

@@ -7,8 +7,8 @@
 // stands in for forgotten fill-ups. Messages and questions go through `ask`, which returns the
 // user's answer.
 //
-// The boxes are read with the leading-number reading ("12,345" is 12) after the text has passed
-// as a number as a whole, so a thousands separator ends the number.
+// The boxes are read as the calculator boxes are: the whole text is one number, with thousands
+// separators in groups of three ("12,345" is 12345); a text that is no such number is refused.
 
 #include "base/message.h"
 #include "mileage/mileage_log.h"

@@ -1152,7 +1152,8 @@ std::optional<ImportFormat> detect_format(std::string_view contents) {
 }
 
 LogRead read_log_text(const std::string& contents, MileageLog& log,
-                      std::optional<ImportFormat> from) {
+                      std::optional<ImportFormat> from,
+                      const std::function<bool(std::size_t, std::size_t)>& progress) {
     LogRead result;
     const std::optional<ImportFormat> format = from ? from : detect_format(contents);
     if (!format) {
@@ -1160,7 +1161,7 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
     }
     if (*format == ImportFormat::Milora) {
         result.understood = true;
-        result.milora = read_mileage_text(contents, log);
+        result.milora = read_mileage_text(contents, log, progress);
         result.report.rows = result.milora.entries;
         return result;
     }

@@ -53,6 +53,7 @@
 #include "mileage/mileage_log.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -109,8 +110,10 @@ struct LogRead {
 std::optional<ImportFormat> detect_format(std::string_view contents);
 
 // Appends the fill-ups of `contents` to `log`, in the layout `from` or else the detected one.
+// `progress` as for read_mileage_text (Milora's own files, which may be long, are read in steps).
 LogRead read_log_text(const std::string& contents, MileageLog& log,
-                      std::optional<ImportFormat> from = std::nullopt);
+                      std::optional<ImportFormat> from = std::nullopt,
+                      const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
 // What the user is told about a file in none of the layouts.
 Message not_understood_message(const std::string& path);

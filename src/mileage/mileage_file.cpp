@@ -146,7 +146,8 @@ WriteResult write_mileage_file(const std::string& path, const MileageLog& log,
     return write_file_atomically(path, mileage_file_text(log), before_rename);
 }
 
-ReadResult read_mileage_text(const std::string& contents, MileageLog& log) {
+ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
+                             const std::function<bool(std::size_t, std::size_t)>& progress) {
     ReadResult result;
     std::string_view text(contents);
     if (text.starts_with("\xEF\xBB\xBF")) {
@@ -170,6 +171,10 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log) {
             pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
         }
         ++line_number;
+        if (progress && line_number % 16384 == 0 && !progress(pos, text.size())) {
+            result.cancelled = true;
+            break;
+        }
         if (trim(line).empty()) {
             continue;
         }

@@ -45,13 +45,16 @@ struct ReadStop {
 struct ReadResult {
     std::int64_t entries = 0;     // entries appended to the log
     std::optional<ReadStop> stop; // set when reading stopped before the end of the file
+    bool cancelled = false;       // `progress` said to stop
 };
 
 // Whether `line` is one record of the format above (how a file in it is recognised).
 bool is_mileage_record(std::string_view line);
 
-// Appends the records of `contents` to `log`.
-ReadResult read_mileage_text(const std::string& contents, MileageLog& log);
+// Appends the records of `contents` to `log`. `progress`, when given, is told now and then how many
+// bytes of `contents` have been read; when it returns false, reading stops there (cancelled).
+ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
+                             const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
 // Reads a whole file first: nullopt when it cannot be opened or read, and then the log is
 // untouched and `why` (when given) says what kept it from being read.

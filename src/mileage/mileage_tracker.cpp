@@ -37,11 +37,12 @@ const std::array<MainButtonDesc, 10>& main_buttons() {
 namespace messages {
 
 namespace {
+// Yes throws the unsaved entries away, so No is the answer that Enter gives.
 Message unsaved_question(const std::string& yes_does) {
     return {"Save Modified Data?",
             "You have changed some data, or imported a .CSV file - click Yes to " + yes_does +
                 ", or No to return to the program window to save the data.",
-            Icon::None, Buttons::YesNo};
+            Icon::None, Buttons::YesNo, Answer::No};
 }
 } // namespace
 
@@ -76,8 +77,8 @@ void MileageTracker::load() {
 }
 
 void MileageTracker::NewFile() {
-    replace_list({});
     log_.clear();
+    replace_list({});
     caption_ = kTrackerCaption;
     set_enabled(MainButton::Plot, false);
     set_enabled(MainButton::PrintSummary, false);
@@ -103,8 +104,12 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
         ask_(cannot_open_message(path, why));
         return false;
     }
+    // Read into a log of its own: a reading the user stops leaves the log as it was.
     MileageLog fresh;
-    const LogRead r = read_log_text(*contents, fresh);
+    const LogRead r = read_log_text(*contents, fresh, std::nullopt, progress_);
+    if (r.milora.cancelled) {
+        return false;
+    }
     if (!r.understood) {
         ask_(not_understood_message(path));
         return false;
@@ -114,7 +119,7 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     }
     NewFile();
     log_ = std::move(fresh);
-    replace_list(list_text(log_));
+    list_whole_log();
     if (log_.Fillup_Count() >= 2 && !frame_visible_) {
         set_enabled(MainButton::Plot, true);
         set_enabled(MainButton::PrintSummary, true);
@@ -205,18 +210,16 @@ void MileageTracker::AddEntryLine() {
         set_enabled(MainButton::Plot, true);
         set_enabled(MainButton::PrintSummary, true);
     }
-    std::string line = entry_line_addition(log_, n);
-    list_ += line;
     if (!changes_.empty() && !changes_.back().replace) {
-        changes_.back().text += line;
+        ++changes_.back().added;
     } else {
-        changes_.push_back({false, std::move(line)});
+        changes_.push_back({false, 1});
     }
 }
 
 void MileageTracker::summary() {
     if (auto text = summary_text(log_)) {
-        replace_list(std::move(*text));
+        replace_list(*text);
     } else {
         ask_(summary_needs_two());
     }
@@ -234,10 +237,53 @@ bool MileageTracker::may_exit() {
     return !data_changed_ || ask_(messages::exit_question()) == Answer::Yes;
 }
 
-void MileageTracker::replace_list(std::string text) {
-    list_ = text;
+void MileageTracker::replace_list(const std::string& text) {
+    head_.clear();
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t end = text.find("\r\n", from);
+        head_.push_back(text.substr(from, end == std::string::npos ? end : end - from));
+        if (end == std::string::npos) {
+            break;
+        }
+        from = end + 2;
+    }
+    first_entry_ = log_.Fillup_Count() + 1;
     changes_.clear(); // a whole new list makes earlier changes moot
-    changes_.push_back({true, std::move(text)});
+    changes_.push_back({true, 0});
+}
+
+void MileageTracker::list_whole_log() {
+    replace_list({});
+    first_entry_ = 1;
+}
+
+std::int64_t MileageTracker::list_line_count() const {
+    return static_cast<std::int64_t>(head_.size()) + log_.Fillup_Count() - first_entry_ + 1;
+}
+
+std::string MileageTracker::list_line(std::int64_t k) const {
+    const auto head = static_cast<std::int64_t>(head_.size());
+    if (k < head) {
+        return head_.at(static_cast<std::size_t>(k));
+    }
+    return entry_line(log_, first_entry_ + k - head);
+}
+
+std::size_t MileageTracker::list_line_lead(std::int64_t k) const {
+    const auto head = static_cast<std::int64_t>(head_.size());
+    return k < head ? 0 : entry_line_lead(log_, first_entry_ + k - head);
+}
+
+std::string MileageTracker::list() const {
+    std::string out = head_.front();
+    for (std::size_t k = 1; k < head_.size(); ++k) {
+        out += "\r\n" + head_[k];
+    }
+    for (MileageLog::Index i = first_entry_; i <= log_.Fillup_Count(); ++i) {
+        out += entry_line_addition(log_, i);
+    }
+    return out;
 }
 
 std::vector<ListChange> MileageTracker::take_list_changes() {

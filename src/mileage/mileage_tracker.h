@@ -7,9 +7,11 @@
 // and every message and question on the way (through `ask`). The window asks for file names
 // with its dialogs and hands them in; it renders the rest.
 //
-// The list changes either as a whole (a file read, a summary, Clear Data) or by one line at the
-// end (an entry added); the changes are queued in that form, so that adding to a long log costs
-// one line, not the whole list.
+// The list is never held as text: it is a few lines of a text that replaced it (the empty line
+// it starts with, or a summary) followed by the lines of the entries from some entry on, each made
+// when it is asked for, so that a long log costs no text at all. It changes either as a whole (a
+// file read, a summary, Clear Data) or by lines added at its end (an entry added); the changes are
+// queued in that form, so that adding to a long log costs one line, not the whole list.
 
 #include "base/message.h"
 #include "mileage/entry_rules.h"
@@ -18,6 +20,8 @@
 #include "mileage/mileage_log.h"
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,9 +60,13 @@ inline constexpr FileDialogDesc kImportDialog{"Import Data From .csv File",
 enum class Replacing { Open, Import, Clear };
 
 struct ListChange {
-    bool replace = false; // the whole list becomes `text`; otherwise `text` is added at its end
-    std::string text;
+    bool replace = false; // the whole list is new; otherwise `added` lines came at its end
+    std::int64_t added = 0;
 };
+
+// Reading a long file: told now and then how far reading has come (bytes of the file); false
+// stops the reading and keeps the log as it was.
+using ReadProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 class MileageTracker {
 public:
@@ -107,12 +115,23 @@ public:
     bool Data_Changed() const { return data_changed_; }
     bool entry_frame_visible() const { return frame_visible_; }
     bool enabled(MainButton b) const { return enabled_[static_cast<std::size_t>(b)]; }
-    const std::string& list() const { return list_; }
+    // The list line by line: list_line(k) for k from 0 to list_line_count() - 1, and how many
+    // characters of line k run left of the list's first column (list_line_lead).
+    std::int64_t list_line_count() const;
+    std::string list_line(std::int64_t k) const;
+    std::size_t list_line_lead(std::int64_t k) const;
+    // The whole list as text, its lines joined by CR LF.
+    std::string list() const;
     std::vector<ListChange> take_list_changes();
+
+    void set_read_progress(ReadProgress progress) { progress_ = std::move(progress); }
 
 private:
     void AddEntryLine();
-    void replace_list(std::string text);
+    // The list becomes `text` followed by the lines of the entries after the last one.
+    void replace_list(const std::string& text);
+    // The list becomes the lines of the whole log.
+    void list_whole_log();
     void set_enabled(MainButton b, bool on) { enabled_[static_cast<std::size_t>(b)] = on; }
     // Reads the file into a fresh log; false when the log was left untouched (a file that could
     // not be opened or is in none of the layouts, a preview cancelled). `whole` when nothing
@@ -124,8 +143,10 @@ private:
     Preview preview_;
     MileageLog log_;
     std::string caption_ = kTrackerCaption;
-    std::string list_;
+    std::vector<std::string> head_{""};
+    MileageLog::Index first_entry_ = 1; // the entries from here on follow head_
     std::vector<ListChange> changes_;
+    ReadProgress progress_;
     std::array<bool, 10> enabled_{};
     bool data_changed_ = false;
     bool frame_visible_ = false;

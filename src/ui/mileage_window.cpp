@@ -2,42 +2,41 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mileage_window.h"
 
+#include "mileage/mileage_file.h"
 #include "ui/application.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/program_folder.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateEdit>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <exception>
 
 namespace milora::mileage {
 namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The list box shows lines; the tracker keeps them with CR LF.
-QString shown_text(const std::string& text) {
-    QString s = q(text);
-    s.remove(QLatin1Char('\r'));
-    return s;
 }
 
 // The platform's fixed-pitch font; some platforms (the offscreen one among them) name none, and
@@ -58,6 +57,28 @@ QFont fixed_pitch_font() {
     return f;
 }
 
+// The year field of a date format as four digits; text in quotes is left alone.
+QString with_four_digit_year(const QString& format) {
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        if (quoted || c != QLatin1Char('y')) {
+            out += c;
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format[i] == QLatin1Char('y')) {
+            ++i;
+        }
+        out += QStringLiteral("yyyy");
+    }
+    return out;
+}
+
 std::string path_text(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -66,7 +87,7 @@ std::string path_text(const QString& path) {
 // figures stand (the list's columns are character positions of its fixed-pitch font).
 class ColumnHeadings : public QWidget {
 public:
-    ColumnHeadings(QPlainTextEdit* list, QWidget* parent) : QWidget(parent), list_(list) {
+    ColumnHeadings(MileageListView* list, QWidget* parent) : QWidget(parent), list_(list) {
         const struct {
             const char* name;
             const char* caption;
@@ -90,9 +111,8 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
-        const QFontMetricsF m(list_->font());
-        const double column = m.horizontalAdvance(QLatin1Char('0'));
-        const double left = list_->frameWidth() + list_->document()->documentMargin();
+        const double column = list_->character_width();
+        const double left = list_->frameWidth() + list_->unscrolled_column_x(0);
         for (const Heading& h : labels_) {
             const double x = left + (h.centre - 0.5 - h.width / 2) * column;
             h.label->setGeometry(static_cast<int>(x), 0, static_cast<int>(h.width * column),
@@ -106,7 +126,7 @@ private:
         double centre;
         double width;
     };
-    QPlainTextEdit* list_;
+    MileageListView* list_;
     std::vector<Heading> labels_;
 };
 
@@ -124,7 +144,40 @@ ui::FileDialogRequest request(const FileDialogDesc& d) {
             QString::fromLatin1(d.default_suffix), ui::program_folder(), QString()};
 }
 
+// The open trackers, for the rescue of their unsaved logs when the program goes down on an error.
+std::vector<const MileageWindow*>& open_trackers() {
+    static std::vector<const MileageWindow*> windows;
+    return windows;
+}
+
+std::terminate_handler previous_terminate = nullptr;
+
+[[noreturn]] void rescue_and_terminate() {
+    MileageWindow::save_unsaved_logs_for_recovery();
+    if (previous_terminate != nullptr) {
+        previous_terminate();
+    }
+    std::abort();
+}
+
 } // namespace
+
+QString MileageWindow::recovery_path() {
+    return QDir(ui::program_folder()).filePath(QStringLiteral("Unsaved mileage log.miloragas"));
+}
+
+void MileageWindow::save_unsaved_logs_for_recovery() noexcept {
+    try {
+        // The last tracker opened wins; there is rarely more than one.
+        for (const MileageWindow* w : open_trackers()) {
+            if (w->tracker_.Data_Changed() && !w->tracker_.log().empty()) {
+                write_mileage_file(path_text(recovery_path()), w->tracker_.log());
+            }
+        }
+    } catch (...) {
+        // Going down already: nothing more can be done.
+    }
+}
 
 MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()),
@@ -133,10 +186,17 @@ MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
         return services_.previews == nullptr || services_.previews->confirm(this, p);
     });
     build();
+    tracker_.set_read_progress(
+        [this](std::size_t done, std::size_t total) { return show_read_progress(done, total); });
     sync();
+    open_trackers().push_back(this);
+    if (previous_terminate == nullptr) {
+        previous_terminate = std::set_terminate(rescue_and_terminate);
+    }
 }
 
 MileageWindow::~MileageWindow() {
+    std::erase(open_trackers(), this);
     if (plot_) {
         plot_->disconnect(this);
         delete plot_;
@@ -149,17 +209,13 @@ QWidget* MileageWindow::build_list_column() {
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(2);
 
-    list_ = new QPlainTextEdit(column);
+    list_ = new MileageListView(tracker_, column);
     list_->setObjectName(QStringLiteral("txtMileage"));
-    list_->setReadOnly(true);
-    list_->setLineWrapMode(QPlainTextEdit::NoWrap);
     list_->setFont(fixed_pitch_font());
-    list_->setUndoRedoEnabled(false);
     const QFontMetrics m(list_->font());
     const int scroll = list_->verticalScrollBar()->sizeHint().width();
-    list_->setMinimumWidth(m.horizontalAdvance(QString(72, QLatin1Char('0'))) +
-                           2 * list_->frameWidth() +
-                           static_cast<int>(2 * list_->document()->documentMargin()) + scroll);
+    list_->setMinimumWidth(static_cast<int>(list_->column_x(72)) + 2 * list_->frameWidth() +
+                           scroll);
     list_->setMinimumHeight(m.lineSpacing() * 14);
 
     v->addWidget(new ColumnHeadings(list_, column));
@@ -178,7 +234,7 @@ QGroupBox* MileageWindow::build_entry_frame() {
     picker_->setObjectName(QStringLiteral("DTPicker1"));
     picker_->setToolTip(QStringLiteral("Enter the date of the gas purchase"));
     picker_->setCalendarPopup(true);
-    picker_->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    picker_->setDisplayFormat(fillup_date_format(QLocale()));
     miles_ = new QLineEdit(frame);
     miles_->setObjectName(QStringLiteral("txtMiles"));
     miles_->setToolTip(QStringLiteral("Enter the odometer reading at the time you bought the gas"));
@@ -272,24 +328,22 @@ void MileageWindow::sync() {
 }
 
 void MileageWindow::apply_list_changes() {
-    for (const ListChange& change : tracker_.take_list_changes()) {
-        if (change.replace) {
-            list_->setPlainText(shown_text(change.text));
-        } else {
-            // Only the new lines: the list is never set again as a whole for one entry.
-            QTextCursor end(list_->document());
-            end.movePosition(QTextCursor::End);
-            end.insertText(shown_text(change.text));
-        }
+    list_->follow(tracker_.take_list_changes());
+}
+
+QString fillup_date_format(const QLocale& locale) {
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (locale.language() == QLocale::C || format.contains(QStringLiteral("MMM"))) {
+        // The C locale's short form names the month ("9 Dec 2026"); its numeric form is the
+        // month, day and year of the POSIX date representation.
+        return QStringLiteral("MM/dd/yyyy");
     }
-    QTextCursor caret = list_->textCursor();
-    caret.movePosition(QTextCursor::End);
-    list_->setTextCursor(caret);
-    list_->ensureCursorVisible();
+    return with_four_digit_year(format);
 }
 
 QString MileageWindow::picker_date_text() const {
-    return QLocale().toString(picker_->date(), QLocale::ShortFormat);
+    const QLocale locale;
+    return locale.toString(picker_->date(), fillup_date_format(locale));
 }
 
 void MileageWindow::on_main_button(MainButton b) {
@@ -350,6 +404,7 @@ void MileageWindow::open_log(Replacing what) {
     } else {
         tracker_.open(path_text(path));
     }
+    end_read_progress();
 }
 
 void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
@@ -404,7 +459,72 @@ void MileageWindow::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
         ui::centre_on_screen(this);
+        QTimer::singleShot(0, this, &MileageWindow::tell_of_rescued_log);
     }
+}
+
+void MileageWindow::tell_of_rescued_log() {
+    const QString rescued = recovery_path();
+    if (!QFileInfo::exists(rescued)) {
+        return;
+    }
+    // Kept under a name of its own, so that this is said once and a later rescue cannot
+    // overwrite it.
+    const QString kept = QDir(ui::program_folder())
+                             .filePath(QStringLiteral("Rescued mileage log %1.miloragas")
+                                           .arg(QDateTime::currentDateTime().toString(
+                                               QStringLiteral("yyyy-MM-dd hh.mm.ss"))));
+    const QString named = QFile::rename(rescued, kept) ? kept : rescued;
+    services_.messages->show(
+        this, Message{kProgramTitle,
+                      "Milora stopped on an error the last time it ran, while the mileage "
+                      "tracker held entries that were not saved. They were saved to the file \"" +
+                          path_text(QDir::toNativeSeparators(named)) +
+                          "\"; open it with \"Load Datafile\".",
+                      Icon::Information, Buttons::Ok});
+}
+
+bool MileageWindow::show_read_progress(std::size_t done, std::size_t total) {
+    if (!progress_) {
+        progress_ = new QProgressDialog(QStringLiteral("Reading the mileage file..."),
+                                        QStringLiteral("Cancel"), 0, 1000, this);
+        progress_->setObjectName(QStringLiteral("prgReading"));
+        progress_->setWindowTitle(QString::fromLatin1(kProgramTitle));
+        // Nothing else may change while the file is read between the events.
+        progress_->setWindowModality(Qt::ApplicationModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        progress_->show();
+    }
+    const double share = total == 0 ? 0.0 : static_cast<double>(done) / static_cast<double>(total);
+    progress_->setValue(static_cast<int>(share * 1000));
+    QCoreApplication::processEvents();
+    return !progress_->wasCanceled();
+}
+
+void MileageWindow::end_read_progress() {
+    if (progress_) {
+        progress_->hide();
+        progress_->deleteLater();
+        progress_ = nullptr;
+    }
+}
+
+void MileageWindow::keyPressEvent(QKeyEvent* event) {
+    // In the entry frame Enter adds the purchase and Escape finishes, as their buttons do.
+    if (frame_->isVisible()) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            add(false);
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            tracker_.done_adding();
+            sync();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MileageWindow::closeEvent(QCloseEvent* event) {

@@ -26,8 +26,7 @@
 
 namespace milora::ui {
 
-Answer QtMessageService::show(QWidget* parent, const Message& message) {
-    QMessageBox box(parent);
+void prepare_message_box(QMessageBox& box, const Message& message) {
     box.setWindowTitle(QString::fromStdString(message.title));
     box.setText(QString::fromStdString(message.text));
     switch (message.icon) {
@@ -49,11 +48,20 @@ Answer QtMessageService::show(QWidget* parent, const Message& message) {
     }
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        box.setDefaultButton(message.default_answer == Answer::No ? QMessageBox::No
+                                                                  : QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+}
+
+Answer QtMessageService::show(QWidget* parent, const Message& message) {
+    QMessageBox box(parent);
+    prepare_message_box(box, message);
+    const int answer = box.exec();
+    if (message.buttons == Buttons::YesNo) {
+        return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
     return Answer::Ok;
 }
 

@@ -14,7 +14,12 @@
 #include <QPrinter>
 #include <memory>
 
+class QMessageBox;
+
 namespace milora::ui {
+
+// Title, text, icon, buttons and the default button of `message`, on a box not yet shown.
+void prepare_message_box(QMessageBox& box, const Message& message);
 
 class QtMessageService final : public MessageService {
 public:

@@ -114,7 +114,9 @@ TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
         {"1e39", "10", messages::odometer_invalid(), EntryBox::Miles},
         {"1600", "10", messages::odometer_not_above(), EntryBox::Miles}, // equal to the last
         {"1599.9", "10", messages::odometer_not_above(), EntryBox::Miles},
-        {"12,345", "10", messages::odometer_not_above(), EntryBox::Miles}, // read as 12
+        {"1,599", "10", messages::odometer_not_above(), EntryBox::Miles}, // read as 1599
+        {"12,34", "10", messages::odometer_invalid(), EntryBox::Miles},   // groups of three only
+        {"1900", "1,0", messages::gallons_invalid(), EntryBox::Gallons},
         {"1900", "0", messages::gallons_invalid(), EntryBox::Gallons},
         {"1900", "$10", messages::gallons_invalid(), EntryBox::Gallons},
         {"1900", "10 gal", messages::gallons_invalid(), EntryBox::Gallons},
@@ -131,12 +133,16 @@ TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
     }
 }
 
-TEST(EntryRulesTest, ThousandsSeparatorEndsTheOdometerReading) {
+TEST(EntryRulesTest, ThousandsSeparatorsAreReadAsInTheCalculatorBoxes) {
+    // "12,345" used to be stored as 12 (the reading stopped at the comma), and the next reading
+    // was then refused as below it.
     Asker user;
     MileageLog log;
-    EXPECT_TRUE(add_entry(log, "a", "12,345", "1,000", user.ask()).added);
-    EXPECT_EQ(log.entry(1).Fillup_Odometer, 12.0F);
-    EXPECT_EQ(log.entry(1).Fillup_Gallons, 1.0F);
+    EXPECT_TRUE(add_entry(log, "a", "12,345", "10", user.ask()).added);
+    EXPECT_EQ(log.entry(1).Fillup_Odometer, 12345.0F);
+    EXPECT_TRUE(add_entry(log, "b", " 12,645 ", "1,000.5", user.ask()).added);
+    EXPECT_EQ(log.entry(2).Fillup_Odometer, 12645.0F);
+    EXPECT_EQ(log.entry(2).Fillup_Gallons, 1000.5F);
     EXPECT_TRUE(user.shown.empty());
 }
 

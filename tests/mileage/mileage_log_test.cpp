@@ -84,12 +84,31 @@ TEST(MileageLogTest, ListValuesAreRoundedAndRightAligned) {
 }
 
 TEST(MileageLogTest, AValueTooLongForItsPlaceKeepsABlankBeforeIt) {
-    const MileageLog log = make_log({{"Saturday 16 September 2006", 1000, 10}});
+    const MileageLog log = make_log({{"9/16/2006", 1e12F, 10}});
     const std::string line = entry_line(log, 1);
-    EXPECT_EQ(line.substr(0, 37), "Saturday 16 September 2006 1000 10.0 ");
+    const std::string odometer = numbers::format(1e12F, "#0");
+    ASSERT_GT(odometer.size(), 10U);
+    EXPECT_EQ(line.substr(0, 11 + odometer.size()), " 9/16/2006 " + odometer);
     // Later values that still fit stay in their columns.
     EXPECT_EQ(columns(line, 49, 52), "XXXX");
     EXPECT_EQ(line.size(), kLineColumns);
+    EXPECT_EQ(entry_line_lead(log, 1), 0U);
+}
+
+TEST(MileageLogTest, ALongDateRunsLeftOfTheFirstColumn) {
+    const MileageLog log =
+        make_log({{"Saturday 16 September 2006", 1000, 10}, {"Sept 23, 2006", 1300, 10}});
+    const std::string line = entry_line(log, 1);
+    ASSERT_EQ(entry_line_lead(log, 1), 16U);
+    EXPECT_EQ(line.size(), kLineColumns + 16);
+    const std::string from_first_column = line.substr(16);
+    EXPECT_EQ(line.substr(0, 26), "Saturday 16 September 2006");
+    // Every value stays in its column, counted from the first column.
+    EXPECT_EQ(columns(from_first_column, 11, 21), "       1000");
+    EXPECT_EQ(columns(from_first_column, 22, 35), "          10.0");
+    EXPECT_EQ(columns(from_first_column, 49, 52), "XXXX");
+    EXPECT_EQ(entry_line_lead(log, 2), 3U);
+    EXPECT_EQ(entry_line(log, 2).substr(0, 24), "Sept 23, 2006       1300");
 }
 
 TEST(MileageLogTest, ListTextStartsWithAnEmptyLineAndUsesCrLf) {

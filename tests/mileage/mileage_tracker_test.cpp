@@ -78,6 +78,16 @@ protected:
     }
 };
 
+// The text that a change adding lines brought: CR LF and each added line.
+std::string added_text(const MileageTracker& tracker, const ListChange& change) {
+    std::string out;
+    for (std::int64_t k = tracker.list_line_count() - change.added; k < tracker.list_line_count();
+         ++k) {
+        out += "\r\n" + tracker.list_line(k);
+    }
+    return out;
+}
+
 const std::string kThreeEntries = "\"a\",1000,10\r\n\"b\",1300,10\r\n\"c\",1600,12\r\n";
 
 } // namespace
@@ -117,13 +127,13 @@ TEST_F(MileageTrackerTest, AddingAnEntryAddsOneLineToTheList) {
     ASSERT_EQ(changes.size(), 2U);
     EXPECT_TRUE(changes[0].replace); // the load's empty list
     EXPECT_FALSE(changes[1].replace);
-    EXPECT_EQ(changes[1].text, list_text(tracker.log()));
+    EXPECT_EQ(added_text(tracker, changes[1]), list_text(tracker.log()));
     tracker.add_new();
     ASSERT_TRUE(tracker.add_entry("d3", "1600", "10").added);
     changes = tracker.take_list_changes();
     ASSERT_EQ(changes.size(), 1U);
     EXPECT_FALSE(changes[0].replace);
-    EXPECT_EQ(changes[0].text, entry_line_addition(tracker.log(), 3));
+    EXPECT_EQ(added_text(tracker, changes[0]), entry_line_addition(tracker.log(), 3));
     EXPECT_EQ(tracker.list(), list_text(tracker.log()));
     // A refused entry changes nothing.
     tracker.add_entry("d4", "1600", "10");
@@ -247,7 +257,7 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                                          std::string(c.yes_does) +
                                          ", or No to return to the program window to save "
                                          "the data.",
-                                     Icon::None, Buttons::YesNo}));
+                                     Icon::None, Buttons::YesNo, Answer::No}));
     }
     answers = {Answer::No};
     EXPECT_FALSE(tracker.may_exit());
@@ -256,7 +266,7 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
                        "You have changed some data, or imported a .CSV file - click Yes to "
                        "exit without saving the data, or No to return to the program window "
                        "to save the data.",
-                       Icon::None, Buttons::YesNo}));
+                       Icon::None, Buttons::YesNo, Answer::No}));
     EXPECT_EQ(tracker.log().Fillup_Count(), 2); // asking replaced nothing
     // Once cleared there is nothing left to lose.
     tracker.clear_data();
@@ -298,4 +308,44 @@ TEST_F(MileageTrackerTest, AFailedSaveSaysSoAndKeepsTheChangedFlag) {
     EXPECT_EQ(shown[0].text.rfind("The file \"" + bad + "\" could not be saved: ", 0), 0U);
     EXPECT_FALSE(tracker.export_csv(bad));
     EXPECT_EQ(shown.size(), 2U);
+}
+
+TEST_F(MileageTrackerTest, AReadingStoppedByTheUserKeepsTheLogThatWasThere) {
+    enter_thirty_mpg_entries(3);
+    const std::string list = tracker.list();
+    std::string text;
+    for (int i = 0; i < 40000; ++i) {
+        text += "\"d\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
+    }
+    const std::string p = put("long.miloragas", text);
+    std::vector<std::size_t> told;
+    tracker.set_read_progress([&](std::size_t done, std::size_t total) {
+        EXPECT_EQ(total, text.size());
+        EXPECT_LT(done, total);
+        told.push_back(done);
+        return told.size() < 2;
+    });
+    tracker.open(p);
+    ASSERT_EQ(told.size(), 2U);
+    EXPECT_LT(told[0], told[1]);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+    EXPECT_EQ(tracker.list(), list);
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+    EXPECT_TRUE(tracker.Data_Changed());
+    EXPECT_TRUE(shown.empty());
+    tracker.import_csv(p);
+    EXPECT_EQ(tracker.log().Fillup_Count(), 3);
+
+    // Let through, the whole file is read.
+    told.clear();
+    tracker.set_read_progress([&](std::size_t done, std::size_t) {
+        told.push_back(done);
+        return true;
+    });
+    tracker.open(p);
+    EXPECT_EQ(told.size(), 2U); // every 16384 lines
+    EXPECT_EQ(tracker.log().Fillup_Count(), 40000);
+    EXPECT_EQ(tracker.list_line_count(), 40001);
+    EXPECT_EQ(tracker.list_line(40000), entry_line(tracker.log(), 40000));
+    EXPECT_EQ(tracker.list_line(0), "");
 }

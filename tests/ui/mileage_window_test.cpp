@@ -4,6 +4,7 @@
 
 #include "base/atomic_file.h"
 #include "mileage/entry_list.h"
+#include "mileage/mileage_file.h"
 #include "mileage/summary.h"
 #include "ui/application.h"
 #include "ui/mileage_plot_window.h"
@@ -12,17 +13,21 @@
 #include "ui/support/window_helpers.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextDocument>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
 
 using namespace milora;
 using namespace milora::test;
@@ -69,7 +74,9 @@ protected:
         return child<QPushButton>(window, QString::fromLatin1(name));
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    QPlainTextEdit* list() { return child<QPlainTextEdit>(window, QStringLiteral("txtMileage")); }
+    mileage::MileageListView* list() {
+        return child<mileage::MileageListView>(window, QStringLiteral("txtMileage"));
+    }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     // Types one fill-up into the open entry frame and clicks Add Purchase.
@@ -127,7 +134,7 @@ int pixels_near(const QImage& image, QColor c) {
 TEST_F(MileageWindowTest, OpensEmptyWithItsControlsCaptionsAndTooltips) {
     EXPECT_EQ(window->objectName(), "B07_Mileage");
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage");
-    EXPECT_EQ(list()->toPlainText(), "");
+    EXPECT_EQ(list()->shown_text(), "");
     EXPECT_TRUE(QFontInfo(list()->font()).fixedPitch());
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
     EXPECT_EQ(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->title(), "Gas Purchase Data");
@@ -157,31 +164,31 @@ TEST_F(MileageWindowTest, EntriesAddedThroughTheFrameShowInTheList) {
     EXPECT_TRUE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
     EXPECT_TRUE(all_main_buttons_enabled(false));
     enter(QDate(2006, 9, 16), "1000", "10");
-    enter(QDate(2006, 9, 23), "1,075", "10"); // read as 1: refused as below the last reading
+    enter(QDate(2006, 9, 23), "1,000", "10"); // 1000 again: refused as not above the last
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Odometer Reading Error");
     EXPECT_EQ(QApplication::focusWidget(), box("txtMiles"));
-    EXPECT_EQ(box("txtMiles")->text(), "1,075"); // the boxes keep what was typed
+    EXPECT_EQ(box("txtMiles")->text(), "1,000"); // the boxes keep what was typed
     EXPECT_EQ(box("txtGallons")->text(), "10");
     enter(QDate(2006, 9, 23), "1075", "10");
     EXPECT_EQ(box("txtMiles")->text(), "");
     EXPECT_EQ(box("txtGallons")->text(), "");
-    EXPECT_EQ(window->picker_date_text(), "9/23/06"); // the picker keeps its date
+    EXPECT_EQ(window->picker_date_text(), "9/23/2006"); // the picker keeps its date
     // Columns 1-10, 11-21, 22-35, 36-52, 53-67 (and two blanks up to 69).
-    EXPECT_EQ(list()->toPlainText(), "\n"
-                                     "   9/16/06"
-                                     "       1000"
-                                     "          10.0"
-                                     "             XXXX"
-                                     "          XXXX"
-                                     "   "
-                                     "\n"
-                                     "   9/23/06"
-                                     "       1075"
-                                     "          10.0"
-                                     "              7.5"
-                                     "           07.5"
-                                     "  ");
+    EXPECT_EQ(list()->shown_text(), "\n"
+                                    " 9/16/2006"
+                                    "       1000"
+                                    "          10.0"
+                                    "             XXXX"
+                                    "          XXXX"
+                                    "   "
+                                    "\n"
+                                    " 9/23/2006"
+                                    "       1075"
+                                    "          10.0"
+                                    "              7.5"
+                                    "           07.5"
+                                    "  ");
     EXPECT_TRUE(all_main_buttons_enabled(false)); // still entering
     click(button("cmdDoneAdding"));
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
@@ -205,7 +212,7 @@ TEST_F(MileageWindowTest, ThePlausibilityQuestionsAreAnsweredYesOrNo) {
     ASSERT_EQ(fakes.messages.shown.size(), 2U);
     EXPECT_NE(fakes.messages.shown[1].text.find("25% or more lower"), std::string::npos);
     EXPECT_EQ(window->tracker().log().Fillup_Count(), 4);
-    const QString last = list()->toPlainText().section(QLatin1Char('\n'), -1);
+    const QString last = list()->shown_text().section(QLatin1Char('\n'), -1);
     EXPECT_EQ(last.mid(31, 4), "13.4");
     EXPECT_EQ(last.mid(48, 4), "22.4");
     EXPECT_EQ(last.mid(63, 4), "26.9"); // 900 miles / 33.4 gallons
@@ -222,27 +229,28 @@ TEST_F(MileageWindowTest, MissingDataEntryStoresGallonsAtTheAverage) {
     enter(QDate(2006, 10, 7), "1900", "5", "cmdAdd_With_Missing");
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0].title, "Is This The Right Option?");
-    EXPECT_TRUE(list()->toPlainText().endsWith(QStringLiteral("   10/7/06"
-                                                              "       1900"
-                                                              "          20.0"
-                                                              "             30.0"
-                                                              "           30.0"
-                                                              "  ")));
+    EXPECT_TRUE(list()->shown_text().endsWith(QStringLiteral(" 10/7/2006"
+                                                             "       1900"
+                                                             "          20.0"
+                                                             "             30.0"
+                                                             "           30.0"
+                                                             "  ")));
 }
 
 TEST_F(MileageWindowTest, HeadingsStandAboveTheirColumns) {
     enter_log(2);
     // Column 50.5 of the list (the middle of the tank MPG "30.0") lies under "MPG since last
     // fillup"; column 65.5 under the five-tank heading.
-    const QTextBlock line = list()->document()->findBlockByNumber(2);
+    const int row = 2;
+    ASSERT_GT(list()->model()->rowCount(), row);
     const struct {
         const char* heading;
         int column;
     } cases[] = {{"Label5", 50}, {"Label6", 65}, {"lblOdometer", 18}, {"Label4", 33}};
     for (const auto& c : cases) {
-        QTextCursor at(line);
-        at.setPosition(line.position() + c.column);
-        const QPoint x = list()->viewport()->mapTo(window, list()->cursorRect(at).topLeft());
+        const QRect cell = list()->visualRect(list()->model()->index(row, 0));
+        const QPoint x = list()->viewport()->mapTo(
+            window, QPoint(static_cast<int>(list()->column_x(c.column)), cell.top()));
         const QLabel* h = child<QLabel>(window, QString::fromLatin1(c.heading));
         const QRect r(h->mapTo(window, QPoint(0, 0)), h->size());
         EXPECT_LE(std::abs(r.center().x() - x.x()),
@@ -259,9 +267,9 @@ TEST_F(MileageWindowTest, SummaryReplacesTheList) {
     enter(QDate(2006, 9, 30), "1600", "12");
     click(button("cmdDoneAdding"));
     click(button("cmdPrintSummary"));
-    EXPECT_EQ(list()->toPlainText(), shown(mileage::summary_text(window->tracker().log()).value()));
-    EXPECT_NE(list()->toPlainText().indexOf(
-                  QStringLiteral("Your lowest single-tank MPG was 25.0 on 9/30/06.")),
+    EXPECT_EQ(list()->shown_text(), shown(mileage::summary_text(window->tracker().log()).value()));
+    EXPECT_NE(list()->shown_text().indexOf(
+                  QStringLiteral("Your lowest single-tank MPG was 25.0 on 9/30/2006.")),
               -1);
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_TRUE(fakes.printer.printed.empty()); // nothing goes to a printer
@@ -278,9 +286,9 @@ TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
     EXPECT_EQ(r.filter, "Files (*.csv)");
     EXPECT_EQ(r.default_suffix, "csv");
     EXPECT_EQ(r.directory, ui::program_folder());
-    EXPECT_EQ(slurp(csv).substr(0, 22), "\"9/16/06\",1000,10\r\n\"9/");
+    EXPECT_EQ(slurp(csv).substr(0, 24), "\"9/16/2006\",1000,10\r\n\"9/");
     EXPECT_TRUE(window->tracker().Data_Changed()); // an export is no save
-    const QString before = list()->toPlainText();
+    const QString before = list()->shown_text();
 
     // Unsaved entries: Import asks first; No does nothing at all.
     fakes.messages.answers = {Answer::No};
@@ -294,13 +302,13 @@ TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
     ASSERT_EQ(fakes.files.open_requests.size(), 1U);
     EXPECT_EQ(fakes.files.open_requests[0].title, "Import Data From .csv File");
     EXPECT_EQ(fakes.files.open_requests[0].filter, "Car Data Files (*.csv)");
-    EXPECT_EQ(list()->toPlainText(), before);
+    EXPECT_EQ(list()->shown_text(), before);
     EXPECT_EQ(window->tracker().log().Fillup_Count(), 4);
 
     fakes.messages.answers = {Answer::Yes};
     fakes.files.open_answers = {csv};
     click(button("cmdImport_CSV"));
-    EXPECT_EQ(list()->toPlainText(), before);
+    EXPECT_EQ(list()->shown_text(), before);
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage");
     EXPECT_TRUE(window->tracker().Data_Changed());
     EXPECT_EQ(fakes.messages.shown.size(), 3U);
@@ -320,21 +328,21 @@ TEST_F(MileageWindowTest, SaveOpenAndClearData) {
     EXPECT_EQ(fakes.files.save_requests[1].default_suffix, "miloragas");
     EXPECT_FALSE(window->tracker().Data_Changed());
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage"); // Save leaves the caption
-    const QString before = list()->toPlainText();
+    const QString before = list()->shown_text();
 
     // Nothing unsaved: Clear Data asks nothing.
     click(button("cmdNew"));
-    EXPECT_EQ(list()->toPlainText(), "");
+    EXPECT_EQ(list()->shown_text(), "");
     EXPECT_FALSE(button("cmdPlot")->isEnabled());
     EXPECT_EQ(fakes.messages.shown.size(), 1U);
 
     fakes.files.open_answers = {QString(), file};
     click(button("cmdOpen")); // cancelled
-    EXPECT_EQ(list()->toPlainText(), "");
+    EXPECT_EQ(list()->shown_text(), "");
     click(button("cmdOpen"));
     EXPECT_EQ(fakes.files.open_requests[1].title, "Open Mileage File");
     EXPECT_EQ(fakes.files.open_requests[1].default_suffix, "miloragas");
-    EXPECT_EQ(list()->toPlainText(), before);
+    EXPECT_EQ(list()->shown_text(), before);
     EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage-" + file);
     EXPECT_TRUE(button("cmdPlot")->isEnabled());
 
@@ -359,22 +367,35 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
     ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text).ok);
     fakes.files.open_answers = {path("long.miloragas")};
     click(button("cmdOpen"));
-    ASSERT_EQ(list()->document()->blockCount(), 3001);
-    const int length = list()->document()->characterCount();
+    QAbstractItemModel* rows = list()->model();
+    ASSERT_EQ(rows->rowCount(), 3001);
+    const int length = rows->rowCount();
     int changed_from = -1;
-    int removed = -1;
-    QObject::connect(list()->document(), &QTextDocument::contentsChange, window,
-                     [&](int position, int chars_removed, int) {
-                         changed_from = position;
-                         removed = chars_removed;
-                     });
+    int removed = 0;
+    QObject::connect(rows, &QAbstractItemModel::rowsInserted, window,
+                     [&](const QModelIndex&, int first, int) { changed_from = first; });
+    QObject::connect(rows, &QAbstractItemModel::modelReset, window, [&] { ++removed; });
+    QObject::connect(rows, &QAbstractItemModel::rowsRemoved, window, [&] { ++removed; });
     click(button("cmdAddNew"));
     enter(QDate(2006, 9, 23), "901000", "10");
-    EXPECT_EQ(list()->document()->blockCount(), 3002);
+    EXPECT_EQ(rows->rowCount(), 3002);
     EXPECT_EQ(removed, 0);
-    EXPECT_GE(changed_from, length - 2);
-    EXPECT_EQ(list()->toPlainText(), shown(mileage::list_text(window->tracker().log())));
-    EXPECT_EQ(list()->textCursor().position(), list()->document()->characterCount() - 1);
+    EXPECT_GE(changed_from, length - 1);
+    EXPECT_EQ(list()->shown_text(), shown(mileage::list_text(window->tracker().log())));
+    // The newest line is in view.
+    EXPECT_EQ(list()->currentIndex().row(), rows->rowCount() - 1);
+    EXPECT_TRUE(list()->viewport()->rect().intersects(list()->visualRect(list()->currentIndex())));
+    EXPECT_TRUE(list()->selectionModel()->selectedRows().empty());
+}
+
+TEST_F(MileageWindowTest, SelectedLinesCanBeCopied) {
+    enter_log(3);
+    list()->setFocus();
+    list()->selectionModel()->select(list()->model()->index(3, 0), QItemSelectionModel::Select);
+    list()->selectionModel()->select(list()->model()->index(1, 0), QItemSelectionModel::Select);
+    QTest::keySequence(list(), QKeySequence::Copy);
+    const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), rows[1] + QLatin1Char('\n') + rows[3]);
 }
 
 TEST_F(MileageWindowTest, ExitAsksAboutUnsavedEntriesAlsoFromTheTitleBar) {
@@ -384,6 +405,7 @@ TEST_F(MileageWindowTest, ExitAsksAboutUnsavedEntriesAlsoFromTheTitleBar) {
     settle();
     ASSERT_FALSE(window.isNull());
     EXPECT_EQ(fakes.messages.shown.back().title, "Save Modified Data?");
+    EXPECT_EQ(fakes.messages.shown.back().default_answer, Answer::No); // the safe answer
     window->close();
     settle();
     ASSERT_FALSE(window.isNull());
@@ -439,8 +461,8 @@ TEST_F(MileageWindowTest, PlotDrawsTheCheckedSeriesAndPrintsInLandscape) {
     EXPECT_EQ(label("lblMin"), "19.0");
     EXPECT_EQ(label("lblMid"), "25.5");
     EXPECT_EQ(label("lblMax"), "32.0");
-    EXPECT_EQ(label("lblDateMin"), "9/16/06");
-    EXPECT_EQ(label("lblDateMax"), "11/4/06");
+    EXPECT_EQ(label("lblDateMin"), "9/16/2006");
+    EXPECT_EQ(label("lblDateMax"), "11/4/2006");
     EXPECT_EQ(label("lblY_MPG"), "MPG");
 
     QWidget* area = child<QWidget>(plot, QStringLiteral("picPlot"));
@@ -537,4 +559,223 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
     plot->close();
     settle();
     expected_modal_windows().clear();
+
+    // Dates of a file in other forms, a long one running further left.
+    ASSERT_TRUE(write_file_atomically(path("forms.miloragas").toStdString(),
+                                      "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n"
+                                      "\"2006-09-30\",1600,10\r\n")
+                    .ok);
+    fakes.messages.answers = {Answer::Yes};
+    fakes.files.open_answers = {path("forms.miloragas")};
+    click(button("cmdOpen"));
+    settle();
+    window->grab().save(out + QStringLiteral("/tracker_date_forms.png"));
+}
+
+TEST_F(MileageWindowTest, EnterAddsThePurchaseAndEscapeFinishes) {
+    click(button("cmdAddNew"));
+    child<QDateEdit>(window, QStringLiteral("DTPicker1"))->setDate(QDate(2006, 9, 16));
+    // Thousands separators are read as in the calculator boxes: "12,345" is 12345, not 12.
+    type_into(box("txtMiles"), QStringLiteral("12,345"));
+    type_into(box("txtGallons"), QStringLiteral("10"));
+    QTest::keyClick(box("txtGallons"), Qt::Key_Return);
+    ASSERT_EQ(window->tracker().log().Fillup_Count(), 1);
+    EXPECT_EQ(window->tracker().log().entry(1).Fillup_Odometer, 12345.0F);
+    type_into(box("txtMiles"), QStringLiteral("12,645"));
+    type_into(box("txtGallons"), QStringLiteral("10"));
+    QTest::keyClick(box("txtMiles"), Qt::Key_Enter);
+    ASSERT_EQ(window->tracker().log().Fillup_Count(), 2);
+    EXPECT_EQ(window->tracker().log().entry(2).Fillup_Odometer, 12645.0F);
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_TRUE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
+
+    // A refused box: Enter shows the message as the button does.
+    type_into(box("txtMiles"), QStringLiteral("12,64"));
+    QTest::keyClick(box("txtMiles"), Qt::Key_Return);
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].text,
+              "Please enter a valid number for your odometer reading.");
+    EXPECT_EQ(window->tracker().log().Fillup_Count(), 2);
+
+    QTest::keyClick(box("txtMiles"), Qt::Key_Escape);
+    EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
+    EXPECT_TRUE(all_main_buttons_enabled(true));
+    // Outside the entry frame the keys do nothing.
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(window->tracker().log().Fillup_Count(), 2);
+    EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
+}
+
+TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
+    const QDate day(2026, 12, 9);
+    const struct {
+        QLocale locale;
+        const char* text;
+    } cases[] = {{QLocale(QLocale::English, QLocale::UnitedStates), "12/9/2026"},
+                 {QLocale::c(), "12/09/2026"},
+                 {QLocale(QLocale::German, QLocale::Germany), "09.12.2026"},
+                 {QLocale(QLocale::English, QLocale::UnitedKingdom), "09/12/2026"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.locale.toString(day, mileage::fillup_date_format(c.locale)), c.text) << c.text;
+    }
+    // The picker shows the same form, and an entry gets it in the list and the file.
+    for (const auto& c : {cases[0], cases[1]}) {
+        QLocale::setDefault(c.locale);
+        MileageWindow other(app);
+        auto* picker = child<QDateEdit>(&other, QStringLiteral("DTPicker1"));
+        picker->setDate(day);
+        EXPECT_EQ(picker->text(), c.text);
+        EXPECT_EQ(other.picker_date_text(), c.text);
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    click(button("cmdAddNew"));
+    enter(day, "1000", "10");
+    click(button("cmdDoneAdding"));
+    EXPECT_EQ(list()->shown_text(), "\n 12/9/2026       1000          10.0             XXXX     "
+                                    "     XXXX   ");
+    fakes.files.save_answers = {path("dates.miloragas")};
+    click(button("cmdSave"));
+    EXPECT_EQ(slurp(path("dates.miloragas")), "\"12/9/2026\",1000,10\r\n");
+}
+
+TEST_F(MileageWindowTest, ADateFromAFileIsKeptAndALongOneRunsFurtherLeft) {
+    ASSERT_TRUE(write_file_atomically(path("old.miloragas").toStdString(),
+                                      "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n")
+                    .ok);
+    fakes.files.open_answers = {path("old.miloragas")};
+    click(button("cmdOpen"));
+    const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[1].left(21), "   9/16/06       1000");
+    EXPECT_EQ(rows[2].left(24), "Sept 23, 2006       1300");
+    QAbstractItemModel* m = list()->model();
+    EXPECT_EQ(m->index(1, 0).data(mileage::MileageListModel::LeadRole).toInt(), 0);
+    EXPECT_EQ(m->index(2, 0).data(mileage::MileageListModel::LeadRole).toInt(), 3);
+    // Both odometer readings end at the same place on the screen.
+    EXPECT_GE(list()->column_x(-3), 0.0);
+    fakes.files.save_answers = {path("again.miloragas")};
+    click(button("cmdSave"));
+    EXPECT_EQ(slurp(path("again.miloragas")),
+              "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n");
+}
+
+TEST_F(MileageWindowTest, ReadingALongFileShowsProgressAndACancelKeepsTheLog) {
+    enter_log(3);
+    const QString before = list()->shown_text();
+    std::string text;
+    for (int i = 0; i < 100000; ++i) {
+        text += "\"9/16/2006\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
+    }
+    ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text).ok);
+
+    int progress_seen = 0;
+    bool cancel = true;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* p = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+        if (p != nullptr && p->isVisible()) {
+            ++progress_seen;
+            if (cancel) {
+                p->cancel();
+            }
+        }
+    });
+    watch.start(0);
+    expected_modal_windows() = {QStringLiteral("prgReading")};
+    fakes.messages.answers = {Answer::Yes}; // unsaved entries: load another file anyway
+    fakes.files.open_answers = {path("long.miloragas")};
+    click(button("cmdOpen"));
+    EXPECT_GT(progress_seen, 0);
+    EXPECT_EQ(window->tracker().log().Fillup_Count(), 3);
+    EXPECT_EQ(list()->shown_text(), before);
+    EXPECT_EQ(window->windowTitle(), "Track Your Gas Mileage");
+    EXPECT_TRUE(window->tracker().Data_Changed());
+
+    cancel = false;
+    progress_seen = 0;
+    fakes.messages.answers = {Answer::Yes};
+    fakes.files.open_answers = {path("long.miloragas")};
+    click(button("cmdOpen"));
+    watch.stop();
+    EXPECT_GT(progress_seen, 0);
+    EXPECT_EQ(window->tracker().log().Fillup_Count(), 100000);
+    EXPECT_EQ(list()->model()->rowCount(), 100001);
+    EXPECT_FALSE(window->tracker().Data_Changed());
+    settle();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    expected_modal_windows().clear();
+}
+
+TEST_F(MileageWindowTest, AnUnsavedLogIsRescuedWhenTheProgramGoesDownAndToldOfNextTime) {
+    QFile::remove(MileageWindow::recovery_path());
+    // Nothing unsaved: nothing written.
+    MileageWindow::save_unsaved_logs_for_recovery();
+    EXPECT_FALSE(QFile::exists(MileageWindow::recovery_path()));
+    enter_log(3);
+    MileageWindow::save_unsaved_logs_for_recovery();
+    ASSERT_TRUE(QFile::exists(MileageWindow::recovery_path()));
+    const std::string rescued = slurp(MileageWindow::recovery_path());
+    EXPECT_EQ(rescued, mileage::mileage_file_text(window->tracker().log()));
+
+    // The next tracker says where the entries are and keeps them under a name of their own.
+    auto* next = new MileageWindow(app);
+    show_active(next);
+    settle();
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    const std::string& said = fakes.messages.shown[0].text;
+    EXPECT_NE(said.find("were not saved"), std::string::npos) << said;
+    EXPECT_FALSE(QFile::exists(MileageWindow::recovery_path()));
+    const auto start = said.find("Rescued mileage log ");
+    ASSERT_NE(start, std::string::npos);
+    const auto end = said.find(".miloragas", start);
+    const QString kept = QDir(ui::program_folder())
+                             .filePath(QString::fromStdString(said.substr(start, end - start)) +
+                                       QStringLiteral(".miloragas"));
+    EXPECT_EQ(slurp(kept), rescued);
+    QFile::remove(kept);
+    next->close();
+    settle();
+    // Said once only.
+    auto* third = new MileageWindow(app);
+    show_active(third);
+    settle();
+    EXPECT_EQ(fakes.messages.shown.size(), 1U);
+    third->close();
+    settle();
+}
+
+// Opens the log named by MILORA_BIG_LOG and says how long that took, for a measure of time and
+// memory (/usr/bin/time -v) with a log of a million entries.
+TEST_F(MileageWindowTest, OpensABigLogWhenAsked) {
+    const QString big = QString::fromLocal8Bit(qgetenv("MILORA_BIG_LOG"));
+    if (big.isEmpty()) {
+        return;
+    }
+    expected_modal_windows() = {QStringLiteral("prgReading")};
+    QElapsedTimer timer;
+    timer.start();
+    fakes.files.open_answers = {big};
+    click(button("cmdOpen"));
+    settle();
+    expected_modal_windows().clear();
+    std::printf("opened %lld entries in %lld ms\n",
+                static_cast<long long>(window->tracker().log().Fillup_Count()),
+                static_cast<long long>(timer.elapsed()));
+    EXPECT_GT(window->tracker().log().Fillup_Count(), 0);
+}
+
+TEST_F(MileageWindowTest, AnExceptionEscapingIntoTheEventLoopRescuesTheUnsavedLog) {
+    QFile::remove(MileageWindow::recovery_path());
+    enter_log(3);
+    const std::string expected = mileage::mileage_file_text(window->tracker().log());
+    // As in main(): nothing catches what Qt passes on out of its event loop.
+    const auto event_loop = []() noexcept { QApplication::exec(); };
+    EXPECT_DEATH(
+        {
+            QTimer::singleShot(0, [] { throw std::bad_alloc(); });
+            event_loop();
+        },
+        "");
+    EXPECT_EQ(slurp(MileageWindow::recovery_path()), expected);
+    QFile::remove(MileageWindow::recovery_path());
 }
