@@ -5,6 +5,8 @@
 #include "numbers/number_reading.h"
 #include "numbers/precision.h"
 
+#include <limits>
+
 namespace milora::calc {
 
 void Calculator::click_option(FormState& state, const std::string& group, int index) {
@@ -35,10 +37,9 @@ double read_label(const FormState& state, const std::string& label, int index) {
     return *v;
 }
 
-FormState open_window(Calculator& calc, const CarData& car) {
-    FormState state(calc.description());
-    calc.load(car, state);
-    return state;
+bool is_too_large(const std::string& text) {
+    const auto value = numbers::parse_number(text);
+    return value && *value > std::numeric_limits<float>::max();
 }
 
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
@@ -72,6 +73,11 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
             }
         }
     }
+    if (is_too_large(text)) {
+        // The user entered a number above 0, just one no box can hold: saying "greater than 0"
+        // would mislead.
+        return refusal(kTooLargeMessage);
+    }
     if (!is_valid_box_text(text, desc->zero_allowed)) {
         return refusal(desc->message);
     }
@@ -99,6 +105,14 @@ template <typename F> bool guarded(FormState& state, F&& step) {
 }
 
 } // namespace
+
+FormState open_window(Calculator& calc, const CarData& car) {
+    FormState state(calc.description());
+    // Car data can hold values no calculation survives (yearly miles of 1e38); the window still
+    // opens, with the boxes and labels the load could not fill left empty.
+    guarded(state, [&] { calc.load(car, state); });
+    return state;
+}
 
 bool run_calculate(Calculator& calc, FormState& state) {
     return guarded(state, [&] { calc.calculate(state); });

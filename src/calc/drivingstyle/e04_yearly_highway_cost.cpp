@@ -86,9 +86,10 @@ public:
         load_selectors(s);
         s.box("txtMPG") = number_text(car.Global_EPA_Highway_MPG);
         s.box("txtGasPrice") = number_text(car.Global_Gas_Cost);
+        s.label("lblNegativeNumbers").text = kNegativeNumbers;
+        // Last: car data beyond any meaning faults here, and the texts above must stand.
         s.box("txtTrip_Distance") = number_text(
             condition_miles(car.Global_Yearly_Miles_Traveled, car.Global_Highway_Percent));
-        s.label("lblNegativeNumbers").text = kNegativeNumbers;
     }
 
     void calculate(FormState& s) override {
