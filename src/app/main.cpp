@@ -15,9 +15,11 @@
 #include "ui/splash_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QThread>
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string_view>
 
 namespace {
@@ -53,17 +55,39 @@ bool answer_command_line(int argc, char** argv) {
     return false;
 }
 
+int run_program(int argc, char** argv);
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (answer_command_line(argc, argv)) {
         return 0;
     }
+    try {
+        return run_program(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // Out of memory is said plainly and ends with the status milora-calc uses for it.
+        std::fputs("Milora: there is not enough memory to go on; the program was stopped.\n",
+                   stderr);
+        return 4;
+    }
+}
+
+namespace {
+
+int run_program(int argc, char** argv) {
     milora::ui::make_start_up_paths_absolute();
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
     QApplication::setApplicationVersion(QStringLiteral(MILORA_VERSION));
+
+    if (milora::ui::program_folder().isEmpty()) {
+        std::fprintf(stderr, "%s\n", milora::ui::kNoProgramFolderMessage);
+        QMessageBox::critical(nullptr, QStringLiteral("Milora"),
+                              QString::fromLatin1(milora::ui::kNoProgramFolderMessage));
+        return 2;
+    }
 
     milora::ui::QtMessageService messages;
     milora::ui::QtFileDialogService files;
@@ -95,3 +119,5 @@ int main(int argc, char** argv) {
     main_window->show();
     return QApplication::exec();
 }
+
+} // namespace

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "base/atomic_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -51,6 +54,58 @@ std::filesystem::path link_target(const std::string& path) {
     return p;
 }
 
+// The hidden name of the temporary file for `target`, before mkstemp's six characters; it must
+// stay within the longest name a folder takes.
+std::string hidden_prefix(const std::filesystem::path& target) {
+    return "." + target.filename().string().substr(0, 200) + ".";
+}
+
+bool is_temp_suffix(std::string_view s) {
+    return s.size() == 6 && std::all_of(s.begin(), s.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+           });
+}
+
+// Removes what an earlier save of `target` left when it was killed before its rename. A save
+// still running in another program is younger than this, and its file is left alone.
+void remove_stale_temporaries(const std::filesystem::path& folder,
+                              const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    constexpr auto kStale = std::chrono::minutes(10);
+    const std::string prefix = hidden_prefix(target);
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    const auto now = fs::file_time_type::clock::now();
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix) ||
+            !is_temp_suffix(std::string_view(name).substr(prefix.size()))) {
+            continue;
+        }
+        std::error_code e;
+        if (!it->is_regular_file(e) || it->is_symlink(e)) {
+            continue;
+        }
+        const auto written = fs::last_write_time(it->path(), e);
+        if (!e && now - written > kStale) {
+            fs::remove(it->path(), e);
+        }
+    }
+}
+
+// True when the file may not be written: no write permission for anyone (which root, too, is
+// meant to respect) or none for this user.
+bool is_read_only(const std::filesystem::path& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) {
+        return false;
+    }
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return true;
+    }
+    return ::access(target.c_str(), W_OK) != 0 && (errno == EACCES || errno == EPERM);
+}
+
 } // namespace
 
 WriteResult write_file_atomically(const std::string& path, const std::string& contents,
@@ -66,12 +121,12 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
         // A device or a pipe cannot be replaced by a file; renaming over it would remove it.
         return {false, "Not a regular file"};
     }
+    if (fs::exists(existing) && is_read_only(target)) {
+        return {false, kReadOnlyReason};
+    }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    // The hidden name must stay within the longest name a folder takes.
-    std::string hidden(".");
-    hidden += target.filename().string().substr(0, 200);
-    hidden += ".XXXXXX";
-    std::string temp = (folder / hidden).string();
+    remove_stale_temporaries(folder, target);
+    std::string temp = (folder / (hidden_prefix(target) + "XXXXXX")).string();
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
@@ -115,29 +170,54 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
 }
 
 bool read_whole_file(const std::string& path, std::string& contents) {
+    return read_whole_file_why(path, contents).empty();
+}
+
+std::string read_whole_file_why(const std::string& path, std::string& contents) {
     // Not blocking on a pipe that nobody writes to; only a regular file is read, so that a
     // device such as /dev/zero cannot fill the memory.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return false;
+        const int err = errno;
+        if (err == ENOENT || err == ENOTDIR) {
+            return "it does not exist";
+        }
+        if (err == EACCES || err == EPERM) {
+            return "there is no permission to read it";
+        }
+        return reason(err);
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::size_t>(st.st_size) > kMaxReadSize) {
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
         ::close(fd);
-        return false;
+        return reason(err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return "it is not a regular file";
+    }
+    const std::string too_large =
+        "it is larger than the limit of " + std::to_string(kMaxReadSize / (1024 * 1024)) + " MB";
+    if (static_cast<std::size_t>(st.st_size) > kMaxReadSize) {
+        ::close(fd);
+        return too_large;
     }
     std::string out;
     out.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    bool ok = true;
+    std::string why;
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
         if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (n < 0 || out.size() + static_cast<std::size_t>(n) > kMaxReadSize) {
-            ok = false;
+        if (n < 0) {
+            why = reason(errno);
+            break;
+        }
+        if (out.size() + static_cast<std::size_t>(n) > kMaxReadSize) {
+            why = too_large;
             break;
         }
         if (n == 0) {
@@ -146,10 +226,10 @@ bool read_whole_file(const std::string& path, std::string& contents) {
         out.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    if (ok) {
+    if (why.empty()) {
         contents = std::move(out);
     }
-    return ok;
+    return why;
 }
 
 } // namespace milora

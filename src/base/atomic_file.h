@@ -5,7 +5,10 @@
 // Writing a file so that a failure never leaves it half written: the contents go into a new file
 // in the same folder, which is flushed to disk and then renamed over the old one. Any failure
 // removes the new file and leaves the old one as it was. A symbolic link is followed, so the file
-// it names is replaced and the link stays; a folder, a device or a pipe is never replaced.
+// it names is replaced and the link stays; a folder, a device or a pipe is never replaced, nor a
+// file that is read-only (as an editor would, even where the folder would allow it). Hidden
+// temporary files of our own naming that a save killed before its rename left beside the file are
+// removed by the next save of that file.
 
 #include <cstddef>
 #include <functional>
@@ -29,5 +32,12 @@ inline constexpr std::size_t kMaxReadSize = 256U * 1024 * 1024;
 // Reads a whole regular file; false when it cannot be opened or read (a folder, a device or a
 // pipe, no permission, larger than kMaxReadSize).
 bool read_whole_file(const std::string& path, std::string& contents);
+
+// The same, saying why a file could not be read ("it does not exist"), for a message that goes
+// on "could not be opened: "; empty when it was read.
+std::string read_whole_file_why(const std::string& path, std::string& contents);
+
+// The reason a save onto a file without write permission is refused.
+inline constexpr const char* kReadOnlyReason = "the file is read-only";
 
 } // namespace milora

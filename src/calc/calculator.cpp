@@ -6,6 +6,8 @@
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
 
+#include <limits>
+
 namespace milora::calc {
 
 void Calculator::load(const CarData& /*car*/, FormState& /*state*/) {}
@@ -38,17 +40,9 @@ double read_label(const FormState& state, const std::string& label, int index) {
     return *v;
 }
 
-FormState open_window(Calculator& calc, const CarData& car) {
-    FormState state(calc.description());
-    for (const BoxDesc& box : state.description().boxes) {
-        if (box.car_field != nullptr) {
-            state.box(box.name) = numbers::number_text(car.*box.car_field);
-        } else if (box.start_value) {
-            state.box(box.name) = numbers::number_text(*box.start_value);
-        }
-    }
-    calc.load(car, state);
-    return state;
+bool is_too_large(const std::string& text) {
+    const auto value = numbers::parse_number(text);
+    return value && *value > std::numeric_limits<float>::max();
 }
 
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
@@ -82,6 +76,11 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
             }
         }
     }
+    if (is_too_large(text)) {
+        // The user entered a number above 0, just one no box can hold: saying "greater than 0"
+        // would mislead.
+        return refusal(kTooLargeMessage);
+    }
     if (!is_valid_box_text(text, desc->zero_allowed)) {
         return refusal(desc->message);
     }
@@ -109,6 +108,21 @@ template <typename F> bool guarded(FormState& state, F&& step) {
 }
 
 } // namespace
+
+FormState open_window(Calculator& calc, const CarData& car) {
+    FormState state(calc.description());
+    for (const BoxDesc& box : state.description().boxes) {
+        if (box.car_field != nullptr) {
+            state.box(box.name) = numbers::number_text(car.*box.car_field);
+        } else if (box.start_value) {
+            state.box(box.name) = numbers::number_text(*box.start_value);
+        }
+    }
+    // Car data can hold values no calculation survives (yearly miles of 1e38); the window still
+    // opens, with the boxes and labels the load could not fill left empty.
+    guarded(state, [&] { calc.load(car, state); });
+    return state;
+}
 
 bool run_calculate(Calculator& calc, FormState& state) {
     return guarded(state, [&] { calc.calculate(state); });

@@ -79,11 +79,16 @@ FormState open_window(Calculator& calc, const CarData& car);
 // The validation rule; the message box to show when the box's text is refused.
 std::optional<Message> validate_box(const FormState& state, const std::string& box);
 bool is_valid_box_text(const std::string& text, bool zero_allowed);
+// A number above the largest a box holds (a single), refused with kTooLargeMessage.
+bool is_too_large(const std::string& text);
 
 // Runs Calculate (or an option click) with the fault check. On a floating-point fault the texts
 // written so far stay, `state.fault` is set and a message is queued; returns false then.
 bool run_calculate(Calculator& calc, FormState& state);
 bool run_click_option(Calculator& calc, FormState& state, const std::string& group, int index);
+
+inline constexpr const char* kTooLargeMessage =
+    "This number is too large for the calculation. Please enter a number below 3.402823E+38.";
 
 inline constexpr const char* kFaultMessage =
     "These numbers give no meaningful result (the calculation overflows or divides by zero). "

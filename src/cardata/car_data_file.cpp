@@ -99,8 +99,8 @@ void apply_tolerant(const std::string& contents, CarData& car) {
 
 StrictRead read_strict(const std::string& path, CarData& car) {
     std::string contents;
-    if (!read_whole_file(path, contents)) {
-        return {false, "The car data file \"" + path + "\" could not be opened."};
+    if (const std::string why = read_whole_file_why(path, contents); !why.empty()) {
+        return {false, "The car data file \"" + path + "\" could not be opened: " + why + "."};
     }
     return apply_strict(contents, path, car);
 }

@@ -22,6 +22,9 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitRefused = 3;
 inline constexpr int kExitFault = 4;
 
+inline constexpr const char* kOutOfMemoryMessage =
+    "milora-calc: there is not enough memory for this task; it was stopped.\n";
+
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The calculator part (after the subcommand has been told apart).

@@ -15,6 +15,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 namespace milora::cli {
 namespace {
@@ -48,11 +49,44 @@ std::string lf_lines(const std::string& text) {
     return out;
 }
 
+// Text from the log as the terminal gets it: a date may hold any bytes, and control characters
+// (C0, DEL and C1 in UTF-8) would let a file move the cursor or retitle the window.
+std::string printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '\n') {
+            out += '\n';
+        } else if (c < 0x20 || c == 0x7F) {
+            out += '?';
+        } else if (c == 0xC2 && i + 1 < text.size() &&
+                   (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+            out += '?';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 struct PlotResult {
     mileage::PlotRange range;
     mileage::PlotLabels labels;
     std::optional<mileage::EpaReference> epa;
 };
+
+Json messages_json(const std::vector<Message>& messages) {
+    Json m = Json::array();
+    for (const auto& msg : messages) {
+        m.push_back(Json{{"title", msg.title},
+                         {"text", msg.text},
+                         {"icon", icon_name(msg.icon)},
+                         {"buttons", buttons_name(msg.buttons)}});
+    }
+    return m;
+}
 
 Json entries_json(const MileageLog& log) {
     Json entries = Json::array();
@@ -136,9 +170,22 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         err << m.title << ": " << m.text << '\n';
         messages.push_back(m);
     };
-    const auto contents = mileage::read_mileage_contents(o.file);
+    std::string why;
+    const auto contents = mileage::read_mileage_contents(o.file, &why);
     if (!contents) {
-        show(mileage::cannot_open_message(o.file));
+        show(mileage::cannot_open_message(o.file, why));
+        if (o.json) {
+            Json j;
+            j["entries"] = Json::array();
+            j["list"] = "";
+            j["summary"] = nullptr;
+            j["plot"] = nullptr;
+            j["messages"] = messages_json(messages);
+            j["read_error"] =
+                Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
+            j["import"] = nullptr;
+            out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        }
         return kExitFault;
     }
     MileageLog log;
@@ -152,7 +199,6 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     if (read_error) {
         show(*read_error);
     }
-    const std::string list = mileage::list_text(log);
 
     std::optional<std::string> summary;
     if (o.summary) {
@@ -177,7 +223,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     if (o.json) {
         Json j;
         j["entries"] = entries_json(log);
-        j["list"] = list;
+        j["list"] = mileage::list_text(log);
         j["summary"] = summary ? Json(*summary) : Json(nullptr);
         if (plot) {
             j["plot"] = Json{{"lo", plot->range.lo},
@@ -192,14 +238,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         } else {
             j["plot"] = nullptr;
         }
-        Json m = Json::array();
-        for (const auto& msg : messages) {
-            m.push_back(Json{{"title", msg.title},
-                             {"text", msg.text},
-                             {"icon", icon_name(msg.icon)},
-                             {"buttons", buttons_name(msg.buttons)}});
-        }
-        j["messages"] = m;
+        j["messages"] = messages_json(messages);
         if (!read.understood) {
             j["read_error"] = Json{{"line", 1}, {"entries", 0}, {"message", read_error->text}};
         } else if (read.milora.stop) {
@@ -212,9 +251,13 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         j["import"] = read.understood ? import_json(read.report) : Json(nullptr);
         out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
-        out << lf_lines(list) << '\n';
+        // Line by line: the list of a long log is never held whole.
+        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
+            out << '\n' << printable(mileage::entry_line(log, i));
+        }
+        out << '\n';
         if (summary) {
-            out << '\n' << lf_lines(*summary);
+            out << '\n' << printable(lf_lines(*summary));
         }
         if (plot) {
             out << '\n'
@@ -223,8 +266,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
                 << "lblMin: " << plot->labels.lblMin << '\n'
                 << "lblMid: " << plot->labels.lblMid << '\n'
                 << "lblMax: " << plot->labels.lblMax << '\n'
-                << "lblDateMin: " << plot->labels.lblDateMin << '\n'
-                << "lblDateMax: " << plot->labels.lblDateMax << '\n';
+                << "lblDateMin: " << printable(plot->labels.lblDateMin) << '\n'
+                << "lblDateMax: " << printable(plot->labels.lblDateMax) << '\n';
             if (plot->epa) {
                 out << "U: " << numbers::number_text(plot->epa->U) << '\n'
                     << "K: " << numbers::number_text(plot->epa->K) << '\n';

@@ -6,6 +6,7 @@
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace milora::mileage {
@@ -152,6 +153,10 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3); // a byte order mark that spreadsheets put before UTF-8 text
     }
+    // Room for every line at once: growing a million entries by doubling would hold two copies.
+    const auto line_ends =
+        static_cast<MileageLog::Index>(std::count(text.begin(), text.end(), '\n'));
+    log.reserve(log.fillup_count() + line_ends + 1);
     std::int64_t line_number = 0;
     Record record;
     std::size_t pos = 0;
@@ -191,7 +196,7 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
             break;
         }
         try {
-            log.append(std::move(record.date), *odometer, *gallons);
+            log.append(record.date, *odometer, *gallons);
         } catch (const numbers::FloatFault&) {
             stop("its odometer reading and gallons give no meaningful MPG");
             break;
@@ -201,9 +206,13 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     return result;
 }
 
-std::optional<std::string> read_mileage_contents(const std::string& path) {
+std::optional<std::string> read_mileage_contents(const std::string& path, std::string* why) {
     std::string contents;
-    if (!read_whole_file(path, contents)) {
+    std::string failed = read_whole_file_why(path, contents);
+    if (!failed.empty()) {
+        if (why != nullptr) {
+            *why = std::move(failed);
+        }
         return std::nullopt;
     }
     return contents;
@@ -217,9 +226,10 @@ Message read_stopped_message(const std::string& path, const ReadResult& result) 
             Icon::Warning, Buttons::Ok};
 }
 
-Message cannot_open_message(const std::string& path) {
-    return {kProgramTitle, "The file \"" + path + "\" could not be opened.", Icon::Warning,
-            Buttons::Ok};
+Message cannot_open_message(const std::string& path, const std::string& why) {
+    const std::string because = why.empty() ? "" : ": " + why;
+    return {kProgramTitle, "The file \"" + path + "\" could not be opened" + because + ".",
+            Icon::Warning, Buttons::Ok};
 }
 
 Message save_failed_message(const std::string& path, const std::string& why) {

@@ -57,13 +57,14 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
                              const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
 // Reads a whole file first: nullopt when it cannot be opened or read, and then the log is
-// untouched.
-std::optional<std::string> read_mileage_contents(const std::string& path);
+// untouched and `why` (when given) says what kept it from being read.
+std::optional<std::string> read_mileage_contents(const std::string& path,
+                                                 std::string* why = nullptr);
 
 // What the user is told when reading stopped part-way, when a file cannot be opened, and when a
 // save fails.
 Message read_stopped_message(const std::string& path, const ReadResult& result);
-Message cannot_open_message(const std::string& path);
+Message cannot_open_message(const std::string& path, const std::string& why = {});
 Message save_failed_message(const std::string& path, const std::string& why);
 
 } // namespace milora::mileage

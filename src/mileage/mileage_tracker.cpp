@@ -98,9 +98,10 @@ void MileageTracker::clear_data() {
 }
 
 bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& converted) {
-    const auto contents = read_mileage_contents(path);
+    std::string why;
+    const auto contents = read_mileage_contents(path, &why);
     if (!contents) {
-        ask_(cannot_open_message(path));
+        ask_(cannot_open_message(path, why));
         return false;
     }
     // Read into a log of its own: a reading the user stops leaves the log as it was.

@@ -34,6 +34,9 @@ DecimalDigits shortest_digits(double value, int significant) {
     return d;
 }
 
+// Above this a double rounded to 15 digits may round past the largest double.
+constexpr double kLargestRoundable = 1.7976931348623e308;
+
 std::string text_of(double value, int significant) {
     if (!std::isfinite(value)) {
         // Never shown: every stored result is checked before it reaches a text. Kept readable
@@ -47,8 +50,15 @@ std::string text_of(double value, int significant) {
     std::string out = d.negative ? "-" : "";
     const int n = static_cast<int>(d.digits.size());
     if (d.exponent >= significant || d.exponent < -5) {
-        // The exponent form carries as many digits as it takes to read back to the same value.
-        const DecimalDigits exact = shortest_digits(value, significant);
+        // The exponent form keeps the same number of significant digits as the plain one; fewer
+        // where fewer already read back to the value (a subnormal single holds less than seven).
+        // Rounding the largest doubles up to 15 digits would pass the largest double, so they
+        // keep the digits that read back.
+        DecimalDigits exact = shortest_digits(value, significant);
+        if (static_cast<int>(exact.digits.size()) > significant &&
+            !(significant > 7 && std::fabs(value) > kLargestRoundable)) {
+            exact = d;
+        }
         out += exact.digits.substr(0, 1);
         if (exact.digits.size() > 1) {
             out += "." + exact.digits.substr(1);

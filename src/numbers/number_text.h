@@ -5,8 +5,8 @@
 // The number text form: how Milora writes a value into an input box, a file line, a version label
 // or the settings store. A single keeps 7 significant digits, a double 15; no trailing zeros, no
 // leading blank, "." as the decimal point whatever the locale, a zero before the point below 1, and
-// the exponent form ("1.2345678E+07") only where the plain decimal form cannot hold the value, and
-// then with as many digits as it takes to read back to the same value.
+// the exponent form ("1.234568E+07") only where the plain decimal form cannot hold the value, with
+// the same 7 or 15 significant digits (fewer where fewer read back to the same value).
 
 #include <string>
 

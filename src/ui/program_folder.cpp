@@ -20,6 +20,18 @@ bool is_installed_copy(const QString& executable_folder) {
            QFileInfo(installed_data_folder_for(executable_folder)).isDir();
 }
 
+// The per-user data folder, or empty when there is none: without HOME (and XDG_DATA_HOME) Qt
+// would name one under "/", a folder shared by every user.
+QString per_user_data_folder() {
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString home = qEnvironmentVariable("HOME");
+    if (!(!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) &&
+        !(!home.isEmpty() && QDir::isAbsolutePath(home) && home != QDir::rootPath())) {
+        return {};
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 } // namespace
 
 QString program_folder() {
@@ -35,7 +47,7 @@ QString program_folder_for(const QString& executable_folder) {
         !is_installed_copy(executable_folder)) {
         return executable_folder;
     }
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return per_user_data_folder();
 }
 
 QString default_car_data_path() {

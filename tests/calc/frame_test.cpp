@@ -57,6 +57,29 @@ TEST(Validation, RefusesNonNumbersAndValuesNotAboveZero) {
     EXPECT_EQ(read_box(s, "txtA"), 1000.0F);
 }
 
+TEST(Validation, ANumberTooLargeForASingleIsToldSoAndNotGreaterThanZero) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    for (const char* text : {"1e40", "3.5e38", "3.4028236e38", "1,000e40"}) {
+        s.box("txtA") = text;
+        EXPECT_EQ(validate_box(s, "txtA"),
+                  (Message{"Data Error", kTooLargeMessage, Icon::Warning, Buttons::Ok}))
+            << text;
+        s.box("txtPlain") = text;
+        EXPECT_EQ(validate_box(s, "txtPlain"),
+                  (Message{"Milora", kTooLargeMessage, Icon::None, Buttons::Ok}))
+            << text;
+    }
+    // The largest single is still a number a box holds; huge negatives keep the box's message.
+    s.box("txtA") = "3.402823E+38";
+    EXPECT_FALSE(validate_box(s, "txtA").has_value());
+    for (const char* text : {"-1e40", "-3.5e38"}) {
+        s.box("txtA") = text;
+        EXPECT_EQ(validate_box(s, "txtA")->text, "Please enter A.") << text;
+    }
+    s.box("txtPlain") = "2";
+}
+
 TEST(Validation, TimeWorthAcceptsZeroAndOneBoxHasAPlainMessage) {
     Divide calc;
     FormState s = open_window(calc, CarData{});

@@ -46,17 +46,19 @@ TEST_F(CarDataFileTest, ReadingBackGivesTheSameValues) {
     car.Global_City_Percent = TaggedPercent::from_single(33.3F);
     car.Global_Highway_Percent = TaggedPercent::from_single(100.0F - 33.3F);
     car.Global_EPA_Highway_MPG = 22.5F;
-    car.Global_Yearly_Miles_Traveled = 12345678.0F;
+    // Seven significant digits in the exponent form too: a value of up to seven reads back.
+    car.Global_Yearly_Miles_Traveled = 12345670.0F;
     const std::string path = (dir / "car.miloracar").string();
     ASSERT_TRUE(write_car_data(path, car).ok);
     const auto lines = split_lines(slurp(path));
     EXPECT_EQ(lines[4], "33.3");
     EXPECT_EQ(lines[5], "66.7");
+    EXPECT_EQ(lines[7], "1.234567E+07");
     CarData back;
     ASSERT_TRUE(read_strict(path, back).ok);
     EXPECT_EQ(back.Global_Gas_Cost, 2.899F);
     EXPECT_EQ(back.Global_EPA_Highway_MPG, 22.5F);
-    EXPECT_EQ(back.Global_Yearly_Miles_Traveled, 12345678.0F);
+    EXPECT_EQ(back.Global_Yearly_Miles_Traveled, 12345670.0F);
     EXPECT_TRUE(back.Global_City_Percent.is_single());
     EXPECT_EQ(back.Global_City_Percent.as_single(), 33.3F);
 }
@@ -97,8 +99,12 @@ TEST_F(CarDataFileTest, StrictReadingIsAllOrNothingAndNamesTheLine) {
     EXPECT_EQ(read_strict(short_file, car).message,
               "The car data file \"" + short_file + "\" was not loaded: line 6 is missing.");
     EXPECT_EQ(read_strict((dir / "none").string(), car).message,
-              "The car data file \"" + (dir / "none").string() + "\" could not be opened.");
-    EXPECT_FALSE(read_strict(dir.string(), car).ok); // a folder is no file
+              "The car data file \"" + (dir / "none").string() +
+                  "\" could not be opened: it does not exist.");
+    // A folder is no file, and the message says so.
+    EXPECT_EQ(read_strict(dir.string(), car).message,
+              "The car data file \"" + dir.string() +
+                  "\" could not be opened: it is not a regular file.");
     EXPECT_EQ(car.Global_Gas_Cost, 9.0F);
 }
 

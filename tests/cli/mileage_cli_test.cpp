@@ -97,3 +97,38 @@ TEST(MileageCliTest, JsonOfTextThatIsNotUtf8ShowsReplacementCharacters) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"date\": \"1 ao\xef\xbf\xbdt 2006\""), std::string::npos) << r.out;
 }
+
+TEST(MileageCliTest, ControlCharactersInDatesNeverReachTheTerminal) {
+    // An escape sequence that would retitle the terminal, a bell, a CSI in its one-character C1
+    // form (UTF-8), and a date with a non-ASCII letter that must stay as it is.
+    const auto path = std::filesystem::temp_directory_path() /
+                      ("milora-control-" + std::to_string(::getpid()) + ".csv");
+    std::ofstream(path, std::ios::binary) << "\"\x1b]0;owned\x07\",1000,10\r\n\"\xc2\x9b"
+                                             "2J\x7f\",1300,10\r\n"
+                                          << "\"3 f\xc3\xa9vr\",1600,10\r\n";
+    const CliRun r = run({"mileage", path.string(), "--summary", "--plot"});
+    std::filesystem::remove(path);
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char c : r.out) {
+        const auto u = static_cast<unsigned char>(c);
+        EXPECT_TRUE(u == '\n' || (u >= 0x20 && u != 0x7F)) << static_cast<int>(u);
+    }
+    EXPECT_EQ(r.out.find("\xc2\x9b"), std::string::npos);
+    EXPECT_NE(r.out.find("?]0;owned?"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("?2J?"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("lblDateMin: ?]0;owned?"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 f\xc3\xa9vr"), std::string::npos) << r.out;
+}
+
+TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const CliRun r = run({"mileage", dir.string(), "--json"});
+    EXPECT_EQ(r.status, 4);
+    EXPECT_NE(r.out.find("\"read_error\": {\n    \"line\": null,\n    \"entries\": 0,\n"
+                         "    \"message\": \"The file \\\"" +
+                         dir.string() +
+                         "\\\" could not be opened: it is not a regular file.\"\n  }"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.err.find("could not be opened: it is not a regular file."), std::string::npos);
+}

@@ -250,24 +250,31 @@ TEST_F(BadFileTest, AMileageFileThatIsNoReadableFileLeavesTheLogAsItWas) {
     ASSERT_EQ(tracker.log().fillup_count(), 2);
     const std::string caption = tracker.caption();
 
-    std::vector<std::string> paths = {dir.string(), (dir / "missing.miloragas").string()};
+    // Each with the reason the user is told.
+    std::vector<std::pair<std::string, std::string>> paths = {
+        {dir.string(), "it is not a regular file"},
+        {(dir / "missing.miloragas").string(), "it does not exist"}};
     // A pipe nobody writes to must not hang the tracker, nor a device fill the memory.
     const std::string fifo = (dir / "pipe.csv").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    paths.push_back(fifo);
-    paths.push_back("/dev/zero");
+    paths.emplace_back(fifo, "it is not a regular file");
+    paths.emplace_back("/dev/zero", "it is not a regular file");
+    // A sparse file beyond the size limit is not read into memory.
+    const std::string huge = put("huge.miloragas", "");
+    fs::resize_file(huge, kMaxReadSize + 1);
+    paths.emplace_back(huge, "it is larger than the limit of 256 MB");
     if (::geteuid() != 0) { // root reads whatever the permissions say
         const std::string locked = put("locked.miloragas", after_two(""));
         fs::permissions(locked, fs::perms::none);
-        paths.push_back(locked);
+        paths.emplace_back(locked, "there is no permission to read it");
     }
-    for (const std::string& p : paths) {
+    for (const auto& [p, why] : paths) {
         shown.clear();
         tracker.open(p);
         EXPECT_EQ(tracker.log().fillup_count(), 2) << p;
         EXPECT_EQ(tracker.caption(), caption) << p;
         ASSERT_EQ(shown.size(), 1U) << p;
-        EXPECT_EQ(shown[0], "The file \"" + p + "\" could not be opened.");
+        EXPECT_EQ(shown[0], "The file \"" + p + "\" could not be opened: " + why + ".");
     }
 }
 

@@ -9,6 +9,7 @@
 #include "mileage/mileage_tracker.h"
 #include "support/temp_folder.h"
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -245,4 +246,61 @@ TEST_F(CrashSafeSaveTest, AVeryLongFileNameStillSavesAtomically) {
     ASSERT_TRUE(mileage::write_mileage_file(path, mileage::MileageLog{}).ok);
     EXPECT_EQ(slurp(path), "");
     EXPECT_EQ(files_in_dir(), 1U);
+}
+
+TEST_F(CrashSafeSaveTest, AReadOnlyFileIsNeverReplaced) {
+    // The folder is writable, so a rename would succeed; the file's own permission must hold.
+    for (const SaveCase& save : kSaves) {
+        SCOPED_TRACE(save.name);
+        const std::string path = (dir / "locked").string();
+        save.write_old(path);
+        const std::string before = slurp(path);
+        fs::permissions(path,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        const std::vector<Message> told = save.save(path);
+        ASSERT_EQ(told.size(), 1U);
+        EXPECT_EQ(told[0].text.rfind(save.told + path + "\" could not be saved: ", 0), 0U);
+        EXPECT_NE(told[0].text.find(std::string(": ") + kReadOnlyReason + "."), std::string::npos)
+            << told[0].text;
+        EXPECT_EQ(slurp(path), before);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        EXPECT_EQ(files_in_dir(), 1U);
+        fs::permissions(path, fs::perms::owner_all);
+        fs::remove(path);
+    }
+}
+
+TEST_F(CrashSafeSaveTest, TemporariesAKilledSaveLeftAreRemovedByTheNextSave) {
+    const std::string car = (dir / "car.miloracar").string();
+    write_old_car(car);
+    const auto put = [&](const std::string& name) {
+        const fs::path p = dir / name;
+        ASSERT_TRUE(write_file_atomically(p.string(), "half written").ok);
+        return;
+    };
+    // Ours and old: removed. Ours but just written (another program's save in progress), not
+    // quite our naming, or another file's: kept.
+    put(".car.miloracar.Ab12Zz");
+    put(".car.miloracar.fresh1");
+    put(".car.miloracar.toolong1");
+    put(".car.miloracar.ab-12z");
+    put(".other.miloracar.Ab12Zz");
+    put("car.miloracar.Ab12Zz");
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name :
+         {".car.miloracar.Ab12Zz", ".car.miloracar.toolong1", ".car.miloracar.ab-12z",
+          ".other.miloracar.Ab12Zz", "car.miloracar.Ab12Zz"}) {
+        fs::last_write_time(dir / name, old);
+    }
+    fs::create_directory(dir / ".car.miloracar.Dir123");
+    fs::last_write_time(dir / ".car.miloracar.Dir123", old);
+    ASSERT_TRUE(cardata::write_car_data(car, other_car()).ok);
+    EXPECT_FALSE(fs::exists(dir / ".car.miloracar.Ab12Zz"));
+    for (const char* kept :
+         {".car.miloracar.fresh1", ".car.miloracar.toolong1", ".car.miloracar.ab-12z",
+          ".other.miloracar.Ab12Zz", "car.miloracar.Ab12Zz", ".car.miloracar.Dir123"}) {
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+    }
+    EXPECT_EQ(slurp(car), cardata::car_data_text(other_car()));
 }

@@ -187,7 +187,7 @@ TEST_F(MileageTrackerTest, AFileThatCannotBeOpenedLeavesTheLogAsItWas) {
     EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
     EXPECT_TRUE(tracker.data_changed());
     ASSERT_EQ(shown.size(), 2U);
-    EXPECT_EQ(shown[0], cannot_open_message(missing));
+    EXPECT_EQ(shown[0], cannot_open_message(missing, "it does not exist"));
 }
 
 TEST_F(MileageTrackerTest, ReadingThatStopsKeepsTheEntriesAndSaysWhere) {

@@ -4,6 +4,7 @@
 #include "numbers/number_text.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using milora::numbers::number_text;
 using milora::numbers::parse_number;
@@ -36,20 +37,34 @@ TEST(NumberText, DoublesKeepFifteenDigits) {
 
 TEST(NumberText, ExponentFormOnlyWhereNeededAndReadsBack) {
     EXPECT_EQ(number_text(1e20F), "1E+20");
-    EXPECT_EQ(number_text(12345678.0F), "1.2345678E+07");
     EXPECT_EQ(number_text(0.000001F), "1E-06");
     EXPECT_EQ(number_text(0.00001F), "0.00001");
-    for (const float v : {1e20F, 12345678.0F, 3.4028235e38F, 1.17549435e-38F, 1e-7F, -9.8765432e9F,
-                          16777217.0F, 1e-45F}) {
+    // Values of up to 7 (15) significant digits read back exactly.
+    for (const float v : {1e20F, 1.234567e12F, 1e-7F, -9.876543e9F, 1e-45F, 3.402823e38F}) {
         const std::string text = number_text(v);
         ASSERT_TRUE(parse_single(text).has_value()) << text;
         EXPECT_EQ(*parse_single(text), v) << text;
     }
-    for (const double v : {1e300, 1.2345678901234567e20, 5e-324, -2.5e-10}) {
+    for (const double v : {1e300, 1.23456789012345e20, 5e-324, -2.5e-10}) {
         const std::string text = number_text(v);
         ASSERT_TRUE(parse_number(text).has_value()) << text;
         EXPECT_EQ(*parse_number(text), v) << text;
     }
+}
+
+TEST(NumberText, ExponentFormKeepsSevenDigitsForASingleAndFifteenForADouble) {
+    EXPECT_EQ(number_text(12345678.0F), "1.234568E+07");
+    EXPECT_EQ(number_text(16777217.0F), "1.677722E+07");
+    EXPECT_EQ(number_text(-98765432.0F), "-9.876543E+07");
+    EXPECT_EQ(number_text(3.4028235e38F), "3.402823E+38");
+    EXPECT_EQ(number_text(1.17549435e-38F), "1.175494E-38");
+    EXPECT_EQ(number_text(99999999.0F), "1E+08"); // rounding carries into the exponent
+    EXPECT_EQ(number_text(1.0000000272564224e15), "1.00000002725642E+15");
+    EXPECT_EQ(number_text(1.2345678901234567e20), "1.23456789012346E+20");
+    // The largest double cannot round up to 15 digits: it keeps the digits that read back.
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(*parse_number(number_text(largest)), largest);
+    EXPECT_EQ(*parse_number(number_text(-largest)), -largest);
 }
 
 TEST(NumberText, SevenDigitFormReadsBackSevenDigitValues) {

@@ -67,6 +67,34 @@ TEST_F(ProgramFolderTest, ReadOnlyOrMissingExecutableFolderFallsBackToThePerUser
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+TEST_F(ProgramFolderTest, WithoutHomeThereIsNoPerUserFolderUnderTheRoot) {
+    const QByteArray saved = qgetenv("HOME");
+    const QByteArray saved_xdg = qgetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    const QString bin = folder(QStringLiteral("usr/bin"));
+    folder(QStringLiteral("usr/share/milora"));
+    const QString installed = ui::program_folder_for(bin);
+    // A build tree or portable copy keeps its own folder; nothing else may become /.local/...
+    const QString build = folder(QStringLiteral("build"));
+    const QString portable = ui::program_folder_for(build);
+    qputenv("HOME", "/");
+    const QString root_home = ui::program_folder_for(bin);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder(QStringLiteral("xdg"))));
+    const QString with_xdg = ui::program_folder_for(bin);
+    qputenv("HOME", saved);
+    if (saved_xdg.isNull()) {
+        qunsetenv("XDG_DATA_HOME");
+    } else {
+        qputenv("XDG_DATA_HOME", saved_xdg);
+    }
+    EXPECT_EQ(installed, QString());
+    EXPECT_EQ(portable, build);
+    EXPECT_EQ(root_home, QString());
+    // XDG_DATA_HOME names a per-user folder of its own (the test mode's folder stands in here).
+    EXPECT_FALSE(with_xdg.isEmpty());
+}
+
 TEST_F(ProgramFolderTest, MiloraHomeOverridesEveryOtherRule) {
     const QString home = folder(QStringLiteral("home"));
     qputenv("MILORA_HOME", home.toLocal8Bit());

@@ -75,9 +75,10 @@ class YearlyHighwayCost final : public DescribedCalculator<make_description, Hig
 public:
     void load(const CarData& car, FormState& s) override {
         load_selectors(s);
+        s.label("lblNegativeNumbers").text = kNegativeNumbers;
+        // Last: car data beyond any meaning faults here, and the texts above must stand.
         s.box("txtTrip_Distance") = number_text(
             condition_miles(car.Global_Yearly_Miles_Traveled, car.Global_Highway_Percent));
-        s.label("lblNegativeNumbers").text = kNegativeNumbers;
     }
 
     void calculate(FormState& s) override {

@@ -169,3 +169,37 @@ TEST(FillupFrequency, CalculateWithoutAHighSettingReadsNoBoxes) {
     EXPECT_TRUE(w.state.messages.empty());
     EXPECT_TRUE(w.shows_no_high_setting());
 }
+
+TEST(FillupFrequency, ATankWhoseFuelWeightCostsTheWholeMpgIsRefused) {
+    Opened o;
+    const std::string limit_message =
+        "Please enter a valid number for the gas tank capacity of your car in gallons, less than "
+        "4444. The estimate has no meaning for a tank of 4444 gallons or more, where the weight "
+        "of the extra gas would cost the whole MPG.";
+    // Just below the limit the widest settings still give positive figures.
+    o.state.box("txtGas_Tank_Capacity") = "4443";
+    EXPECT_FALSE(validate_box(o.state, "txtGas_Tank_Capacity").has_value());
+    ASSERT_TRUE(o.click("optLow_Tank", 1));
+    ASSERT_TRUE(o.click("optHigh_Tank", 7));
+    EXPECT_EQ(o.text("lblFillup_GasCost").find("- burn an extra -"), std::string::npos)
+        << o.text("lblFillup_GasCost");
+    for (const char* text : {"4444", "4445", "5000", "1e30"}) {
+        o.state.box("txtGas_Tank_Capacity") = text;
+        const auto refused = validate_box(o.state, "txtGas_Tank_Capacity");
+        ASSERT_TRUE(refused.has_value()) << text;
+        EXPECT_EQ(refused->text, limit_message) << text;
+    }
+    // Zero, negative and non-numbers keep the box's own message.
+    for (const char* text : {"0", "-5", "abc"}) {
+        o.state.box("txtGas_Tank_Capacity") = text;
+        EXPECT_EQ(validate_box(o.state, "txtGas_Tank_Capacity")->text,
+                  "Please enter a valid number for the gas tank capacity of your car in gallons.")
+            << text;
+    }
+    // A text set past validation is not computed into negative fill-ups.
+    o.state.box("txtGas_Tank_Capacity") = "5000";
+    o.state.messages.clear();
+    EXPECT_TRUE(run_calculate(*o.calc, o.state));
+    ASSERT_EQ(o.state.messages.size(), 1U);
+    EXPECT_EQ(o.state.messages[0].text, limit_message);
+}
