@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/fuel_import.h"
 
+#include "base/shown_text.h"
+#include "numbers/line_reading.h"
 #include "numbers/number_reading.h"
 #include "numbers/precision.h"
 
@@ -23,19 +25,8 @@ std::string_view without_bom(std::string_view text) {
     return text;
 }
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && is_blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
+using numbers::is_blank;
+using numbers::trim;
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -51,23 +42,9 @@ bool contains(std::string_view s, std::string_view part) {
     return s.find(part) != std::string_view::npos;
 }
 
-// A cell as quoted in a reason: cut short and with control characters shown as "?", so that a
-// binary file gives a list one can read.
+// A cell as quoted in a reason: cut short, control characters shown as "?".
 std::string shown(std::string_view cell) {
-    constexpr std::size_t kLongest = 24;
-    std::size_t end = cell.size();
-    if (end > kLongest) {
-        end = kLongest;
-        while (end > 0 && (static_cast<unsigned char>(cell[end]) & 0xC0) == 0x80) {
-            --end;
-        }
-    }
-    std::string out;
-    for (std::size_t i = 0; i < end; ++i) {
-        const auto c = static_cast<unsigned char>(cell[i]);
-        out += c < 0x20 || c == 0x7F ? '?' : cell[i];
-    }
-    return end < cell.size() ? out + "..." : out;
+    return shown_text(cell, 24);
 }
 
 // One record of a delimited file: its cells (quotes removed) and the line it starts on. A cell is
@@ -416,17 +393,26 @@ void skip(ImportReport& report, std::int64_t line, std::string reason) {
     report.skipped.push_back({line, std::move(reason)});
 }
 
+// The first record of a file as its header: every cell in lower case. False for an empty file.
+bool read_header(Records& records, Record& r, std::vector<std::string>& h) {
+    if (!records.next(r)) {
+        return false;
+    }
+    h.clear();
+    for (std::size_t i = 0; i < r.size; ++i) {
+        h.push_back(lower(r[i]));
+    }
+    return true;
+}
+
 // --- The layouts ---
 
 bool parse_fuelly(std::string_view text, Parsed& p) {
     Records records(text, ',');
     Record r;
-    if (!records.next(r)) {
-        return false;
-    }
     std::vector<std::string> h;
-    for (std::size_t i = 0; i < r.size; ++i) {
-        h.push_back(lower(r[i]));
+    if (!read_header(records, r, h)) {
+        return false;
     }
     const int date = find_column(h, "fuelup_date");
     if (date < 0) {
@@ -460,12 +446,9 @@ bool parse_fuelly(std::string_view text, Parsed& p) {
 bool parse_lubelogger(std::string_view text, Parsed& p) {
     Records records(text, ',');
     Record r;
-    if (!records.next(r)) {
-        return false;
-    }
     std::vector<std::string> h;
-    for (std::size_t i = 0; i < r.size; ++i) {
-        h.push_back(lower(r[i]));
+    if (!read_header(records, r, h)) {
+        return false;
     }
     if (!has_all(h, {"date", "odometer", "fuelconsumed", "isfilltofull"})) {
         return false;
@@ -491,12 +474,9 @@ bool parse_lubelogger(std::string_view text, Parsed& p) {
 bool parse_spritmonitor(std::string_view text, Parsed& p) {
     Records records(text, ';');
     Record r;
-    if (!records.next(r)) {
-        return false;
-    }
     std::vector<std::string> h;
-    for (std::size_t i = 0; i < r.size; ++i) {
-        h.push_back(lower(r[i]));
+    if (!read_header(records, r, h)) {
+        return false;
     }
     int date = -1;
     int odo = -1;
@@ -759,12 +739,9 @@ bool parse_generic(std::string_view text, Parsed& p) {
     const char sep = generic_separator(text);
     Records records(text, sep);
     Record r;
-    if (!records.next(r)) {
-        return false;
-    }
     std::vector<std::string> h;
-    for (std::size_t i = 0; i < r.size; ++i) {
-        h.push_back(lower(r[i]));
+    if (!read_header(records, r, h)) {
+        return false;
     }
     const GenericColumns c = generic_columns(h);
     if (c.date < 0 || c.odometer < 0 || c.volume < 0) {

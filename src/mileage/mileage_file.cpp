@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/mileage_file.h"
 
+#include "base/shown_text.h"
 #include "numbers/line_reading.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -23,19 +24,8 @@ void append_quoted(std::string& out, const std::string& text) {
     out += '"';
 }
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && is_blank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
+using numbers::is_blank;
+using numbers::trim;
 
 // The three items of one line, or why the line is no record.
 struct Record {
@@ -96,23 +86,9 @@ std::optional<std::string> split_record(std::string_view line, Record& record) {
     return std::nullopt;
 }
 
-// An item as quoted in a message: a long one cut short (at a character's start) and control
-// characters shown as "?", so that a binary file or a runaway line gives a message one can read.
+// An item as quoted in a message: cut short, control characters shown as "?".
 std::string shown(const std::string& item) {
-    constexpr std::size_t kLongest = 32;
-    std::size_t end = item.size();
-    if (end > kLongest) {
-        end = kLongest;
-        while (end > 0 && (static_cast<unsigned char>(item[end]) & 0xC0) == 0x80) {
-            --end;
-        }
-    }
-    std::string out;
-    for (std::size_t i = 0; i < end; ++i) {
-        const auto c = static_cast<unsigned char>(item[i]);
-        out += c < 0x20 || c == 0x7F ? '?' : item[i];
-    }
-    return end < item.size() ? out + "..." : out;
+    return shown_text(item, 32);
 }
 
 std::string entries_read(std::int64_t n) {

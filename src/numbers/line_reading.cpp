@@ -6,6 +6,16 @@
 
 namespace milora::numbers {
 
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && is_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 std::vector<std::string> split_lines(const std::string& contents) {
     std::vector<std::string> lines;
     std::string line;

@@ -6,9 +6,18 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace milora::numbers {
+
+// A blank inside a line: a space or a tab.
+inline bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// `text` without the blanks at either end.
+std::string_view trim(std::string_view text);
 
 // Splits file contents into lines: CR LF, a lone CR and a lone LF each end a line.
 std::vector<std::string> split_lines(const std::string& contents);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "numbers/number_reading.h"
 
+#include "numbers/line_reading.h"
+
 #include "numbers/precision.h"
 
 #include <cfloat>
@@ -12,21 +14,8 @@
 namespace milora::numbers {
 namespace {
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trim(std::string_view t) {
-    while (!t.empty() && is_blank(t.front())) {
-        t.remove_prefix(1);
-    }
-    while (!t.empty() && is_blank(t.back())) {
-        t.remove_suffix(1);
-    }
-    return t;
 }
 
 // Converts a cleaned decimal text ("-123.45e6") with from_chars, which ignores the locale.

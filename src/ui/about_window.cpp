@@ -4,6 +4,7 @@
 
 #include "base/car_data.h"
 #include "numbers/number_text.h"
+#include "ui/labels.h"
 #include "ui/qt_text.h"
 #include "ui/splash_window.h"
 #include "ui/window_tracker.h"
@@ -20,10 +21,7 @@ using ui::qt_text;
 namespace {
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(latin_text(name));
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return ui::plain_label(parent, name, text);
 }
 
 void set_font(QLabel* label, int points, bool bold) {

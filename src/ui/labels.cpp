@@ -10,6 +10,14 @@
 
 namespace milora::ui {
 
+QLabel* plain_label(QWidget* parent, const char* name, const QString& text, bool wrap) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(wrap);
+    return label;
+}
+
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);

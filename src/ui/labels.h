@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Two labels the plain QLabel does not make: one that shortens a long text in the middle to fit
-// its width, and a clickable link that the keyboard can reach and follow.
+// A plain text label, and two labels the plain QLabel does not make: one that shortens a long text
+// in the middle to fit its width, and a clickable link that the keyboard can reach and follow.
 
 #include <QLabel>
 
 namespace milora::ui {
+
+// A label of plain text (never read as rich text) named `name` for tests and tools; `wrap`
+// lets a long text wrap within the label's width.
+QLabel* plain_label(QWidget* parent, const char* name, const QString& text, bool wrap = false);
 
 // Keeps its whole text in text() and in the tooltip, and draws it on one line, shortened in the
 // middle with an ellipsis when it does not fit, so that a long file path neither wraps nor widens

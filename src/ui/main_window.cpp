@@ -7,6 +7,7 @@
 #include "shell/help_topics.h"
 #include "ui/about_window.h"
 #include "ui/application.h"
+#include "ui/labels.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/window_tracker.h"
@@ -32,11 +33,7 @@ using ui::qt_text;
 namespace {
 
 QLabel* text_label(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(latin_text(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    return label;
+    return ui::plain_label(parent, name, text, true);
 }
 
 QPushButton* push_button(QWidget* parent, const char* name, const char* caption) {

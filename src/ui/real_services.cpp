@@ -26,29 +26,18 @@
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
+#include <array>
+#include <functional>
 
 namespace milora::ui {
 
 void prepare_message_box(QMessageBox& box, const Message& message) {
     box.setWindowTitle(qt_text(message.title));
     box.setText(qt_text(message.text));
-    switch (message.icon) {
-    case Icon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case Icon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case Icon::Warning:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case Icon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case Icon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    }
+    static constexpr std::array kIcons = {QMessageBox::NoIcon, QMessageBox::Information,
+                                          QMessageBox::Warning, QMessageBox::Critical,
+                                          QMessageBox::Question};
+    box.setIcon(kIcons.at(static_cast<std::size_t>(message.icon)));
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(message.default_answer == Answer::No ? QMessageBox::No
@@ -182,7 +171,8 @@ bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+WriteResult write_pdf(const QString& path, const QPageLayout& layout, const QString& title,
+                      const std::function<bool(QPdfWriter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -190,8 +180,8 @@ WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLa
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(layout);
         writer.setCreator(QStringLiteral("Milora"));
-        writer.setTitle(widget->windowTitle());
-        if (!paint_widget_page(widget, writer)) {
+        writer.setTitle(title);
+        if (!paint(writer)) {
             return {false, "the page could not be drawn"};
         }
     }
@@ -200,16 +190,23 @@ WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLa
         path_text(path), std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
-    const WriteResult written = write_widget_pdf(widget, path, layout);
+WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+    return write_pdf(path, layout, widget->windowTitle(),
+                     [widget](QPdfWriter& writer) { return paint_widget_page(widget, writer); });
+}
+
+bool QtPrintService::report_pdf(QWidget* parent, const QString& path, const WriteResult& written) {
     if (!written.ok) {
-        messages_.show(widget, {kProgramTitle,
+        messages_.show(parent, {kProgramTitle,
                                 "The file \"" + path.toStdString() +
                                     "\" could not be saved: " + written.error + ".",
                                 Icon::Warning, Buttons::Ok});
-        return false;
     }
-    return true;
+    return written.ok;
+}
+
+bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+    return report_pdf(widget, path, write_widget_pdf(widget, path, layout));
 }
 
 bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
@@ -246,27 +243,11 @@ bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
     // The text itself goes to the page, so it stays sharp; a PDF file is written whole or not at
     // all, as the windows' prints are.
     const auto pdf = [&](const QString& path, const QPageLayout& layout) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setResolution(kPdfResolution);
-            writer.setPageLayout(layout);
-            writer.setCreator(QStringLiteral("Milora"));
-            writer.setTitle(parent != nullptr ? parent->windowTitle() : QString());
-            document.print(&writer);
-        }
-        const QByteArray& bytes = buffer.data();
-        const WriteResult written = write_file_atomically(
-            QFile::encodeName(path).toStdString(),
-            std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        if (!written.ok) {
-            messages_.show(parent, {kProgramTitle,
-                                    "The file \"" + path.toStdString() +
-                                        "\" could not be saved: " + written.error + ".",
-                                    Icon::Warning, Buttons::Ok});
-        }
-        return written.ok;
+        const QString title = parent != nullptr ? parent->windowTitle() : QString();
+        return report_pdf(parent, path, write_pdf(path, layout, title, [&](QPdfWriter& writer) {
+                              document.print(&writer);
+                              return true;
+                          }));
     };
     if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
         return pdf(chosen_->outputFileName(),

@@ -44,6 +44,8 @@ public:
 
 private:
     bool print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
+    // Tells the user when a PDF file could not be written; true when it was.
+    bool report_pdf(QWidget* parent, const QString& path, const WriteResult& written);
 
     MessageService& messages_;
     FileDialogService& files_;
