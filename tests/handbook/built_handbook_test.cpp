@@ -26,15 +26,6 @@ using namespace milora::handbook_test;
 
 namespace {
 
-const fs::path kSource = MILORA_HANDBOOK_SOURCE;
-
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The pages the project compiles, by the names in its [FILES] section.
 std::vector<std::string> project_pages() {
     std::istringstream in(read_file(kSource / "edt.hhp"));

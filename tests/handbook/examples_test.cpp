@@ -22,15 +22,6 @@ using namespace milora::handbook_test;
 
 namespace {
 
-const fs::path kSource = MILORA_HANDBOOK_SOURCE;
-
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::vector<std::string> split_words(const std::string& s) {
     std::vector<std::string> words;
     std::istringstream in(s);

@@ -8,11 +8,24 @@
 
 #include <cctype>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace milora::handbook_test {
+
+// The handbook's sources, for the tests that read pages as written.
+inline const std::filesystem::path kSource = MILORA_HANDBOOK_SOURCE;
+
+inline std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
 inline std::string lower(std::string_view s) {
     std::string out(s);

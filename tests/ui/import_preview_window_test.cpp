@@ -7,8 +7,7 @@
 
 #include "base/atomic_file.h"
 #include "mileage/fuel_import.h"
-#include "support/fake_services.h"
-#include "support/window_helpers.h"
+#include "support/tracker_fixture.h"
 #include "ui/application.h"
 #include "ui/mileage_window.h"
 
@@ -29,34 +28,10 @@ QString data(const char* name) {
     return QStringLiteral(MILORA_TEST_DATA) + QLatin1Char('/') + QString::fromLatin1(name);
 }
 
-class ImportPreviewWindowTest : public ::testing::Test {
+class ImportPreviewWindowTest : public TrackerFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<MileageWindow> window;
-
-    void SetUp() override {
-        app.add_window_factory(QStringLiteral("B07_Mileage"),
-                               [](ui::Application& a) { return new MileageWindow(a); });
-        window = qobject_cast<MileageWindow*>(app.open_window(QStringLiteral("B07_Mileage")));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
-    }
-    void TearDown() override {
-        if (window) {
-            if (window->tracker().data_changed()) {
-                fakes.messages.answers.push_back(Answer::Yes);
-            }
-            window->close();
-        }
-        settle();
-        EXPECT_TRUE(fakes.messages.answers.empty()) << "an expected question did not come";
-        EXPECT_TRUE(fakes.files.open_answers.empty()) << "an expected dialog did not come";
-        EXPECT_TRUE(fakes.previews.answers.empty()) << "an expected preview did not come";
-    }
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
+    void SetUp() override { open_tracker(); }
+    void TearDown() override { close_tracker(); }
     void choose(const char* button_name, const QString& file) {
         fakes.files.open_answers = {file};
         click(button(button_name));

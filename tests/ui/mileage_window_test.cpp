@@ -6,8 +6,7 @@
 #include "mileage/entry_list.h"
 #include "mileage/mileage_file.h"
 #include "mileage/summary.h"
-#include "support/fake_services.h"
-#include "support/window_helpers.h"
+#include "support/tracker_fixture.h"
 #include "ui/application.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/program_folder.h"
@@ -39,40 +38,21 @@ const char* const kMainButtons[] = {"cmdNew",        "cmdOpen",      "cmdSave", 
                                     "cmdAddNew",     "cmdPlot",      "cmdPrintSummary", "cmdHelp",
                                     "cmdExport_CSV", "cmdImport_CSV"};
 
-class MileageWindowTest : public ::testing::Test {
+class MileageWindowTest : public TrackerFixture {
 protected:
-    FakeServices fakes;
-    ui::Application app{fakes.services()};
-    QPointer<MileageWindow> window;
     QTemporaryDir dir;
     QLocale saved_locale;
 
     void SetUp() override {
         // Dates in the list are the system's short form; the tests fix it to the US form.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        app.add_window_factory(QStringLiteral("B07_Mileage"),
-                               [](ui::Application& a) { return new MileageWindow(a); });
-        window = qobject_cast<MileageWindow*>(app.open_window(QStringLiteral("B07_Mileage")));
-        ASSERT_NE(window, nullptr);
-        show_active(window);
+        open_tracker();
     }
     void TearDown() override {
-        if (window) {
-            if (window->tracker().data_changed()) {
-                fakes.messages.answers.push_back(Answer::Yes);
-            }
-            window->close();
-        }
-        settle();
+        close_tracker();
         QLocale::setDefault(saved_locale);
-        EXPECT_TRUE(fakes.messages.answers.empty()) << "an expected question did not come";
-        EXPECT_TRUE(fakes.files.open_answers.empty()) << "an expected dialog did not come";
-        EXPECT_TRUE(fakes.files.save_answers.empty()) << "an expected dialog did not come";
     }
 
-    QPushButton* button(const char* name) {
-        return child<QPushButton>(window, QString::fromLatin1(name));
-    }
     QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
     mileage::MileageListView* list() {
         return child<mileage::MileageListView>(window, QStringLiteral("txtMileage"));
