@@ -6,10 +6,10 @@
 //
 //   milora-shell-shot OUTDIR [HANDBOOK.chm]
 
+#include "support/logging_help_service.h"
 #include "ui/about_window.h"
 #include "ui/application.h"
 #include "ui/help_viewer.h"
-#include "ui/logging_help_service.h"
 #include "ui/main_window.h"
 #include "ui/real_services.h"
 
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     milora::ui::Application app({&messages, &files, &printer, &help, &web});
 
     bool ok = true;
-    milora::app::MainWindow main(app);
+    milora::ui::MainWindow main(app);
     main.show();
     auto* tabs = main.findChild<QTabWidget*>(QStringLiteral("SSTab1"));
     for (int i = 0; i < tabs->count(); ++i) {
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         ok = save(menu, out, QStringLiteral("menu_") + menu->objectName()) && ok;
         menu->hide();
     }
-    milora::app::AboutWindow about(&main);
+    milora::ui::AboutWindow about(&main);
     about.show();
     ok = save(&about, out, QStringLiteral("about")) && ok;
     about.hide();

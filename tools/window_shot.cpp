@@ -6,9 +6,9 @@
 //   milora-shot WINDOW OUT.png [--calculate] [NAME=VALUE]... [optGroup=INDEX]...
 
 #include "calc/registry.h"
+#include "support/logging_help_service.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
-#include "ui/logging_help_service.h"
 #include "ui/real_services.h"
 
 #include <QAbstractButton>

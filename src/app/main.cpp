@@ -98,7 +98,7 @@ int run_program(int argc, char** argv) {
     milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
 
     {
-        milora::app::SplashWindow splash;
+        milora::ui::SplashWindow splash;
         splash.show();
         milora::wait_processing_events(
             milora::kSplashTime, [] { return std::chrono::steady_clock::now(); },
@@ -110,12 +110,12 @@ int run_program(int argc, char** argv) {
     }
 
     app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
-        return new milora::cardata::DataSettingsWindow(a);
+        return new milora::ui::DataSettingsWindow(a);
     });
     app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
-        return new milora::mileage::MileageWindow(a);
+        return new milora::ui::MileageWindow(a);
     });
-    auto main_window = std::make_unique<milora::app::MainWindow>(app);
+    auto main_window = std::make_unique<milora::ui::MainWindow>(app);
     main_window->show();
     return QApplication::exec();
 }

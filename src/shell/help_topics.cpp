@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace milora::app {
+namespace milora::shell {
 namespace {
 
 constexpr const char* M = kMainWindowName;
@@ -84,4 +84,4 @@ const char* help_topic(std::string_view window, std::string_view control) {
                             std::string(control));
 }
 
-} // namespace milora::app
+} // namespace milora::shell

@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace milora::app {
+namespace milora::shell {
 
 inline constexpr const char* kMainWindowName = "A0_Main";
 inline constexpr const char* kDataSettingsWindowName = "A01_Data_Settings";
@@ -25,4 +25,4 @@ std::span<const HelpTopic> help_topics();
 // The topic of a window's command; throws std::out_of_range for a command that has none.
 const char* help_topic(std::string_view window, std::string_view control);
 
-} // namespace milora::app
+} // namespace milora::shell

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/main_tables.h"
 
-namespace milora::app {
+namespace milora::shell {
 namespace {
 
 using enum RowAction;
@@ -355,4 +355,4 @@ std::string startup_notice_text() {
     });
 }
 
-} // namespace milora::app
+} // namespace milora::shell

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-namespace milora::app {
+namespace milora::shell {
 
 enum class RowAction {
     OpenWindow,  // opens `window`, at most once
@@ -76,4 +76,4 @@ inline constexpr const char* kNoticeCheckCaption =
 // The start-up notice shown while default.miloracar is missing (line ends are CR LF).
 std::string startup_notice_text();
 
-} // namespace milora::app
+} // namespace milora::shell

@@ -14,7 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace milora::app {
+namespace milora::ui {
+
 using ui::latin_text;
 using ui::qt_text;
 
@@ -82,4 +83,4 @@ void AboutWindow::showEvent(QShowEvent* event) {
     ui::centre_on_screen(this);
 }
 
-} // namespace milora::app
+} // namespace milora::ui

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-namespace milora::app {
+namespace milora::ui {
 
 class AboutWindow : public QDialog {
     Q_OBJECT
@@ -23,4 +23,4 @@ inline constexpr const char* kAboutDescription =
     "in the most environmentally-friendly manner, and how much you can save in money and carbon "
     "dioxide emissions.";
 
-} // namespace milora::app
+} // namespace milora::ui

@@ -22,7 +22,9 @@
 #include <map>
 #include <vector>
 
-namespace milora::cardata {
+namespace milora::ui {
+
+using namespace milora::cardata;
 using ui::latin_text;
 using ui::qt_text;
 
@@ -409,4 +411,4 @@ void DataSettingsWindow::showEvent(QShowEvent* event) {
     }
 }
 
-} // namespace milora::cardata
+} // namespace milora::ui

@@ -34,7 +34,7 @@ class LinkLabel;
 class ValidatingEdit;
 } // namespace milora::ui
 
-namespace milora::cardata {
+namespace milora::ui {
 
 class DataSettingsWindow : public QWidget {
     Q_OBJECT
@@ -44,7 +44,7 @@ public:
                        QWidget* parent = nullptr);
     ~DataSettingsWindow() override;
 
-    const DataSettings& settings() const { return settings_; }
+    const cardata::DataSettings& settings() const { return settings_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,16 +53,17 @@ protected:
 private:
     void build();
     QGridLayout* build_sections();
-    void build_section_boxes(QGridLayout& grid, const std::vector<Field>& fields, int& row);
-    QVBoxLayout* build_description(Field first, const char* name, const std::string& text);
-    ui::ValidatingEdit* build_box(const BoxInfo& info, QLabel*& caption);
-    QPushButton* build_button(const ButtonInfo& b);
+    void build_section_boxes(QGridLayout& grid, const std::vector<cardata::Field>& fields,
+                             int& row);
+    QVBoxLayout* build_description(cardata::Field first, const char* name, const std::string& text);
+    ui::ValidatingEdit* build_box(const cardata::BoxInfo& info, QLabel*& caption);
+    QPushButton* build_button(const cardata::ButtonInfo& b);
     void build_file_label(QVBoxLayout* root);
     void build_buttons(QVBoxLayout* root);
     void set_tab_order();
     void fix_size(QVBoxLayout* root);
-    void on_text_changed(Field field, const QString& text);
-    void on_command(Command command);
+    void on_text_changed(cardata::Field field, const QString& text);
+    void on_command(cardata::Command command);
     void calculate_combined();
     void ok();
     void cancel();
@@ -75,12 +76,12 @@ private:
     void show_file_label();
 
     ui::Services services_;
-    DataSettings settings_;
-    std::array<ui::ValidatingEdit*, kFieldCount> boxes_{};
+    cardata::DataSettings settings_;
+    std::array<ui::ValidatingEdit*, cardata::kFieldCount> boxes_{};
     ui::ElidedLabel* file_label_ = nullptr;
     ui::LinkLabel* epa_link_ = nullptr;
     bool syncing_ = false;
     bool centred_ = false;
 };
 
-} // namespace milora::cardata
+} // namespace milora::ui

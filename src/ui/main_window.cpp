@@ -25,7 +25,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace milora::app {
+namespace milora::ui {
+
+using namespace milora::shell;
 using ui::latin_text;
 using ui::path_text;
 using ui::qt_text;
@@ -330,4 +332,4 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-} // namespace milora::app
+} // namespace milora::ui

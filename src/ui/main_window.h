@@ -27,7 +27,7 @@ namespace milora::ui {
 class Application;
 }
 
-namespace milora::app {
+namespace milora::ui {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -39,13 +39,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* build_tab(const MainTab& tab, bool starting_up);
+    QWidget* build_tab(const shell::MainTab& tab, bool starting_up);
     void set_tab_order(QWidget* page, QPushButton* exit);
     void fix_minimum_size();
     void build_menus();
     void load();
-    void run_row(const MainRow& row);
-    void run_menu(const MenuItem& item);
+    void run_row(const shell::MainRow& row);
+    void run_menu(const shell::MenuItem& item);
     void open_web_page(WebLink link);
     void show_help(const char* control);
     void notice_ok();
@@ -62,4 +62,4 @@ private:
     bool centred_ = false;
 };
 
-} // namespace milora::app
+} // namespace milora::ui

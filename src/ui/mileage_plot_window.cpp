@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace milora::mileage {
+namespace milora::ui {
+
+using namespace milora::mileage;
 using ui::latin_text;
 using ui::qt_text;
 
@@ -52,8 +54,7 @@ private:
 // A short legend line in the colour of its series.
 class LegendLine : public QWidget {
 public:
-    LegendLine(const SeriesDesc& d, QWidget* parent)
-        : QWidget(parent), colour_(mileage::colour(d)) {
+    LegendLine(const SeriesDesc& d, QWidget* parent) : QWidget(parent), colour_(ui::colour(d)) {
         setObjectName(latin_text(d.legend_line));
         setFixedSize(36, 12);
     }
@@ -214,4 +215,4 @@ void MileagePlotWindow::showEvent(QShowEvent* event) {
     }
 }
 
-} // namespace milora::mileage
+} // namespace milora::ui

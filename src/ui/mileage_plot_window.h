@@ -7,6 +7,7 @@
 // log and the car data when it opens (the tracker cannot change meanwhile: the plot is modal
 // to it).
 
+#include "base/car_data.h"
 #include "mileage/mileage_log.h"
 #include "mileage/plot.h"
 #include "ui/services.h"
@@ -17,22 +18,18 @@
 
 class QCheckBox;
 
-namespace milora {
-struct CarData;
-}
-
-namespace milora::mileage {
+namespace milora::ui {
 
 class MileagePlotWindow : public QWidget {
     Q_OBJECT
 public:
-    MileagePlotWindow(const MileageLog& log, const CarData& car, const ui::Services& services,
-                      QWidget* parent);
+    MileagePlotWindow(const mileage::MileageLog& log, const CarData& car,
+                      const ui::Services& services, QWidget* parent);
 
-    const PlotRange& range() const { return range_; }
-    const std::optional<EpaReference>& epa() const { return epa_; }
+    const mileage::PlotRange& range() const { return range_; }
+    const std::optional<mileage::EpaReference>& epa() const { return epa_; }
     // Whether a series is drawn now (its check box).
-    bool shown(Series s) const;
+    bool shown(mileage::Series s) const;
     // Draws the visible series onto `painter` inside `area` (the plot area's own drawing).
     void draw(class QPainter& painter, const QRect& area) const;
 
@@ -40,16 +37,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void build(const MileageLog& log);
+    void build(const mileage::MileageLog& log);
 
     ui::Services services_;
-    PlotRange range_;
-    std::optional<EpaReference> epa_;
+    mileage::PlotRange range_;
+    std::optional<mileage::EpaReference> epa_;
     double last_x_ = 2;
-    std::array<std::vector<PlotPoint>, 5> points_;
+    std::array<std::vector<mileage::PlotPoint>, 5> points_;
     std::array<QCheckBox*, 5> checks_{};
     QWidget* area_ = nullptr;
     bool centred_ = false;
 };
 
-} // namespace milora::mileage
+} // namespace milora::ui

@@ -33,7 +33,9 @@
 #include <cstdlib>
 #include <exception>
 
-namespace milora::mileage {
+namespace milora::ui {
+
+using namespace milora::mileage;
 using ui::latin_text;
 using ui::path_text;
 using ui::qt_text;
@@ -537,4 +539,4 @@ void MileageWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-} // namespace milora::mileage
+} // namespace milora::ui

@@ -8,6 +8,7 @@
 // fixed-pitch font, since its columns are laid out by character positions, and is a view over the
 // tracker's lines that makes only the rows in sight into text.
 
+#include "base/car_data.h"
 #include "mileage/mileage_tracker.h"
 #include "ui/mileage_window_list.h"
 #include "ui/services.h"
@@ -23,14 +24,11 @@ class QLocale;
 class QProgressDialog;
 class QPushButton;
 
-namespace milora {
-struct CarData;
-}
 namespace milora::ui {
 class Application;
 }
 
-namespace milora::mileage {
+namespace milora::ui {
 
 class MileagePlotWindow;
 
@@ -45,7 +43,7 @@ public:
     explicit MileageWindow(ui::Application& app, QWidget* parent = nullptr);
     ~MileageWindow() override;
 
-    const MileageTracker& tracker() const { return tracker_; }
+    const mileage::MileageTracker& tracker() const { return tracker_; }
     // The date text that an entry added now would get.
     QString picker_date_text() const;
 
@@ -65,9 +63,9 @@ private:
     QGroupBox* build_entry_frame();
     void sync();
     void apply_list_changes();
-    void on_main_button(MainButton b);
-    void open_log(Replacing what);
-    void write_log(const FileDialogDesc& dialog, bool save);
+    void on_main_button(mileage::MainButton b);
+    void open_log(mileage::Replacing what);
+    void write_log(const mileage::FileDialogDesc& dialog, bool save);
     void add(bool with_missing);
     void open_plot();
     bool show_read_progress(std::size_t done, std::size_t total);
@@ -76,8 +74,8 @@ private:
 
     const CarData& car_;
     ui::Services services_;
-    MileageTracker tracker_;
-    std::map<MainButton, QPushButton*> buttons_;
+    mileage::MileageTracker tracker_;
+    std::map<mileage::MainButton, QPushButton*> buttons_;
     MileageListView* list_ = nullptr;
     QGroupBox* frame_ = nullptr;
     QDateEdit* picker_ = nullptr;
@@ -89,4 +87,4 @@ private:
     bool centred_ = false;
 };
 
-} // namespace milora::mileage
+} // namespace milora::ui

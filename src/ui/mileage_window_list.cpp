@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <climits>
 
-namespace milora::mileage {
+namespace milora::ui {
+
+using namespace milora::mileage;
 namespace {
 
 class LineDelegate : public QStyledItemDelegate {
@@ -164,4 +166,4 @@ void MileageListView::follow(const std::vector<ListChange>& changes) {
     }
 }
 
-} // namespace milora::mileage
+} // namespace milora::ui

@@ -12,20 +12,20 @@
 #include <QAbstractListModel>
 #include <QListView>
 
-namespace milora::mileage {
+namespace milora::ui {
 
 class MileageListModel : public QAbstractListModel {
 public:
     static constexpr int LeadRole = Qt::UserRole + 1; // characters left of the first column
 
-    MileageListModel(const MileageTracker& tracker, QObject* parent);
+    MileageListModel(const mileage::MileageTracker& tracker, QObject* parent);
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     // Brings the rows up to the tracker's list after `changes`.
-    void apply(const std::vector<ListChange>& changes);
+    void apply(const std::vector<mileage::ListChange>& changes);
 
 private:
-    const MileageTracker& tracker_;
+    const mileage::MileageTracker& tracker_;
     int rows_ = 0;
 };
 
@@ -34,7 +34,7 @@ public:
     // Characters kept left of the first column for dates that run further left.
     static constexpr int kLeadColumns = 4;
 
-    MileageListView(const MileageTracker& tracker, QWidget* parent);
+    MileageListView(const mileage::MileageTracker& tracker, QWidget* parent);
     MileageListModel* list_model() const { return model_; }
     // Where character `column` (0-based, counted from the first column) of every row starts, in
     // the viewport's coordinates.
@@ -47,7 +47,7 @@ public:
     // The selected rows so, which Copy puts on the clipboard.
     QString selected_text() const;
     // After the tracker changed its list: the rows follow, and the newest row comes into view.
-    void follow(const std::vector<ListChange>& changes);
+    void follow(const std::vector<mileage::ListChange>& changes);
     // The width of every row, in characters from the first column: wide enough for an entry's
     // line and for the lines at the list's start and end (a summary's), where the longer ones are.
     int row_columns() const { return row_columns_; }
@@ -60,4 +60,4 @@ private:
     int row_columns_ = 0;
 };
 
-} // namespace milora::mileage
+} // namespace milora::ui

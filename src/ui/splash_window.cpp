@@ -14,7 +14,8 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-namespace milora::app {
+namespace milora::ui {
+
 using ui::latin_text;
 using ui::qt_text;
 
@@ -127,4 +128,4 @@ void SplashWindow::showEvent(QShowEvent* event) {
     ui::centre_on_screen(this);
 }
 
-} // namespace milora::app
+} // namespace milora::ui

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace milora::app {
+namespace milora::ui {
 
 class SplashWindow : public QWidget {
     Q_OBJECT
@@ -28,4 +28,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace milora::app
+} // namespace milora::ui

@@ -3,9 +3,9 @@
 // Building and showing a calculator window offscreen, and one Calculate.
 
 #include "calc/registry.h"
+#include "support/logging_help_service.h"
 #include "ui/application.h"
 #include "ui/calculator_window.h"
-#include "ui/logging_help_service.h"
 #include "ui/real_services.h"
 
 #include <QApplication>

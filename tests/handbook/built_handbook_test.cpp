@@ -83,7 +83,7 @@ help::ChmFile BuiltHandbookTest::chm;
 
 TEST_F(BuiltHandbookTest, EveryTopicTheProgramOpensIsAPageWithItsAnchor) {
     std::set<std::string> topics;
-    for (const app::HelpTopic& t : app::help_topics()) {
+    for (const shell::HelpTopic& t : shell::help_topics()) {
         topics.insert(t.topic);
     }
     for (const calc::CalculatorEntry& entry : calc::calculators()) {

@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-using namespace milora::app;
+using namespace milora::shell;
 
 namespace {
 

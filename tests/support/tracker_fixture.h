@@ -20,13 +20,12 @@ class TrackerFixture : public ::testing::Test {
 protected:
     FakeServices fakes;
     ui::Application app{fakes.services()};
-    QPointer<mileage::MileageWindow> window;
+    QPointer<ui::MileageWindow> window;
 
     void open_tracker() {
         app.add_window_factory(QStringLiteral("B07_Mileage"),
-                               [](ui::Application& a) { return new mileage::MileageWindow(a); });
-        window =
-            qobject_cast<mileage::MileageWindow*>(app.open_window(QStringLiteral("B07_Mileage")));
+                               [](ui::Application& a) { return new ui::MileageWindow(a); });
+        window = qobject_cast<ui::MileageWindow*>(app.open_window(QStringLiteral("B07_Mileage")));
         ASSERT_NE(window, nullptr);
         show_active(window);
     }

@@ -45,9 +45,8 @@ protected:
     QTemporaryDir files;
 
     void SetUp() override {
-        app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](ui::Application& a) {
-            return new cardata::DataSettingsWindow(a);
-        });
+        app.add_window_factory(QStringLiteral("A01_Data_Settings"),
+                               [](ui::Application& a) { return new ui::DataSettingsWindow(a); });
         app.state().Car_Data_Filename = "Initial data"; // as the main window leaves it
         QFile::remove(ui::default_car_data_path());
         open();
@@ -636,7 +635,7 @@ TEST(DataSettingsFocusTest, TheRefusedBoxHoldsTheFocusWhileItsMessageIsUp) {
     services.messages = &messages;
     ProgramState state;
     state.Car_Data_Filename = "Initial data";
-    QPointer<cardata::DataSettingsWindow> window = new cardata::DataSettingsWindow(state, services);
+    QPointer<ui::DataSettingsWindow> window = new ui::DataSettingsWindow(state, services);
     show_active(window);
     auto* gas = child<QLineEdit>(window, QStringLiteral("txtGlobal_Gas_Cost"));
     type_into(gas, QStringLiteral("0"));

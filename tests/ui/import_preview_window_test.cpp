@@ -20,7 +20,7 @@
 
 using namespace milora;
 using namespace milora::test;
-using mileage::MileageWindow;
+using ui::MileageWindow;
 
 namespace {
 

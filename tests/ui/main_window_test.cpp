@@ -95,7 +95,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     FakeServices fakes;
     ui::Application app{fakes.services()};
-    QPointer<app::MainWindow> main;
+    QPointer<ui::MainWindow> main;
     QStringList closed;
 
     void SetUp() override {
@@ -120,8 +120,8 @@ protected:
             QFile::remove(path);
         }
     }
-    app::MainWindow* open_main() {
-        main = new app::MainWindow(app);
+    ui::MainWindow* open_main() {
+        main = new ui::MainWindow(app);
         main->show();
         settle();
         return main;
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, WithoutADefaultFileTheNoticeShowsAndTheDefaultsStay) {
     EXPECT_EQ(get<QGroupBox>("frameInitial_Frame")->title(),
               "The Best Place To Start Is The Helpfile");
     EXPECT_TRUE(get("lblFrame_Caption")->isVisible());
-    EXPECT_EQ(get<QLabel>("lblFrame_Caption")->text().toStdString(), app::startup_notice_text());
+    EXPECT_EQ(get<QLabel>("lblFrame_Caption")->text().toStdString(), shell::startup_notice_text());
     EXPECT_FALSE(get<QCheckBox>("chkTurn_Off_Nag")->isChecked());
     EXPECT_EQ(app.state().Car_Data_Filename, "Initial data");
     expect_defaults(app.state().car);
@@ -349,7 +349,7 @@ TEST_F(MainWindowTest, CheckForUpdatesWithoutASoftwareCentreNamesThePackageManag
     EXPECT_EQ(fakes.web.urls, QStringList{"appstream://org.milora.Milora"});
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     const Message& m = fakes.messages.shown[0];
-    EXPECT_EQ(m, app::updates_message("1.02"));
+    EXPECT_EQ(m, shell::updates_message("1.02"));
     EXPECT_EQ(m.title, "Check For Updates");
     EXPECT_NE(m.text.find("package manager"), std::string::npos);
     EXPECT_NE(m.text.find("Installed version: 1.02"), std::string::npos);
@@ -720,7 +720,7 @@ TEST_F(MainWindowTest, AboutOpensModalOverTheMainWindow) {
 }
 
 TEST(AboutWindow, ShowsNameVersionDateAndDescription) {
-    app::AboutWindow about;
+    ui::AboutWindow about;
     EXPECT_EQ(about.windowTitle(), "About The Milora");
     EXPECT_TRUE(about.isModal());
     const auto text = [&](const char* name) {

@@ -30,7 +30,7 @@
 
 using namespace milora;
 using namespace milora::test;
-using mileage::MileageWindow;
+using ui::MileageWindow;
 
 namespace {
 
@@ -54,8 +54,8 @@ protected:
     }
 
     QLineEdit* box(const char* name) { return child<QLineEdit>(window, QString::fromLatin1(name)); }
-    mileage::MileageListView* list() {
-        return child<mileage::MileageListView>(window, QStringLiteral("txtMileage"));
+    ui::MileageListView* list() {
+        return child<ui::MileageListView>(window, QStringLiteral("txtMileage"));
     }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -428,7 +428,7 @@ TEST_F(MileageWindowTest, PlotDrawsTheCheckedSeriesAndPrintsInLandscape) {
 
     click(button("cmdPlot"));
     settle();
-    auto* plot = window->findChild<mileage::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
+    auto* plot = window->findChild<ui::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
     ASSERT_NE(plot, nullptr);
     QPointer<QWidget> guard(plot);
     EXPECT_TRUE(plot->isVisible());
@@ -496,7 +496,7 @@ TEST_F(MileageWindowTest, ThePlotReadsTheEpaFiguresOfTheCarData) {
     app.state().car.Global_EPA_Highway_MPG = 40;
     enter_log(3);
     click(button("cmdPlot"));
-    auto* plot = window->findChild<mileage::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
+    auto* plot = window->findChild<ui::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
     ASSERT_NE(plot, nullptr);
     ASSERT_TRUE(plot->epa());
     EXPECT_EQ(plot->epa()->K, 29.0F); // U = 33.8, 86 % of it 29.07
@@ -529,7 +529,7 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
     click(button("cmdPrintSummary"));
     window->grab().save(out + QStringLiteral("/tracker_summary.png"));
     click(button("cmdPlot"));
-    auto* plot = window->findChild<mileage::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
+    auto* plot = window->findChild<ui::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
     ASSERT_NE(plot, nullptr);
     for (QCheckBox* c : plot->findChildren<QCheckBox*>()) {
         c->setChecked(true);
@@ -596,7 +596,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
                  {QLocale(QLocale::German, QLocale::Germany), "09.12.2026"},
                  {QLocale(QLocale::English, QLocale::UnitedKingdom), "09/12/2026"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(c.locale.toString(day, mileage::fillup_date_format(c.locale)), c.text) << c.text;
+        EXPECT_EQ(c.locale.toString(day, ui::fillup_date_format(c.locale)), c.text) << c.text;
     }
     // The picker shows the same form, and an entry gets it in the list and the file.
     for (const auto& c : {cases[0], cases[1]}) {
@@ -629,8 +629,8 @@ TEST_F(MileageWindowTest, ADateFromAFileIsKeptAndALongOneRunsFurtherLeft) {
     EXPECT_EQ(rows[1].left(21), "   9/16/06       1000");
     EXPECT_EQ(rows[2].left(24), "Sept 23, 2006       1300");
     QAbstractItemModel* m = list()->model();
-    EXPECT_EQ(m->index(1, 0).data(mileage::MileageListModel::LeadRole).toInt(), 0);
-    EXPECT_EQ(m->index(2, 0).data(mileage::MileageListModel::LeadRole).toInt(), 3);
+    EXPECT_EQ(m->index(1, 0).data(ui::MileageListModel::LeadRole).toInt(), 0);
+    EXPECT_EQ(m->index(2, 0).data(ui::MileageListModel::LeadRole).toInt(), 3);
     // Both odometer readings end at the same place on the screen.
     EXPECT_GE(list()->column_x(-3), 0.0);
     fakes.files.save_answers = {path("again.miloragas")};

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
-#include "ui/logging_help_service.h"
+#include "support/logging_help_service.h"
 
 #include <QDebug>
 
