@@ -393,7 +393,7 @@ TEST_F(BuiltHandbookTest, EveryChapterNamesItsCalculatorsBoxes) {
 // The carbon dioxide figures on How Milora Counts are the ones the calculators use.
 TEST_F(BuiltHandbookTest, HowMiloraCountsQuotesTheProgramsConstants) {
     const std::string text = visible_text(pages().at("How_Milora_Counts.htm"));
-    for (const double value : {calc::kCo2PerGallon, calc::kCo2PerGallonGrid}) {
+    for (const double value : {kCo2PerGallon, calc::kCo2PerGallonGrid}) {
         std::ostringstream s;
         s << value << " pounds";
         EXPECT_NE(text.find(s.str()), std::string::npos) << s.str();
