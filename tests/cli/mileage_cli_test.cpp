@@ -120,6 +120,19 @@ TEST(MileageCliTest, ControlCharactersInDatesNeverReachTheTerminal) {
     EXPECT_NE(r.out.find("3 f\xc3\xa9vr"), std::string::npos) << r.out;
 }
 
+// The message about a line that stops the reading quotes the line, and goes through the same
+// filter as the list: a control sequence in the file never reaches the terminal that way either.
+TEST(MileageCliTest, TheMessageAboutABadLineCarriesNoControlCharacters) {
+    const milora::test::TempFolder temp("badline");
+    const std::string path = temp.put("bad.miloragas", "9/16/2006,1000,10\r\n\"\xc2\x9b"
+                                                       "2J\x1b[31m\",oops\r\n");
+    const CliRun r = run({"mileage", path});
+    EXPECT_EQ(r.status, cli::kExitFault);
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_EQ(r.err.find("\xc2\x9b"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
+}
+
 TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
     const auto dir = std::filesystem::temp_directory_path();
     const CliRun r = run({"mileage", dir.string(), "--json"});
@@ -131,4 +144,30 @@ TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
               std::string::npos)
         << r.out;
     EXPECT_NE(r.err.find("could not be opened: it is not a regular file."), std::string::npos);
+}
+
+TEST(MileageCliTest, UnitsChangeTheListAndSummaryAndJsonNamesThem) {
+    const CliRun km = run({"mileage", kSix, "--units", "l100km", "--summary"});
+    EXPECT_EQ(km.status, 0) << km.err;
+    // Entry 2 of 1000, 1300, ... miles on 10 gallons: 2092 km, 37.9 litres, 7.8 L/100 km.
+    EXPECT_NE(km.out.find(" 9/23/2006       2092          37.9              7.8"),
+              std::string::npos)
+        << km.out;
+    EXPECT_NE(km.out.find("Your overall average fuel economy is 7.8 litres per 100 km."),
+              std::string::npos);
+
+    const CliRun json = run({"mileage", kSix, "--json", "--units=kml"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find("\"economy\": \"km/L\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"name\": \"kml\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"odometer\": 1300"), std::string::npos); // entries stay in miles
+
+    // Without --units: miles and US gallons, and no units in the JSON.
+    const CliRun plain = run({"mileage", kSix, "--json"});
+    EXPECT_EQ(plain.out.find("\"units\""), std::string::npos);
+    EXPECT_EQ(run({"mileage", kSix, "--units", "us"}).out, run({"mileage", kSix}).out);
+
+    const CliRun bad = run({"mileage", kSix, "--units", "mpg"});
+    EXPECT_EQ(bad.status, cli::kExitUsage);
+    EXPECT_NE(bad.err.find("--units"), std::string::npos) << bad.err;
 }
