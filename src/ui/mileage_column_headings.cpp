@@ -63,7 +63,11 @@ void ColumnHeadings::set_units(mileage::Units units) {
     const mileage::UnitsDesc& u = mileage::describe(units);
     const QString economy = latin_text(u.economy);
     labels_[1].label->setText(QStringLiteral("Odometer (%1)").arg(latin_text(u.distance)));
-    labels_[2].label->setText(QStringLiteral("Gas Purchased (%1)").arg(latin_text(u.volume)));
+    // Two lines at most above a column of fourteen characters.
+    const bool imperial = units == mileage::Units::ImperialMpg;
+    labels_[2].label->setText(
+        QStringLiteral("Gas Purchased (%1)")
+            .arg(imperial ? QStringLiteral("imp. gallons") : latin_text(u.volume)));
     labels_[3].label->setText(economy + QStringLiteral(" since last fillup"));
     labels_[4].label->setText(economy + QStringLiteral(" (5-tank average)"));
 }
