@@ -119,6 +119,9 @@ public:
 
     // Calculate Summary: the summary text replaces the list.
     void summary();
+    // Whether the list shows a summary, and the way back to the list of entries.
+    bool summary_shown() const { return head_.size() > 1 || !head_.front().empty(); }
+    void show_list() { list_whole_log(); }
     // Plot: false, after telling the user, when the log is too short to plot.
     bool may_plot();
     // Exit: with unsaved entries, asks whether to leave without saving.

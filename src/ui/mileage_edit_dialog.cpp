@@ -44,8 +44,8 @@ MileageEditDialog::MileageEditDialog(const mileage::Fillup& entry, mileage::Unit
         this);
     missing_->setObjectName(QStringLiteral("chkMissing_Data"));
     form->addRow(QStringLiteral("Purchase Date"), date_);
-    form->addRow(QStringLiteral("Odometer Mileage"), miles_);
-    form->addRow(QStringLiteral("Gallons Purchased At Fillup"), gallons_);
+    form->addRow(odometer_caption(units), miles_);
+    form->addRow(volume_caption(units), gallons_);
     form->addRow(missing_);
 
     auto* row = new QHBoxLayout;

@@ -78,17 +78,22 @@ MileageEntryFrame::MileageEntryFrame(QWidget* parent)
 }
 
 void MileageEntryFrame::set_units(mileage::Units units) {
-    auto* miles = findChild<QLabel*>(QStringLiteral("lblMiles"));
-    auto* gallons = findChild<QLabel*>(QStringLiteral("lblGallons"));
-    const mileage::UnitsDesc& u = mileage::describe(units);
-    const bool km = std::string_view(u.distance) == "km";
-    miles->setText(km ? QStringLiteral("Odometer Reading (km)")
-                      : QStringLiteral("Odometer Mileage"));
-    QStringList words = latin_text(u.volume).split(QLatin1Char(' '));
+    findChild<QLabel*>(QStringLiteral("lblMiles"))->setText(odometer_caption(units));
+    findChild<QLabel*>(QStringLiteral("lblGallons"))->setText(volume_caption(units));
+}
+
+QString odometer_caption(mileage::Units units) {
+    return std::string_view(mileage::describe(units).distance) == "km"
+               ? QStringLiteral("Odometer Reading (km)")
+               : QStringLiteral("Odometer Mileage");
+}
+
+QString volume_caption(mileage::Units units) {
+    QStringList words = latin_text(mileage::describe(units).volume).split(QLatin1Char(' '));
     for (QString& w : words) {
         w[0] = w[0].toUpper();
     }
-    gallons->setText(words.join(QLatin1Char(' ')) + QStringLiteral(" Purchased At Fillup"));
+    return words.join(QLatin1Char(' ')) + QStringLiteral(" Purchased At Fillup");
 }
 
 bool MileageEntryFrame::is_entry_box(const QWidget* w) const {

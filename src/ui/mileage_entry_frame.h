@@ -17,6 +17,10 @@ namespace milora::ui {
 
 class MileageDateBox;
 
+// The captions of the odometer and gallons boxes in `units`.
+QString odometer_caption(mileage::Units units);
+QString volume_caption(mileage::Units units);
+
 QPushButton* make_tracker_button(const char* name, const char* caption, const char* tooltip,
                                  QWidget* parent);
 

@@ -155,6 +155,10 @@ std::vector<MenuCommand> MileageWindow::menu_commands() {
         {"mnuEdit", "&Edit", "mnuDelete_Entry", "&Delete Entry", {}, [this] { delete_entry(); }},
         {"mnuEdit", "&Edit", "mnuEdit_Entry", "&Edit Entry...", {}, [this] { edit_entry(); }},
     };
+    commands.push_back({"mnuView", "&View", "mnuShow_List", "Show the &List", {}, [this] {
+                            tracker_.show_list();
+                            sync();
+                        }});
     for (const UnitsDesc& u : all_units()) {
         commands.push_back({"mnuUnits",
                             "&Units",
@@ -179,6 +183,9 @@ void MileageWindow::set_units(Units units) {
 
 void MileageWindow::enable_menu_commands() {
     undo_->setEnabled(tracker_.can_undo());
+    findChild<QAction*>(QStringLiteral("mnuShow_List"))->setEnabled(tracker_.summary_shown());
+    // The column headings belong to the list of entries, not to a summary in its place.
+    headings_->setVisible(!tracker_.summary_shown());
     delete_->setEnabled(selected_entry().has_value());
     edit_->setEnabled(delete_->isEnabled());
 }

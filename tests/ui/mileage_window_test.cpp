@@ -259,6 +259,14 @@ TEST_F(MileageWindowTest, SummaryReplacesTheList) {
               -1);
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_TRUE(fakes.printer.printed.empty()); // nothing goes to a printer
+    // The headings do not stand over the summary, and one command brings the list back.
+    EXPECT_FALSE(child<QLabel>(window, QStringLiteral("Label5"))->isVisible());
+    auto* show_list = window->findChild<QAction*>(QStringLiteral("mnuShow_List"));
+    ASSERT_TRUE(show_list && show_list->isEnabled());
+    show_list->trigger();
+    EXPECT_EQ(list()->shown_text(), shown(mileage::list_text(window->tracker().log())));
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("Label5"))->isVisible());
+    EXPECT_FALSE(show_list->isEnabled());
 }
 
 TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
