@@ -66,9 +66,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",         "--car",  "--json",
-                                            "--no-calculate", "--from", "--summary",
-                                            "--plot",         "--help", "--version"};
+    const std::set<std::string> accepted = {"--list",    "--car",     "--json", "--no-calculate",
+                                            "--from",    "--summary", "--plot", "--help",
+                                            "--version", "--units"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -78,6 +78,7 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {"mileage", kLog, "--car", kCar, "--summary", "--plot"},
         {"mileage", kLog, "--json"},
         {"mileage", kLog, "--from", "milora"},
+        {"mileage", kLog, "--units", "uk", "--summary"},
     };
     for (const auto& args : runs) {
         const CliRun r = run(args);
