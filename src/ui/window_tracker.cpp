@@ -68,4 +68,21 @@ void centre_on_screen(QWidget* window) {
     window->move(s.x() + (s.width() - size.width()) / 2, s.y() + (s.height() - size.height()) / 2);
 }
 
+void keep_on_screen(QWidget* window) {
+    const QScreen* s =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (s == nullptr || !window->isVisible()) {
+        return;
+    }
+    const QRect room = s->availableGeometry();
+    QRect frame = window->frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != window->frameGeometry().topLeft()) {
+        window->move(frame.topLeft());
+    }
+}
+
 } // namespace milora::ui

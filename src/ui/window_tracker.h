@@ -38,5 +38,7 @@ private:
 
 // Places a top-level window in the middle of its screen.
 void centre_on_screen(QWidget* window);
+// Moves a shown window that reaches past its screen's free area back inside it.
+void keep_on_screen(QWidget* window);
 
 } // namespace milora::ui
