@@ -38,6 +38,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About The Milora"));
     setModal(true);
+    // A small message of a window: no minimise, no maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* picture = new LogoWidget(this);
     picture->setObjectName(QStringLiteral("picIcon"));

@@ -32,6 +32,10 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator,
     sizing_ = std::make_unique<CalculatorSizing>(*this, *form_, d.width);
     apply_state();
     sizing_->fix(sample_states(d, state_, car), state_);
+    // A window of fixed size has nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     show_messages();
 }
 
