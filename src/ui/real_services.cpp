@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/real_services.h"
 
+#include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/validating_edit.h"
 
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -201,8 +203,63 @@ bool QtPrintService::report_pdf(QWidget* parent, const QString& path, const Writ
                                 "The file \"" + path.toStdString() +
                                     "\" could not be saved: " + written.error + ".",
                                 Icon::Warning, Buttons::Ok});
+        return false;
     }
-    return written.ok;
+    // A file is not a sheet of paper in the tray: the user is told where to find it.
+    messages_.show(parent, {kProgramTitle,
+                            "The print was saved as a PDF file:\n\n" +
+                                QDir::toNativeSeparators(path).toStdString(),
+                            Icon::Information, Buttons::Ok});
+    return true;
+}
+
+QString pdf_file_name(const QString& title) {
+    QString name;
+    for (const QChar c : title) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) {
+            name += QLatin1Char('-');
+        } else if (c.isPrint() && !QStringLiteral(":*?\"<>|").contains(c)) {
+            name += c;
+        }
+    }
+    name = name.simplified();
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-'))) {
+        name.remove(0, 1);
+    }
+    return (name.isEmpty() ? QStringLiteral("Milora") : name) + QStringLiteral(".pdf");
+}
+
+bool QtPrintService::prints_to_pdf() const {
+    return chosen_ ? chosen_->outputFormat() == QPrinter::PdfFormat
+                   : QPrinterInfo::availablePrinters().isEmpty();
+}
+
+QPageLayout QtPrintService::pdf_layout(Orientation orientation) const {
+    return page_layout(chosen_ ? chosen_->pageLayout().pageSize() : locale_page_size(),
+                       orientation);
+}
+
+QString QtPrintService::choose_pdf(QWidget* parent) {
+    const bool from_setup = chosen_ != nullptr;
+    QString proposed;
+    if (from_setup) {
+        proposed = last_pdf_.isEmpty() ? chosen_->outputFileName() : last_pdf_;
+    } else {
+        const QString folder = last_folder_.isEmpty() ? program_folder() : last_folder_;
+        const QString title = parent != nullptr ? parent->window()->windowTitle() : QString();
+        proposed = QDir(folder).filePath(pdf_file_name(title));
+    }
+    const QFileInfo start(proposed);
+    const QString path = files_.save_file(
+        parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
+                 QStringLiteral("pdf"), start.absolutePath(), start.fileName()});
+    if (!path.isEmpty()) {
+        last_folder_ = QFileInfo(path).absolutePath();
+        if (from_setup) {
+            last_pdf_ = path;
+        }
+    }
+    return path;
 }
 
 bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
@@ -210,19 +267,9 @@ bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPage
 }
 
 bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
-    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
-        return print_pdf(widget, chosen_->outputFileName(),
-                         page_layout(chosen_->pageLayout().pageSize(), orientation));
-    }
-    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer at all: offer a PDF file instead.
-        const QString path = files_.save_file(
-            widget, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
-                     QStringLiteral("pdf"), QDir::homePath(), QString()});
-        if (path.isEmpty()) {
-            return false;
-        }
-        return print_pdf(widget, path, page_layout(locale_page_size(), orientation));
+    if (prints_to_pdf()) {
+        const QString path = choose_pdf(widget);
+        return !path.isEmpty() && print_pdf(widget, path, pdf_layout(orientation));
     }
     QPrinter fresh(QPrinter::HighResolution);
     QPrinter& printer = chosen_ ? *chosen_ : fresh;
@@ -249,18 +296,9 @@ bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
                               return true;
                           }));
     };
-    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
-        return pdf(chosen_->outputFileName(),
-                   page_layout(chosen_->pageLayout().pageSize(), Orientation::Portrait));
-    }
-    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString path = files_.save_file(
-            parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
-                     QStringLiteral("pdf"), QDir::homePath(), QString()});
-        if (path.isEmpty()) {
-            return false;
-        }
-        return pdf(path, page_layout(locale_page_size(), Orientation::Portrait));
+    if (prints_to_pdf()) {
+        const QString path = choose_pdf(parent);
+        return !path.isEmpty() && pdf(path, pdf_layout(Orientation::Portrait));
     }
     QPrinter fresh(QPrinter::HighResolution);
     QPrinter& printer = chosen_ ? *chosen_ : fresh;
@@ -301,6 +339,7 @@ void QtPrintService::printer_setup(QWidget* parent) {
     }
     if (dialog.exec() == QDialog::Accepted) {
         chosen_ = std::move(printer);
+        last_pdf_.clear();
     }
 }
 
