@@ -346,10 +346,13 @@ void MainWindow::open_web_page(WebLink link) {
         app_.services().help->show_topic(this, latin_text(kWebsiteTopic));
         return;
     }
-    const bool opened = app_.services().web->open_url(latin_text(address));
-    if (!opened && link == WebLink::SoftwareCentre) {
-        app_.services().messages->show(this, updates_message(MILORA_VERSION));
+    if (link == WebLink::SoftwareCentre) {
+        if (!app_.services().web->open_url(latin_text(address))) {
+            app_.services().messages->show(this, updates_message(MILORA_VERSION));
+        }
+        return;
     }
+    ui::open_link(app_.services(), this, latin_text(address));
 }
 
 void MainWindow::show_help(const char* control) {

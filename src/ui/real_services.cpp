@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -24,6 +25,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
@@ -61,8 +64,22 @@ Answer QtMessageService::show(QWidget* parent, const Message& message) {
 
 namespace {
 
+// A file dialog opens large enough for the name, size, type and date of a file side by side, and
+// as large as the user left the last one.
+constexpr QSize kFileDialogSize(900, 560);
+
 QString run_dialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, r.title, r.directory, r.filter);
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    dialog.setViewMode(QFileDialog::Detail);
+    QSettings settings(QStringLiteral("Milora"), QStringLiteral("Milora"));
+    const QSize stored = settings.value(QStringLiteral("FileDialog/Size")).toSize();
+    QSize size = stored.isValid() ? stored : kFileDialogSize;
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    dialog.resize(size);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -70,10 +87,9 @@ QString run_dialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::Acc
     if (!r.file_name.isEmpty()) {
         dialog.selectFile(r.file_name);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    settings.setValue(QStringLiteral("FileDialog/Size"), dialog.size());
+    return chosen ? dialog.selectedFiles().constFirst() : QString();
 }
 
 } // namespace
@@ -375,6 +391,24 @@ bool desktop_takes(const QString& scheme) {
 bool DesktopWebService::open_url(const QString& url) {
     const QUrl address(url);
     return desktop_takes(address.scheme()) && QDesktopServices::openUrl(address);
+}
+
+Message link_not_opened_message(const QString& url) {
+    return {kProgramTitle,
+            "No web browser could be started for this link. To visit the page, copy its address "
+            "into a browser:\n\n" +
+                url.toStdString(),
+            Icon::Information, Buttons::Ok};
+}
+
+bool open_link(const Services& services, QWidget* parent, const QString& url) {
+    if (services.web != nullptr && services.web->open_url(url)) {
+        return true;
+    }
+    if (services.messages != nullptr) {
+        services.messages->show(parent, link_not_opened_message(url));
+    }
+    return false;
 }
 
 } // namespace milora::ui

@@ -363,6 +363,19 @@ TEST_F(MainWindowTest, CheckForUpdatesWithoutASoftwareCentreNamesThePackageManag
     EXPECT_EQ(fakes.messages.shown.size(), 1U);
 }
 
+TEST(OpenLink, ALinkNoBrowserTakesNamesTheAddressToCopy) {
+    FakeServices fakes;
+    fakes.web.opens = false;
+    EXPECT_FALSE(ui::open_link(fakes.services(), nullptr, QStringLiteral("https://a.test/p?q=1")));
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0],
+              ui::link_not_opened_message(QStringLiteral("https://a.test/p?q=1")));
+    EXPECT_NE(fakes.messages.shown[0].text.find("\n\nhttps://a.test/p?q=1"), std::string::npos);
+    fakes.web.opens = true;
+    EXPECT_TRUE(ui::open_link(fakes.services(), nullptr, QStringLiteral("https://a.test/")));
+    EXPECT_EQ(fakes.messages.shown.size(), 1U);
+}
+
 TEST_F(MainWindowTest, TabFollowsTheReadingOrderOfTheStartingUpTab) {
     add_stand_in("A01_Data_Settings"); // so that "Settings" is enabled
     open_main();
@@ -744,6 +757,12 @@ TEST(AboutWindow, ShowsNameVersionDateAndDescription) {
               "maintain your car in the most environmentally-friendly manner, and how much you "
               "can save in money and carbon dioxide emissions.");
     EXPECT_NE(about.findChild<QWidget*>(QStringLiteral("picIcon")), nullptr);
+    // Where reports go: the home page the build names, else the package's bug tracker.
+    const QString home = QString::fromLatin1(web_address(WebLink::HomePage));
+    EXPECT_EQ(text("lblHomePage"), ui::reports_text(home));
+    EXPECT_TRUE(home.isEmpty() ? text("lblHomePage").contains("bug tracker")
+                               : text("lblHomePage").endsWith(home));
+    EXPECT_TRUE(ui::reports_text("https://milora.test/").endsWith(": https://milora.test/"));
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     ASSERT_NE(ok, nullptr);
     about.show();
