@@ -50,6 +50,16 @@ QPushButton* push_button(QWidget* parent, const char* name, const char* caption)
     return button;
 }
 
+// A screen reader tells the rows' Help buttons apart by their subject.
+void name_for_screen_readers(QPushButton* help, const MainRow& row) {
+    help->setAccessibleName(QObject::tr("Help on %1")
+                                .arg(QString(latin_text(row.caption))
+                                         .replace(QStringLiteral("&&"), QStringLiteral("&"))));
+    if (row.label != nullptr) {
+        help->setAccessibleDescription(qt_text(join_pieces(row.description)));
+    }
+}
+
 Message warning(const std::string& text) {
     return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
 }
@@ -200,14 +210,7 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
         grid->addWidget(button, r, 0);
         if (row.help_button != nullptr) {
             QPushButton* help = push_button(page, row.help_button, kHelpCaption);
-            // A screen reader tells the rows' Help buttons apart by their subject.
-            help->setAccessibleName(
-                tr("Help on %1")
-                    .arg(QString(latin_text(row.caption))
-                             .replace(QStringLiteral("&&"), QStringLiteral("&"))));
-            if (row.label != nullptr) {
-                help->setAccessibleDescription(qt_text(join_pieces(row.description)));
-            }
+            name_for_screen_readers(help, row);
             const char* control = row.help_button;
             connect(help, &QPushButton::clicked, this, [this, control] { show_help(control); });
             grid->addWidget(help, r, 1);
