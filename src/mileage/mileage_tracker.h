@@ -48,8 +48,9 @@ struct FileDialogDesc {
     const char* filter; // "Files (*.miloragas)"
     const char* default_suffix;
 };
-inline constexpr FileDialogDesc kOpenDialog{"Open Mileage File", "Files (*.miloragas)",
-                                            "miloragas"};
+// Load Datafile reads mileage files and CSV files alike (one text format), so it offers both.
+inline constexpr FileDialogDesc kOpenDialog{
+    "Open Mileage File", "Files (*.miloragas);;CSV Files (*.csv);;All Files (*)", "miloragas"};
 inline constexpr FileDialogDesc kSaveDialog{"Save Mileage File", "Files (*.miloragas)",
                                             "miloragas"};
 inline constexpr FileDialogDesc kExportDialog{"Save Mileage Data As .csv File", "Files (*.csv)",

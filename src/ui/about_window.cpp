@@ -3,6 +3,7 @@
 #include "ui/about_window.h"
 
 #include "base/car_data.h"
+#include "base/web_links.h"
 #include "numbers/number_text.h"
 #include "ui/labels.h"
 #include "ui/qt_text.h"
@@ -18,6 +19,14 @@ namespace milora::ui {
 
 using ui::latin_text;
 using ui::qt_text;
+
+QString reports_text(const QString& home_page) {
+    if (home_page.isEmpty()) {
+        return QStringLiteral("Problems and suggestions: please report them to the bug tracker of "
+                              "the package you installed Milora from.");
+    }
+    return QStringLiteral("Home page, for news, problems and suggestions: ") + home_page;
+}
 
 namespace {
 
@@ -38,6 +47,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About The Milora"));
     setModal(true);
+    // A small message of a window: no minimise, no maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* picture = new LogoWidget(this);
     picture->setObjectName(QStringLiteral("picIcon"));
@@ -51,6 +63,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     description->setMinimumWidth(340);
     auto* version = make_label(this, "lblVersion", QStringLiteral("Version:"));
     auto* date = make_label(this, "lblDate", QStringLiteral("Date: "));
+    auto* reports =
+        make_label(this, "lblHomePage", reports_text(latin_text(web_address(WebLink::HomePage))));
+    reports->setWordWrap(true);
+    // The address can be selected and copied, by mouse or keyboard.
+    reports->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
@@ -70,11 +87,13 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     grid->addWidget(description, 1, 1);
     grid->addWidget(version, 2, 1);
     grid->addWidget(date, 3, 1);
-    grid->addWidget(ok, 4, 1, Qt::AlignRight);
+    grid->addWidget(reports, 4, 1);
+    grid->addWidget(ok, 5, 1, Qt::AlignRight);
 
     // Load: version and date.
     version->setText(QStringLiteral("Version ") + qt_text(numbers::number_text(Car_Data_Version)));
     date->setText(QStringLiteral("Date: ") + latin_text(Program_Date));
+    ok->setFocus();
     adjustSize();
 }
 

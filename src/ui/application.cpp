@@ -3,9 +3,22 @@
 #include "ui/application.h"
 
 #include "calc/registry.h"
+#include "ui/application_keyboard.h"
 #include "ui/calculator_window.h"
 
+#include <QCoreApplication>
+
 namespace milora::ui {
+
+Application::Application(const Services& services) : services_(services) {
+    if (QCoreApplication* qapp = QCoreApplication::instance()) {
+        keys_ = std::make_unique<KeyboardRules>();
+        qapp->installEventFilter(keys_.get());
+        announce_windows_as_windows();
+    }
+}
+
+Application::~Application() = default;
 
 QWidget* Application::open_calculator(const QString& window) {
     const calc::CalculatorEntry* entry = calc::find_calculator(window.toStdString());

@@ -13,12 +13,20 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace milora::ui {
 
+class KeyboardRules;
+
 class Application {
 public:
-    explicit Application(const Services& services) : services_(services) {}
+    // Also sets the keyboard rules and window roles of application_keyboard.h for every window,
+    // while this object lives.
+    explicit Application(const Services& services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
 
     ProgramState& state() { return state_; }
     const Services& services() const { return services_; }
@@ -40,6 +48,7 @@ private:
     ProgramState state_;
     Services services_;
     WindowTracker windows_;
+    std::unique_ptr<KeyboardRules> keys_;
 };
 
 } // namespace milora::ui

@@ -400,7 +400,7 @@ void DataSettingsWindow::load_data() {
 }
 
 void DataSettingsWindow::open_epa_page() {
-    services_.web->open_url(latin_text(web_address(WebLink::FindACar)));
+    ui::open_link(services_, this, latin_text(web_address(WebLink::FindACar)));
 }
 
 void DataSettingsWindow::showEvent(QShowEvent* event) {

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/labels.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -16,6 +19,93 @@ QLabel* plain_label(QWidget* parent, const char* name, const QString& text, bool
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(wrap);
     return label;
+}
+
+QChar mnemonic_of(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) {
+            continue;
+        }
+        if (caption[i + 1] != QLatin1Char('&')) {
+            return caption[i + 1].toLower();
+        }
+        ++i; // "&&"
+    }
+    return {};
+}
+
+namespace {
+
+// Where `caption` may take an Alt letter not in `used`: a word's first letter if one is free,
+// else any letter or digit; -1 when none is free. "&&" is skipped as a whole.
+qsizetype free_letter(const QString& caption, const QString& used) {
+    qsizetype any = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption[i];
+        if (c == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        if (!c.isLetterOrNumber() || used.contains(c.toLower())) {
+            continue;
+        }
+        if (i == 0 || !caption[i - 1].isLetterOrNumber()) {
+            return i;
+        }
+        if (any < 0) {
+            any = i;
+        }
+    }
+    return any;
+}
+
+} // namespace
+
+QStringList with_mnemonics(const QStringList& captions) {
+    QString used;
+    for (const QString& caption : captions) {
+        if (const QChar c = mnemonic_of(caption); !c.isNull()) {
+            used += c;
+        }
+    }
+    QStringList result;
+    for (const QString& caption : captions) {
+        QString marked = caption;
+        if (mnemonic_of(caption).isNull()) {
+            if (const qsizetype at = free_letter(caption, used); at >= 0) {
+                used += caption[at].toLower();
+                marked.insert(at, QLatin1Char('&'));
+            }
+        }
+        result << marked;
+    }
+    return result;
+}
+
+namespace {
+
+void add_mnemonics(const QList<QAction*>& actions) {
+    QStringList captions;
+    QList<QAction*> named;
+    for (QAction* a : actions) {
+        if (!a->isSeparator()) {
+            captions << a->text();
+            named << a;
+        }
+    }
+    const QStringList marked = with_mnemonics(captions);
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        named[i]->setText(marked[i]);
+        if (QMenu* menu = named[i]->menu()) {
+            add_mnemonics(menu->actions());
+        }
+    }
+}
+
+} // namespace
+
+void add_mnemonics(QMenuBar& bar) {
+    add_mnemonics(bar.actions());
 }
 
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {

@@ -6,8 +6,22 @@
 // in the middle to fit its width, and a clickable link that the keyboard can reach and follow.
 
 #include <QLabel>
+#include <QList>
+
+class QAction;
+class QMenuBar;
 
 namespace milora::ui {
+
+// The letter a caption marks with "&" for Alt (lower case), or a null character when it marks
+// none ("&&" is a plain ampersand).
+QChar mnemonic_of(const QString& caption);
+// Gives every caption in `captions` that has no Alt letter one of its own letters that no other
+// caption of the list uses, preferring the first letter of a word; captions that already have
+// one keep it. A caption whose letters are all taken stays as it is.
+QStringList with_mnemonics(const QStringList& captions);
+// The same for the menus of a menu bar and the items of each menu (each menu is its own list).
+void add_mnemonics(QMenuBar& bar);
 
 // A label of plain text (never read as rich text) named `name` for tests and tools; `wrap`
 // lets a long text wrap within the label's width.

@@ -12,6 +12,7 @@
 #include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
@@ -20,7 +21,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -45,6 +50,16 @@ QPushButton* push_button(QWidget* parent, const char* name, const char* caption)
     return button;
 }
 
+// A screen reader tells the rows' Help buttons apart by their subject.
+void name_for_screen_readers(QPushButton* help, const MainRow& row) {
+    help->setAccessibleName(QObject::tr("Help on %1")
+                                .arg(QString(latin_text(row.caption))
+                                         .replace(QStringLiteral("&&"), QStringLiteral("&"))));
+    if (row.label != nullptr) {
+        help->setAccessibleDescription(qt_text(join_pieces(row.description)));
+    }
+}
+
 Message warning(const std::string& text) {
     return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
 }
@@ -62,11 +77,85 @@ MainWindow::MainWindow(ui::Application& app, QWidget* parent) : QMainWindow(pare
         tabs_->addTab(build_tab(tab, first), latin_text(tab.caption));
         first = false;
     }
-    setCentralWidget(tabs_);
+    // On a small screen even the smallest window that shows every row whole may not fit: then
+    // the tabs scroll.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("MainScroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(tabs_);
+    setCentralWidget(scroll_);
     build_menus();
+    build_keys();
     load();
     fix_minimum_size();
     resize(std::max(980, minimumWidth()), std::max(660, minimumHeight()));
+}
+
+void MainWindow::build_keys() {
+    // The tab row: Ctrl+Tab and Ctrl+PgDn to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp back,
+    // wherever the focus is in the window.
+    const auto step = [this](int by) {
+        const int n = tabs_->count();
+        tabs_->setCurrentIndex((tabs_->currentIndex() + by + n) % n);
+    };
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [key, by] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        const int b = by;
+        connect(shortcut, &QShortcut::activated, this, [step, b] { step(b); });
+    }
+    tabs_->tabBar()->setToolTip(
+        tr("Ctrl+Tab or Ctrl+PgDn: next tab. Ctrl+Shift+Tab or Ctrl+PgUp: previous tab."));
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this,
+            [this] { app_.services().help->show_topic(this, current_chapter()); });
+    // Moving to another tab puts the focus on its first row, not on a button of a hidden page.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        if (QWidget* focus = QApplication::focusWidget(); focus == nullptr || !focus->isVisible()) {
+            focus_first_row();
+        }
+    });
+}
+
+QString MainWindow::current_chapter() const {
+    const int tab = tabs_->currentIndex();
+    const MainTab& rows = main_tabs().at(static_cast<std::size_t>(tab));
+    const QWidget* focus = focusWidget();
+    const MainRow* chosen = nullptr;
+    for (const MainRow& row : rows.rows) {
+        const bool focused =
+            focus != nullptr &&
+            (focus->objectName() == latin_text(row.button) ||
+             (row.help_button != nullptr && focus->objectName() == latin_text(row.help_button)));
+        if (row.action != RowAction::Exit && (chosen == nullptr || focused)) {
+            chosen = &row;
+        }
+        if (focused) {
+            break;
+        }
+    }
+    if (chosen == nullptr) {
+        return latin_text(help_topic(kMainWindowName, "cmdIntroduction_Help"));
+    }
+    const char* control = chosen->help_button != nullptr ? chosen->help_button : chosen->button;
+    return latin_text(help_topic(kMainWindowName, control));
+}
+
+void MainWindow::focus_first_row() {
+    QWidget* page = tabs_->currentWidget();
+    for (QPushButton* b : page->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        if (b->isVisible() && b->isEnabled()) {
+            b->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void MainWindow::fix_minimum_size() {
@@ -74,12 +163,16 @@ void MainWindow::fix_minimum_size() {
     // window still holds every line of the tallest tab (the start-up notice included while it
     // shows). Wider than that, the same height leaves room to spare.
     constexpr int kMinimumWidth = 820;
-    const int width = std::max(kMinimumWidth, minimumSizeHint().width());
     const QMargins margins = contentsMargins();
-    const int tabs_width = width - margins.left() - margins.right();
-    const int height = margins.top() + margins.bottom() + menuBar()->sizeHint().height() +
-                       tabs_->heightForWidth(tabs_width);
-    setMinimumSize(width, std::max(height, minimumSizeHint().height()));
+    const int tabs_width = std::max(kMinimumWidth - margins.left() - margins.right(),
+                                    tabs_->minimumSizeHint().width());
+    const int tabs_height =
+        std::max(tabs_->heightForWidth(tabs_width), tabs_->minimumSizeHint().height());
+    tabs_->setMinimumSize(tabs_width, tabs_height);
+    content_minimum_ =
+        QSize(tabs_width + margins.left() + margins.right(),
+              margins.top() + margins.bottom() + menuBar()->sizeHint().height() + tabs_height);
+    setMinimumSize(content_minimum_);
 }
 
 QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
@@ -117,6 +210,7 @@ QWidget* MainWindow::build_tab(const MainTab& tab, bool starting_up) {
         grid->addWidget(button, r, 0);
         if (row.help_button != nullptr) {
             QPushButton* help = push_button(page, row.help_button, kHelpCaption);
+            name_for_screen_readers(help, row);
             const char* control = row.help_button;
             connect(help, &QPushButton::clicked, this, [this, control] { show_help(control); });
             grid->addWidget(help, r, 1);
@@ -187,6 +281,8 @@ void MainWindow::build_menus() {
             connect(action, &QAction::triggered, this, [this, &item] { run_menu(item); });
         }
     }
+    // Every menu and item gets an Alt letter; those the tables give stay.
+    ui::add_mnemonics(*menuBar());
 }
 
 void MainWindow::load() {
@@ -253,10 +349,13 @@ void MainWindow::open_web_page(WebLink link) {
         app_.services().help->show_topic(this, latin_text(kWebsiteTopic));
         return;
     }
-    const bool opened = app_.services().web->open_url(latin_text(address));
-    if (!opened && link == WebLink::SoftwareCentre) {
-        app_.services().messages->show(this, updates_message(MILORA_VERSION));
+    if (link == WebLink::SoftwareCentre) {
+        if (!app_.services().web->open_url(latin_text(address))) {
+            app_.services().messages->show(this, updates_message(MILORA_VERSION));
+        }
+        return;
     }
+    ui::open_link(app_.services(), this, latin_text(address));
 }
 
 void MainWindow::show_help(const char* control) {
@@ -275,6 +374,8 @@ void MainWindow::notice_ok() {
     }
     notice_->hide();
     notice_caption_->hide();
+    // The OK just hidden would hand the focus on to "Exit Program", where a Space quits.
+    focus_first_row();
     show_help("cmdOK");
 }
 
@@ -286,11 +387,13 @@ void MainWindow::open_car_data() {
     if (path.isEmpty()) {
         return;
     }
-    // All nine values or none; Car_Data_Filename stays as it is.
+    // All nine values or none; the Car Data Filename line then names the file they came from.
     const cardata::StrictRead read = cardata::read_strict(path_text(path), app_.state().car);
     if (!read.ok) {
         app_.services().messages->show(this, warning(read.message));
+        return;
     }
+    app_.state().Car_Data_Filename = path.toStdString();
 }
 
 void MainWindow::update_window_buttons() {
@@ -304,12 +407,48 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
+        // Never smaller than every row needs where the screen has the room; where it has not,
+        // the tabs scroll.
+        if (const QScreen* s = screen()) {
+            setMinimumSize(content_minimum_.boundedTo(s->availableGeometry().size()));
+        }
         ui::centre_on_screen(this);
+        if (focusWidget() == nullptr || !focusWidget()->isVisible()) {
+            focus_first_row();
+        }
+    }
+    note_frame();
+}
+
+void MainWindow::note_frame() {
+    // The frame is known only once the window system has placed the window; until then (and
+    // while minimized) the last frame seen stands.
+    if (!isVisible() || isMinimized()) {
+        return;
+    }
+    const QRect frame = frameGeometry();
+    if (frame.width() >= width() && frame.height() >= height() && frame.width() > 1 &&
+        frame.height() > 1) {
+        last_frame_ = frame;
     }
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    note_frame();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    note_frame();
+}
+
 void MainWindow::store_geometry() {
-    const QRect g = frameGeometry();
+    note_frame();
+    if (!last_frame_.isValid()) {
+        return; // never shown: there is no place to remember
+    }
+    const QRect g = last_frame_;
     QSettings settings(QStringLiteral("Milora"), QStringLiteral("Milora"));
     settings.beginGroup(QStringLiteral("Settings"));
     const auto text = [](int v) { return qt_text(numbers::number_text(static_cast<double>(v))); };

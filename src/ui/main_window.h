@@ -21,6 +21,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace milora::ui {
@@ -34,15 +35,23 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(ui::Application& app, QWidget* parent = nullptr);
 
+    // The chapter F1 opens: the focused row's, else the first row's of the current tab.
+    QString current_chapter() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* build_tab(const shell::MainTab& tab, bool starting_up);
     void set_tab_order(QWidget* page, QPushButton* exit);
     void fix_minimum_size();
     void build_menus();
+    void build_keys();
+    void focus_first_row();
+    void note_frame();
     void load();
     void run_row(const shell::MainRow& row);
     void run_menu(const shell::MenuItem& item);
@@ -55,10 +64,13 @@ private:
 
     ui::Application& app_;
     QTabWidget* tabs_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QSize content_minimum_;
     QGroupBox* notice_ = nullptr;
     QLabel* notice_caption_ = nullptr;
     QCheckBox* nag_ = nullptr;
     std::vector<std::pair<QPushButton*, QString>> window_buttons_;
+    QRect last_frame_; // the frame as last seen on screen, what closing stores
     bool centred_ = false;
 };
 

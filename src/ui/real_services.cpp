@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/real_services.h"
 
+#include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/validating_edit.h"
 
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -22,6 +25,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTextDocument>
 #include <QUrl>
 #include <QWidget>
@@ -59,8 +64,22 @@ Answer QtMessageService::show(QWidget* parent, const Message& message) {
 
 namespace {
 
+// A file dialog opens large enough for the name, size, type and date of a file side by side, and
+// as large as the user left the last one.
+constexpr QSize kFileDialogSize(900, 560);
+
 QString run_dialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, r.title, r.directory, r.filter);
+    dialog.setObjectName(QStringLiteral("FileDialog"));
+    dialog.setViewMode(QFileDialog::Detail);
+    QSettings settings(QStringLiteral("Milora"), QStringLiteral("Milora"));
+    const QSize stored = settings.value(QStringLiteral("FileDialog/Size")).toSize();
+    QSize size = stored.isValid() ? stored : kFileDialogSize;
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    }
+    dialog.resize(size);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -68,10 +87,9 @@ QString run_dialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::Acc
     if (!r.file_name.isEmpty()) {
         dialog.selectFile(r.file_name);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    settings.setValue(QStringLiteral("FileDialog/Size"), dialog.size());
+    return chosen ? dialog.selectedFiles().constFirst() : QString();
 }
 
 } // namespace
@@ -201,8 +219,63 @@ bool QtPrintService::report_pdf(QWidget* parent, const QString& path, const Writ
                                 "The file \"" + path.toStdString() +
                                     "\" could not be saved: " + written.error + ".",
                                 Icon::Warning, Buttons::Ok});
+        return false;
     }
-    return written.ok;
+    // A file is not a sheet of paper in the tray: the user is told where to find it.
+    messages_.show(parent, {kProgramTitle,
+                            "The print was saved as a PDF file:\n\n" +
+                                QDir::toNativeSeparators(path).toStdString(),
+                            Icon::Information, Buttons::Ok});
+    return true;
+}
+
+QString pdf_file_name(const QString& title) {
+    QString name;
+    for (const QChar c : title) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) {
+            name += QLatin1Char('-');
+        } else if (c.isPrint() && !QStringLiteral(":*?\"<>|").contains(c)) {
+            name += c;
+        }
+    }
+    name = name.simplified();
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-'))) {
+        name.remove(0, 1);
+    }
+    return (name.isEmpty() ? QStringLiteral("Milora") : name) + QStringLiteral(".pdf");
+}
+
+bool QtPrintService::prints_to_pdf() const {
+    return chosen_ ? chosen_->outputFormat() == QPrinter::PdfFormat
+                   : QPrinterInfo::availablePrinters().isEmpty();
+}
+
+QPageLayout QtPrintService::pdf_layout(Orientation orientation) const {
+    return page_layout(chosen_ ? chosen_->pageLayout().pageSize() : locale_page_size(),
+                       orientation);
+}
+
+QString QtPrintService::choose_pdf(QWidget* parent) {
+    const bool from_setup = chosen_ != nullptr;
+    QString proposed;
+    if (from_setup) {
+        proposed = last_pdf_.isEmpty() ? chosen_->outputFileName() : last_pdf_;
+    } else {
+        const QString folder = last_folder_.isEmpty() ? program_folder() : last_folder_;
+        const QString title = parent != nullptr ? parent->window()->windowTitle() : QString();
+        proposed = QDir(folder).filePath(pdf_file_name(title));
+    }
+    const QFileInfo start(proposed);
+    const QString path = files_.save_file(
+        parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
+                 QStringLiteral("pdf"), start.absolutePath(), start.fileName()});
+    if (!path.isEmpty()) {
+        last_folder_ = QFileInfo(path).absolutePath();
+        if (from_setup) {
+            last_pdf_ = path;
+        }
+    }
+    return path;
 }
 
 bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
@@ -210,19 +283,9 @@ bool QtPrintService::print_pdf(QWidget* widget, const QString& path, const QPage
 }
 
 bool QtPrintService::print_widget(QWidget* widget, Orientation orientation) {
-    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
-        return print_pdf(widget, chosen_->outputFileName(),
-                         page_layout(chosen_->pageLayout().pageSize(), orientation));
-    }
-    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
-        // No printer at all: offer a PDF file instead.
-        const QString path = files_.save_file(
-            widget, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
-                     QStringLiteral("pdf"), QDir::homePath(), QString()});
-        if (path.isEmpty()) {
-            return false;
-        }
-        return print_pdf(widget, path, page_layout(locale_page_size(), orientation));
+    if (prints_to_pdf()) {
+        const QString path = choose_pdf(widget);
+        return !path.isEmpty() && print_pdf(widget, path, pdf_layout(orientation));
     }
     QPrinter fresh(QPrinter::HighResolution);
     QPrinter& printer = chosen_ ? *chosen_ : fresh;
@@ -249,18 +312,9 @@ bool QtPrintService::print_document(QWidget* parent, QTextDocument& document) {
                               return true;
                           }));
     };
-    if (chosen_ && chosen_->outputFormat() == QPrinter::PdfFormat) {
-        return pdf(chosen_->outputFileName(),
-                   page_layout(chosen_->pageLayout().pageSize(), Orientation::Portrait));
-    }
-    if (!chosen_ && QPrinterInfo::availablePrinters().isEmpty()) {
-        const QString path = files_.save_file(
-            parent, {QObject::tr("Print to PDF File"), QObject::tr("PDF Files (*.pdf)"),
-                     QStringLiteral("pdf"), QDir::homePath(), QString()});
-        if (path.isEmpty()) {
-            return false;
-        }
-        return pdf(path, page_layout(locale_page_size(), Orientation::Portrait));
+    if (prints_to_pdf()) {
+        const QString path = choose_pdf(parent);
+        return !path.isEmpty() && pdf(path, pdf_layout(Orientation::Portrait));
     }
     QPrinter fresh(QPrinter::HighResolution);
     QPrinter& printer = chosen_ ? *chosen_ : fresh;
@@ -301,6 +355,7 @@ void QtPrintService::printer_setup(QWidget* parent) {
     }
     if (dialog.exec() == QDialog::Accepted) {
         chosen_ = std::move(printer);
+        last_pdf_.clear();
     }
 }
 
@@ -336,6 +391,24 @@ bool desktop_takes(const QString& scheme) {
 bool DesktopWebService::open_url(const QString& url) {
     const QUrl address(url);
     return desktop_takes(address.scheme()) && QDesktopServices::openUrl(address);
+}
+
+Message link_not_opened_message(const QString& url) {
+    return {kProgramTitle,
+            "No web browser could be started for this link. To visit the page, copy its address "
+            "into a browser:\n\n" +
+                url.toStdString(),
+            Icon::Information, Buttons::Ok};
+}
+
+bool open_link(const Services& services, QWidget* parent, const QString& url) {
+    if (services.web != nullptr && services.web->open_url(url)) {
+        return true;
+    }
+    if (services.messages != nullptr) {
+        services.messages->show(parent, link_not_opened_message(url));
+    }
+    return false;
 }
 
 } // namespace milora::ui

@@ -43,6 +43,13 @@ public:
     void printer_setup(QWidget* parent) override;
 
 private:
+    // True when prints go to a PDF file: Print Setup chose one, or there is no printer at all.
+    bool prints_to_pdf() const;
+    QPageLayout pdf_layout(Orientation orientation) const;
+    // Asks where the PDF goes, each time: proposed is the window's title in the folder used last
+    // (at first the program folder), or after Print Setup chose a file, the file used last. The
+    // save dialog asks before it replaces a file. Empty when the user cancelled.
+    QString choose_pdf(QWidget* parent);
     bool print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
     // Tells the user when a PDF file could not be written; true when it was.
     bool report_pdf(QWidget* parent, const QString& path, const WriteResult& written);
@@ -51,7 +58,13 @@ private:
     FileDialogService& files_;
     // The whole choice made in Print Setup: a printer, or PDF output with its file, and the paper.
     std::unique_ptr<QPrinter> chosen_;
+    QString last_folder_; // of the last PDF file written
+    QString last_pdf_;    // the last file chosen for Print Setup's PDF output
 };
+
+// A file name for a print of the window titled `title`: the title without the characters a file
+// name cannot hold, and ".pdf".
+QString pdf_file_name(const QString& title);
 
 class DesktopWebService final : public WebService {
 public:

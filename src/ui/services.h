@@ -82,4 +82,10 @@ struct Services {
     ImportPreviewService* previews = nullptr; // none: exports replace the log unasked
 };
 
+// Opens a web address; when nothing on the desktop takes it, tells the user so, with the address
+// to copy into a browser. False when it was not opened.
+bool open_link(const Services& services, QWidget* parent, const QString& url);
+// What that message says.
+Message link_not_opened_message(const QString& url);
+
 } // namespace milora::ui

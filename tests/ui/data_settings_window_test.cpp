@@ -11,6 +11,7 @@
 #include "ui/labels.h"
 #include "ui/program_folder.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -391,6 +392,32 @@ TEST_F(DataSettingsWindowTest, HelpAndTheEpaLink) {
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(fakes.web.urls, QStringList{QString::fromLatin1(web_address(WebLink::FindACar))});
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_TRUE(fakes.messages.shown.empty());
+}
+
+TEST_F(DataSettingsWindowTest, AnEpaLinkNoBrowserTakesSaysSoWithTheAddress) {
+    fakes.web.opens = false;
+    QLabel* link = label("lblGo_To_EPA");
+    link->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(link, Qt::Key_Return);
+    settle();
+    const QString address = QString::fromLatin1(web_address(WebLink::FindACar));
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_NE(fakes.messages.shown[0].text.find(address.toStdString()), std::string::npos);
+    EXPECT_TRUE(window->isVisible()) << "Enter on the link follows it, it is not OK";
+}
+
+TEST_F(DataSettingsWindowTest, EnterPressesTheFocusedButtonAndTheWindowIsAnnouncedAsAWindow) {
+    button("cmdHelp")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("cmdHelp"), Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
+    EXPECT_EQ(fakes.help.topics, QStringList{"Entering_Settings.htm"});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    box("txtGlobal_Gas_Cost")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box("txtGlobal_Gas_Cost"), Qt::Key_F1);
+    settle();
+    EXPECT_EQ(fakes.help.topics.size(), 2);
 }
 
 TEST_F(DataSettingsWindowTest, EveryTextFitsItsPlace) {

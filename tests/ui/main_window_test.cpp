@@ -6,6 +6,7 @@
 #include "support/window_helpers.h"
 #include "ui/about_window.h"
 #include "ui/application.h"
+#include "ui/labels.h"
 #include "ui/main_window.h"
 #include "ui/program_folder.h"
 
@@ -258,7 +259,7 @@ TEST_F(MainWindowTest, TheWorkingDirectoryIsNeverChanged) {
 
 // File menu
 
-TEST_F(MainWindowTest, FileOpenReadsTheChosenFileAndKeepsTheFileName) {
+TEST_F(MainWindowTest, FileOpenReadsTheChosenFileAndNamesItAsTheCarDataFile) {
     put_default_file("1.02\r\n3\r\n18\r\n24\r\n55\r\n45\r\n20\r\n12000\r\n0.445\r\n10\r\n");
     open_main();
     const QString other = QDir(ui::program_folder()).filePath(QStringLiteral("other.miloracar"));
@@ -282,7 +283,8 @@ TEST_F(MainWindowTest, FileOpenReadsTheChosenFileAndKeepsTheFileName) {
     EXPECT_EQ(car.Global_Yearly_Miles_Traveled, 9000.0F);
     EXPECT_EQ(car.Global_Mileage_Cost, 0.6F);
     EXPECT_EQ(car.Global_Time_Cost, 15.0F);
-    EXPECT_EQ(app.state().Car_Data_Filename, "default.miloracar");
+    // Data Settings' "Car Data Filename" line names the file the numbers came from.
+    EXPECT_EQ(app.state().Car_Data_Filename, other.toStdString());
     EXPECT_TRUE(fakes.messages.shown.empty());
     QFile::remove(other);
 }
@@ -361,6 +363,19 @@ TEST_F(MainWindowTest, CheckForUpdatesWithoutASoftwareCentreNamesThePackageManag
     EXPECT_EQ(fakes.messages.shown.size(), 1U);
 }
 
+TEST(OpenLink, ALinkNoBrowserTakesNamesTheAddressToCopy) {
+    FakeServices fakes;
+    fakes.web.opens = false;
+    EXPECT_FALSE(ui::open_link(fakes.services(), nullptr, QStringLiteral("https://a.test/p?q=1")));
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0],
+              ui::link_not_opened_message(QStringLiteral("https://a.test/p?q=1")));
+    EXPECT_NE(fakes.messages.shown[0].text.find("\n\nhttps://a.test/p?q=1"), std::string::npos);
+    fakes.web.opens = true;
+    EXPECT_TRUE(ui::open_link(fakes.services(), nullptr, QStringLiteral("https://a.test/")));
+    EXPECT_EQ(fakes.messages.shown.size(), 1U);
+}
+
 TEST_F(MainWindowTest, TabFollowsTheReadingOrderOfTheStartingUpTab) {
     add_stand_in("A01_Data_Settings"); // so that "Settings" is enabled
     open_main();
@@ -424,40 +439,46 @@ TEST_F(MainWindowTest, TheWindowCannotBeShrunkUntilADescriptionIsCut) {
     }
 }
 
-TEST_F(MainWindowTest, TheMenusInOrderWithTheirAccelerators) {
+TEST_F(MainWindowTest, TheMenusInOrderEachWithAnAltLetterOfItsOwn) {
     open_main();
     QStringList menus;
     QStringList items;
+    QString bar_letters;
     for (QAction* top : main->menuBar()->actions()) {
         menus << top->menu()->objectName() + QLatin1Char('=') + top->text();
+        bar_letters += ui::mnemonic_of(top->text());
+        QString letters;
         for (QAction* item : top->menu()->actions()) {
             items << item->objectName() + QLatin1Char('=') + item->text();
+            const QChar letter = ui::mnemonic_of(item->text());
+            EXPECT_FALSE(letter.isNull()) << item->objectName().toStdString();
+            EXPECT_FALSE(letters.contains(letter)) << item->objectName().toStdString();
+            letters += letter;
         }
     }
-    EXPECT_EQ(menus, (QStringList{"mnuFile=&File", "mnuSections=Sections", "mnuRecommend=Recommend",
-                                  "mnuHelp=&Help"}));
-    EXPECT_EQ(items, (QStringList{"mnuFileOpen=&Open...",
-                                  "PrintSetup=&Print Setup",
-                                  "mnuFileExit=E&xit",
-                                  "mnuSectionsGetting_Started=Starting Up",
-                                  "mnuSectionsFilling_Up=Filling Up",
-                                  "mnuSectionsMaintenance=Maintenance",
-                                  "mnuSectionsGeneral_Operation=General",
-                                  "mnuSectionsDriving_Style=Driving Style",
-                                  "mnuSectionsDriving_Habits=Driving Habits",
-                                  "mnuTellFriend=Tell A Friend",
-                                  "mnuBecomeAffiliate=Become An Affiliate",
-                                  "mnuHelpContents=Contents",
-                                  "mnuHelpWebsite=Visit Website",
-                                  "mnuFrequently_Asked_Questions=Frequently Asked Questions",
-                                  "Comments=Comments, Suggestions, Bugs?",
-                                  "mnuCorrections=Corrections/Mistakes",
-                                  "Tell_A_Friend=Tell A Friend",
-                                  "Become_An_Affiliate=Become An Affiliate",
-                                  "mnuProgram_History=Program History",
-                                  "mnuUpdates=Check For Updates",
-                                  "mnuAcknowledgements=Acknowledgements",
-                                  "mnuHelpAbout=About "}));
+    EXPECT_EQ(bar_letters, "fsrh");
+    // The letters the design gives (File, Open, Print Setup, Exit, Help) stay where they were.
+    EXPECT_EQ(menus.join(u'|').toStdString(),
+              "mnuFile=&File|mnuSections=&Sections|mnuRecommend=&Recommend|mnuHelp=&Help");
+    EXPECT_EQ(items.join(u'|').toStdString(),
+              "mnuFileOpen=&Open...|PrintSetup=&Print Setup|mnuFileExit=E&xit|"
+              "mnuSectionsGetting_Started=&Starting Up|mnuSectionsFilling_Up=&Filling Up|"
+              "mnuSectionsMaintenance=&Maintenance|mnuSectionsGeneral_Operation=&General|"
+              "mnuSectionsDriving_Style=&Driving Style|mnuSectionsDriving_Habits=Driving &Habits|"
+              "mnuTellFriend=&Tell A Friend|mnuBecomeAffiliate=&Become An Affiliate|"
+              "mnuHelpContents=&Contents|mnuHelpWebsite=&Visit Website|"
+              "mnuFrequently_Asked_Questions=&Frequently Asked Questions|"
+              "Comments=Comments, &Suggestions, Bugs?|mnuCorrections=Corrections/&Mistakes|"
+              "Tell_A_Friend=&Tell A Friend|Become_An_Affiliate=&Become An Affiliate|"
+              "mnuProgram_History=&Program History|mnuUpdates=Check For &Updates|"
+              "mnuAcknowledgements=&Acknowledgements|mnuHelpAbout=Ab&out ");
+}
+
+TEST(Mnemonics, FreeLettersWordStartsFirstAndAmpersandsKept) {
+    EXPECT_EQ(ui::with_mnemonics({"&Open", "Options", "Oil && Ore", "o", "Print"}),
+              (QStringList{"&Open", "O&ptions", "O&il && Ore", "o", "P&rint"}));
+    EXPECT_TRUE(ui::mnemonic_of("Goops && Gizmos").isNull());
+    EXPECT_EQ(ui::mnemonic_of("E&xit"), QChar(u'x'));
 }
 
 // Tabs and rows
@@ -736,6 +757,12 @@ TEST(AboutWindow, ShowsNameVersionDateAndDescription) {
               "maintain your car in the most environmentally-friendly manner, and how much you "
               "can save in money and carbon dioxide emissions.");
     EXPECT_NE(about.findChild<QWidget*>(QStringLiteral("picIcon")), nullptr);
+    // Where reports go: the home page the build names, else the package's bug tracker.
+    const QString home = QString::fromLatin1(web_address(WebLink::HomePage));
+    EXPECT_EQ(text("lblHomePage"), ui::reports_text(home));
+    EXPECT_TRUE(home.isEmpty() ? text("lblHomePage").contains("bug tracker")
+                               : text("lblHomePage").endsWith(home));
+    EXPECT_TRUE(ui::reports_text("https://milora.test/").endsWith(": https://milora.test/"));
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     ASSERT_NE(ok, nullptr);
     about.show();

@@ -6,6 +6,7 @@
 #include "support/calculator_window_fixture.h"
 #include "support/window_helpers.h"
 #include "ui/application.h"
+#include "ui/program_folder.h"
 #include "ui/real_services.h"
 
 #include <QComboBox>
@@ -68,7 +69,12 @@ TEST_F(PrintServiceTest, APdfHoldsTheWindowsTextsAsTextAndTheFocusComesBackAsItW
     gas->setFocus(Qt::MouseFocusReason);
     gas->setSelection(0, 1);
     ASSERT_TRUE(print_to(path("window.pdf")));
-    EXPECT_TRUE(fakes.messages.shown.empty());
+    // The user is told where the file went.
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].icon, Icon::Information);
+    EXPECT_NE(fakes.messages.shown[0].text.find(path("window.pdf").toStdString()),
+              std::string::npos);
+    fakes.messages.shown.clear();
 
     const QByteArray pdf = read_all(path("window.pdf"));
     ASSERT_TRUE(pdf.startsWith("%PDF"));
@@ -126,7 +132,8 @@ TEST_F(PrintServiceTest, AFailedPdfIsReportedAndTheOldFileStays) {
     fakes.messages.shown.clear();
     EXPECT_TRUE(print_to(path("old.pdf")));
     EXPECT_TRUE(read_all(path("old.pdf")).startsWith("%PDF"));
-    EXPECT_TRUE(fakes.messages.shown.empty());
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].icon, Icon::Information);
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, QStringList{QStringLiteral("old.pdf")}) << left.join(' ').toStdString();
 }
@@ -156,14 +163,37 @@ TEST_F(PrintServiceTest, PrintSetupRemembersAPdfFileAndItsButtonReadsOk) {
     expected_modal_windows().removeAll(QStringLiteral("PrintSetup"));
     EXPECT_EQ(ok_text, "OK");
 
-    // Every later Print goes to the chosen file, without a dialog.
-    for (int i = 0; i < 2; ++i) {
-        QFile::remove(chosen);
-        EXPECT_TRUE(service.print_widget(window, ui::Orientation::Landscape));
-        EXPECT_TRUE(read_all(chosen).startsWith("%PDF"));
-    }
-    EXPECT_TRUE(fakes.files.save_requests.empty());
-    EXPECT_TRUE(fakes.messages.shown.empty());
+    // Every later Print asks for the file, starting from the one used last, so that no print
+    // silently replaces the one before it.
+    const QString second = path("second.pdf");
+    fakes.files.save_answers = {chosen, second, second, QString()};
+    EXPECT_TRUE(service.print_widget(window, ui::Orientation::Landscape));
+    EXPECT_TRUE(service.print_widget(window, ui::Orientation::Landscape));
+    EXPECT_TRUE(service.print_widget(window, ui::Orientation::Landscape));
+    EXPECT_FALSE(service.print_widget(window, ui::Orientation::Landscape)); // cancelled
+    ASSERT_EQ(fakes.files.save_requests.size(), 4U);
+    EXPECT_EQ(QDir(fakes.files.save_requests[0].directory)
+                  .filePath(fakes.files.save_requests[0].file_name),
+              chosen);
+    EXPECT_EQ(fakes.files.save_requests[2].file_name, "second.pdf");
+    EXPECT_TRUE(read_all(chosen).startsWith("%PDF"));
+    EXPECT_TRUE(read_all(second).startsWith("%PDF"));
+    EXPECT_EQ(fakes.messages.shown.size(), 3U);
+}
+
+TEST_F(PrintServiceTest, WithoutAPrinterThePdfIsNamedForTheWindowInTheFolderUsedLast) {
+    fakes.files.save_answers = {path("first.pdf"), QString()};
+    EXPECT_TRUE(service.print_widget(window, ui::Orientation::Portrait));
+    EXPECT_FALSE(service.print_widget(window, ui::Orientation::Portrait));
+    ASSERT_EQ(fakes.files.save_requests.size(), 2U);
+    // At first the program folder, then the folder the last file went to.
+    EXPECT_EQ(fakes.files.save_requests[0].directory, ui::program_folder());
+    EXPECT_EQ(fakes.files.save_requests[1].directory, dir.path());
+    EXPECT_EQ(fakes.files.save_requests[0].file_name, ui::pdf_file_name(window->windowTitle()));
+    EXPECT_EQ(fakes.files.save_requests[0].default_suffix, "pdf");
+    EXPECT_EQ(ui::pdf_file_name("How Much? A/B: \"x\" <y>|*"), "How Much A-B x y.pdf");
+    EXPECT_EQ(ui::pdf_file_name("../.."), "Milora.pdf");
+    EXPECT_EQ(ui::pdf_file_name(""), "Milora.pdf");
 }
 
 namespace {
