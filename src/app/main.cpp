@@ -77,7 +77,7 @@ namespace {
 
 int run_program(int argc, char** argv) {
     milora::ui::make_start_up_paths_absolute();
-    QApplication qapp(argc, argv);
+    milora::ui::GuardedApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
     QApplication::setApplicationVersion(QStringLiteral(MILORA_VERSION));
@@ -96,6 +96,7 @@ int run_program(int argc, char** argv) {
     milora::ui::QtImportPreviewService previews;
     milora::ui::HelpViewer help(&web, milora::ui::handbook_folders(), &printer);
     milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
+    qapp.report_faults_to(&messages);
 
     {
         milora::ui::SplashWindow splash;
@@ -109,12 +110,12 @@ int run_program(int argc, char** argv) {
         splash.repaint();
     }
 
-    app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
-        return new milora::ui::DataSettingsWindow(a);
-    });
-    app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
-        return new milora::ui::MileageWindow(a);
-    });
+    app.add_window_factory(
+        QString::fromLatin1(milora::cardata::kWindowName),
+        [](milora::ui::Application& a) { return new milora::ui::DataSettingsWindow(a); });
+    app.add_window_factory(
+        QString::fromLatin1(milora::mileage::kTrackerWindow),
+        [](milora::ui::Application& a) { return new milora::ui::MileageWindow(a); });
     auto main_window = std::make_unique<milora::ui::MainWindow>(app);
     main_window->show();
     return QApplication::exec();
