@@ -59,7 +59,7 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator,
     build();
     apply_state();
     fix_size(car);
-    show_messages();
+    answer_dialogue();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -365,7 +365,7 @@ std::vector<calc::FormState> CalculatorWindow::sample_states(const CarData& car)
     }
     using Step = std::function<void(calc::Calculator&, calc::FormState&)>;
     const Step calculate = [](calc::Calculator& c, calc::FormState& s) {
-        calc::run_calculate(c, s);
+        (void)calc::run_calculate(c, s);
     };
     const auto sample = [&](const std::vector<Step>& steps) {
         try {
@@ -383,7 +383,7 @@ std::vector<calc::FormState> CalculatorWindow::sample_states(const CarData& car)
     for (const calc::OptionGroupDesc& g : calc_->description().option_groups) {
         for (const calc::OptionDesc& o : g.options) {
             const Step click = [&g, &o](calc::Calculator& c, calc::FormState& s) {
-                calc::run_click_option(c, s, g.name, o.index);
+                (void)calc::run_click_option(c, s, g.name, o.index);
             };
             sample({click, calculate});
             sample({calculate, click});
@@ -544,9 +544,8 @@ void CalculatorWindow::on_button(calc::ButtonRole role) {
     switch (role) {
     case calc::ButtonRole::Calculate:
         read_boxes();
-        calc::run_calculate(*calc_, state_);
+        (void)calc::run_calculate(*calc_, state_);
         // A message about the numbers (B04's swap) comes before the result it explains.
-        show_messages();
         apply_state();
         break;
     case calc::ButtonRole::Print:
@@ -569,17 +568,17 @@ void CalculatorWindow::on_option(const std::string& group, int index) {
         return;
     }
     read_boxes();
-    calc::run_click_option(*calc_, state_, group, index);
-    show_messages();
+    (void)calc::run_click_option(*calc_, state_, group, index);
     apply_state();
 }
 
-void CalculatorWindow::show_messages() {
-    auto pending = std::move(state_.messages);
-    state_.messages.clear();
-    for (const auto& m : pending) {
+void CalculatorWindow::answer_dialogue() {
+    // What opening the window said is shown now; from here on each message shows as it comes.
+    for (const Message& m : state_.dialogue.take_kept()) {
         services_.messages->show(this, m);
     }
+    state_.dialogue.answer_with(
+        [this](const Message& m) { return services_.messages->show(this, m); });
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {

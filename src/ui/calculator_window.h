@@ -81,7 +81,7 @@ private:
     bool check_focused_box();
     void on_button(calc::ButtonRole role);
     void on_option(const std::string& group, int index);
-    void show_messages();
+    void answer_dialogue();
 
     std::unique_ptr<calc::Calculator> calc_;
     calc::FormState state_;
