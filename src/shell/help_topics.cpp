@@ -16,7 +16,6 @@ namespace {
 constexpr const char* M = kMainWindowName;
 
 // Topics that more than one command opens.
-constexpr const char* kIntroductionTopic = "Introduction.htm";
 constexpr const char* kGettingStartedTopic = "Getting_Started.htm";
 constexpr const char* kTellAFriendTopic = "Tell_A_Friend.htm";
 constexpr const char* kAffiliateTopic = "Become_An_Affiliate.htm";

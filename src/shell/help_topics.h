@@ -18,6 +18,8 @@ namespace milora::shell {
 inline constexpr const char* kMainWindowName = "A0_Main";
 inline constexpr const char* kDataSettingsWindowName = cardata::kWindowName;
 
+// The handbook's first page: the Introduction button's topic and the help viewer's home.
+inline constexpr const char* kIntroductionTopic = "Introduction.htm";
 // The program's history, also the page that "Visit Website" falls back to.
 inline constexpr const char* kHistoryTopic = "History.htm";
 
