@@ -88,7 +88,7 @@ namespace {
 
 int run_program(int argc, char** argv) {
     milora::ui::make_start_up_paths_absolute();
-    QApplication qapp(argc, argv);
+    milora::ui::GuardedApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
     QApplication::setApplicationVersion(milora::ui::program_version());
@@ -107,15 +107,16 @@ int run_program(int argc, char** argv) {
     milora::ui::QtImportPreviewService previews;
     milora::ui::HelpViewer help(&web, milora::ui::handbook_folders(), &printer);
     milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
+    qapp.report_faults_to(&messages);
 
     milora::ui::show_splash();
 
-    app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
-        return new milora::ui::DataSettingsWindow(a);
-    });
-    app.add_window_factory(QStringLiteral("B07_Mileage"), [](milora::ui::Application& a) {
-        return new milora::ui::MileageWindow(a);
-    });
+    app.add_window_factory(
+        QString::fromLatin1(milora::cardata::kWindowName),
+        [](milora::ui::Application& a) { return new milora::ui::DataSettingsWindow(a); });
+    app.add_window_factory(
+        QString::fromLatin1(milora::mileage::kTrackerWindow),
+        [](milora::ui::Application& a) { return new milora::ui::MileageWindow(a); });
     auto main_window = std::make_unique<milora::ui::MainWindow>(app);
     main_window->show();
     try {

@@ -127,22 +127,22 @@ bool is_read_only(const std::filesystem::path& target) {
 
 } // namespace
 
-WriteResult write_file_atomically(const std::string& path, const std::string& contents,
-                                  const std::function<void()>& before_rename) {
+Status write_file_atomically(const std::string& path, const std::string& contents,
+                             const std::function<void()>& before_rename) {
     namespace fs = std::filesystem;
     ignore_file_size_signal();
     std::error_code ec;
     const fs::path target = link_target(path);
     const fs::file_status existing = fs::status(target, ec);
     if (fs::is_directory(existing)) {
-        return {false, reason(EISDIR)};
+        return Failure{reason(EISDIR)};
     }
     if (fs::exists(existing) && !fs::is_regular_file(existing)) {
         // A device or a pipe cannot be replaced by a file; renaming over it would remove it.
-        return {false, "Not a regular file"};
+        return Failure{"Not a regular file"};
     }
     if (fs::exists(existing) && is_read_only(target)) {
-        return {false, kReadOnlyReason};
+        return Failure{kReadOnlyReason};
     }
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     remove_stale_temporaries(folder, target);
@@ -151,13 +151,13 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0) {
-        return {false, reason(errno)};
+        return Failure{reason(errno)};
     }
     temp = name.data();
     auto fail = [&](int err) {
         ::close(fd);
         ::unlink(temp.c_str());
-        return WriteResult{false, reason(err)};
+        return Status{Failure{reason(err)}};
     };
     // Keep the permissions an existing file had; a new file gets the usual ones.
     struct stat old {};
@@ -171,7 +171,7 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return {false, reason(err)};
+        return Failure{reason(err)};
     }
     try {
         if (before_rename) {
@@ -179,12 +179,12 @@ WriteResult write_file_atomically(const std::string& path, const std::string& co
         }
     } catch (...) {
         ::unlink(temp.c_str());
-        return {false, "the write was interrupted"};
+        return Failure{"the write was interrupted"};
     }
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return {false, reason(err)};
+        return Failure{reason(err)};
     }
     return {};
 }
@@ -194,34 +194,42 @@ bool read_whole_file(const std::string& path, std::string& contents) {
 }
 
 std::string read_whole_file_why(const std::string& path, std::string& contents) {
+    Result<std::string> read = read_file(path);
+    if (read) {
+        contents = std::move(*read);
+    }
+    return read.reason();
+}
+
+Result<std::string> read_file(const std::string& path) {
     // Not blocking on a pipe that nobody writes to; only a regular file is read, so that a
     // device such as /dev/zero cannot fill the memory.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int err = errno;
         if (err == ENOENT || err == ENOTDIR) {
-            return "it does not exist";
+            return Failure{"it does not exist"};
         }
         if (err == EACCES || err == EPERM) {
-            return "there is no permission to read it";
+            return Failure{"there is no permission to read it"};
         }
-        return reason(err);
+        return Failure{reason(err)};
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        return reason(err);
+        return Failure{reason(err)};
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return "it is not a regular file";
+        return Failure{"it is not a regular file"};
     }
     const std::string too_large =
         "it is larger than the limit of " + std::to_string(kMaxReadSize / (1024 * 1024)) + " MB";
     if (static_cast<std::size_t>(st.st_size) > kMaxReadSize) {
         ::close(fd);
-        return too_large;
+        return Failure{too_large};
     }
     std::string out;
     out.reserve(static_cast<std::size_t>(st.st_size));
@@ -246,10 +254,10 @@ std::string read_whole_file_why(const std::string& path, std::string& contents) 
         out.append(buf, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    if (why.empty()) {
-        contents = std::move(out);
+    if (!why.empty()) {
+        return Failure{why};
     }
-    return why;
+    return out;
 }
 
 } // namespace milora

@@ -10,31 +10,40 @@
 // temporary files of our own naming that a save killed before its rename left beside the file are
 // removed by the next save of that file.
 
+#include "base/result.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
 
 namespace milora {
 
-struct WriteResult {
-    bool ok = true;
-    std::string error; // why the file could not be written, for the user
-};
-
-// `before_rename` runs after the new file is complete and before it replaces the old one; a test
-// makes it throw to stand for a crash at the worst moment.
-WriteResult write_file_atomically(const std::string& path, const std::string& contents,
-                                  const std::function<void()>& before_rename = {});
+// On failure the reason says why the file could not be written, for the user. `before_rename`
+// runs after the new file is complete and before it replaces the old one; a test makes it throw
+// to stand for a crash at the worst moment.
+Status write_file_atomically(const std::string& path, const std::string& contents,
+                             const std::function<void()>& before_rename = {});
 
 // Every file Milora reads is far below this; a larger one is no file of its own.
 inline constexpr std::size_t kMaxReadSize = 256U * 1024 * 1024;
 
-// Reads a whole regular file; false when it cannot be opened or read (a folder, a device or a
-// pipe, no permission, larger than kMaxReadSize).
-bool read_whole_file(const std::string& path, std::string& contents);
+// Reads a whole regular file. It fails on a file that cannot be opened or read (a folder, a
+// device or a pipe, no permission, larger than kMaxReadSize), saying why ("it does not exist") for
+// a message that goes on "could not be opened: ".
+Result<std::string> read_file(const std::string& path);
 
-// The same, saying why a file could not be read ("it does not exist"), for a message that goes
-// on "could not be opened: "; empty when it was read.
+// The older shapes of the two, kept for the mileage files and their windows until they take
+// Status and Result as well.
+struct WriteResult {
+    WriteResult() = default;
+    WriteResult(bool succeeded, std::string why) : ok(succeeded), error(std::move(why)) {}
+    WriteResult(const Status& s) : ok(s.ok()), error(s.reason()) {} // NOLINT: the newer shape
+    bool ok = true;
+    std::string error;
+};
+// False when read_file fails; `contents` is left as it was then.
+bool read_whole_file(const std::string& path, std::string& contents);
+// read_file's reason, empty when it was read.
 std::string read_whole_file_why(const std::string& path, std::string& contents);
 
 // The reason a save onto a file without write permission is refused.

@@ -89,11 +89,11 @@ std::optional<Message> validate_box(const FormState& state, const std::string& b
 
 namespace {
 
-template <typename F> bool guarded(FormState& state, F&& step) {
+template <typename F> Status guarded(FormState& state, F&& step) {
     state.fault.reset();
     try {
         step();
-        return true;
+        return {};
     } catch (const numbers::FloatFault&) {
         state.fault = kFaultMessage;
         state.show(Message{kProgramTitle, kFaultMessage, Icon::Warning, Buttons::Ok});
@@ -104,7 +104,7 @@ template <typename F> bool guarded(FormState& state, F&& step) {
         state.show(Message{"Data Error", desc != nullptr ? desc->message : bad.what(),
                            Icon::Warning, Buttons::Ok});
     }
-    return false;
+    return Failure{*state.fault};
 }
 
 } // namespace
@@ -120,15 +120,15 @@ FormState open_window(Calculator& calc, const CarData& car) {
     }
     // Car data can hold values no calculation survives (yearly miles of 1e38); the window still
     // opens, with the boxes and labels the load could not fill left empty.
-    guarded(state, [&] { calc.load(car, state); });
+    (void)guarded(state, [&] { calc.load(car, state); });
     return state;
 }
 
-bool run_calculate(Calculator& calc, FormState& state) {
+Status run_calculate(Calculator& calc, FormState& state) {
     return guarded(state, [&] { calc.calculate(state); });
 }
 
-bool run_click_option(Calculator& calc, FormState& state, const std::string& group, int index) {
+Status run_click_option(Calculator& calc, FormState& state, const std::string& group, int index) {
     return guarded(state, [&] { calc.click_option(state, group, index); });
 }
 

@@ -11,6 +11,7 @@
 
 #include "base/car_data.h"
 #include "base/constants.h"
+#include "base/result.h"
 #include "calc/form_state.h"
 
 #include <array>
@@ -84,9 +85,10 @@ bool is_valid_box_text(const std::string& text, bool zero_allowed);
 bool is_too_large(const std::string& text);
 
 // Runs Calculate (or an option click) with the fault check. On a floating-point fault the texts
-// written so far stay, `state.fault` is set and a message is queued; returns false then.
-bool run_calculate(Calculator& calc, FormState& state);
-bool run_click_option(Calculator& calc, FormState& state, const std::string& group, int index);
+// written so far stay, `state.fault` is set and the message goes to the state's dialogue; the
+// failed status carries the same fault text.
+Status run_calculate(Calculator& calc, FormState& state);
+Status run_click_option(Calculator& calc, FormState& state, const std::string& group, int index);
 
 inline constexpr const char* kTooLargeMessage =
     "This number is too large for the calculation. Please enter a number below 3.402823E+38.";

@@ -3,8 +3,10 @@
 #pragma once
 
 // The state of one open calculator window: box texts, option selections, every label's text and
-// style, and the messages to show. The logic unit reads and writes it; a renderer mirrors it.
+// style, and the dialogue through which it shows messages. The logic unit reads and writes it; a
+// renderer mirrors it and answers the dialogue.
 
+#include "base/dialogue.h"
 #include "base/message.h"
 #include "calc/window_description.h"
 
@@ -54,9 +56,10 @@ public:
     // Every label key in description order (grids row by row, caption first).
     const std::vector<LabelKey>& label_order() const { return label_order_; }
 
-    void show(Message m) { messages.push_back(std::move(m)); }
+    void show(const Message& m) { dialogue.tell(m); }
 
-    std::vector<Message> messages; // shown by the renderer in order, then cleared
+    // A window answers it; unattended (milora-calc, a test) it keeps the messages in order.
+    Dialogue dialogue;
     std::optional<std::string> fault;
 
 private:

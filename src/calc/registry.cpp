@@ -12,7 +12,7 @@
 #include "calc/drivingstyle/e03_trip_cost.h"
 #include "calc/drivingstyle/e04_yearly_highway_cost.h"
 #include "calc/drivingstyle/e05_steady_driving.h"
-#include "calc/fillingup/b01_yearly_spending.h"
+#include "calc/fillingup/b01_how_much_do_you_spend_on_gas.h"
 #include "calc/fillingup/b02_true_cost_of_gas.h"
 #include "calc/fillingup/b03_expensive_vs_cheap.h"
 #include "calc/fillingup/b04_gas_air_temp.h"
@@ -23,52 +23,75 @@
 #include "calc/general/d03_aerodynamics.h"
 #include "calc/general/d04_weight.h"
 #include "calc/general/d05_headlights.h"
+#include "calc/maintenance/c01_tire_pressure.h"
+#include "calc/maintenance/c02_tire_alignment.h"
+#include "calc/maintenance/c03_tire_tread.h"
 #include "calc/maintenance/c04_radial_bias.h"
+#include "calc/maintenance/c05_air_filter.h"
+#include "calc/maintenance/c06_oil_change.h"
+#include "calc/maintenance/c07_oil_thickness.h"
+#include "calc/maintenance/c08_ecmo.h"
 #include "calc/maintenance/c09_oxygen_sensor.h"
-#include "calc/maintenance/engine_care_calculators.h"
-#include "calc/maintenance/tire_calculators.h"
 
 namespace milora::calc {
 
-const CalculatorList& calculators() {
-    // In the order the main window's tabs list them.
-    static const CalculatorList list = {
+namespace {
+
+using Maker = std::unique_ptr<Calculator> (*)();
+
+// In the order the main window's tabs list them.
+const std::vector<Maker>& makers() {
+    static const std::vector<Maker> list = {
         // The Filling Up tab.
-        {"B01_HowMuchDoYouSpendOnGas", make_B01_HowMuchDoYouSpendOnGas},
-        {"B02_True_Cost_of_Gas", make_B02_True_Cost_of_Gas},
-        {"B03_Expensive_Vs_Cheap", make_B03_Expensive_Vs_Cheap},
-        {"B04_Gas_Air_Temp", make_B04_Gas_Air_Temp},
-        {"B05_Fillup_Frequency", make_B05_Fillup_Frequency},
-        {"B06_Gas_Cap", make_B06_Gas_Cap},
+        make_B01_HowMuchDoYouSpendOnGas,
+        make_B02_True_Cost_of_Gas,
+        make_B03_Expensive_Vs_Cheap,
+        make_B04_Gas_Air_Temp,
+        make_B05_Fillup_Frequency,
+        make_B06_Gas_Cap,
         // The Maintenance tab.
-        {"C01_Tire_Pressure", make_C01_Tire_Pressure},
-        {"C02_Tire_Alignment", make_C02_Tire_Alignment},
-        {"C03_Tire_Tread", make_C03_Tire_Tread},
-        {"C04_Radial_Bias", make_C04_Radial_Bias},
-        {"C05_Air_Filter", make_C05_Air_Filter},
-        {"C06_Oil_Change", make_C06_Oil_Change},
-        {"C07_Oil_Thickness", make_C07_Oil_Thickness},
-        {"C08_ECMO", make_C08_ECMO},
-        {"C09_Oxygen_Sensor", make_C09_Oxygen_Sensor},
+        make_C01_Tire_Pressure,
+        make_C02_Tire_Alignment,
+        make_C03_Tire_Tread,
+        make_C04_Radial_Bias,
+        make_C05_Air_Filter,
+        make_C06_Oil_Change,
+        make_C07_Oil_Thickness,
+        make_C08_ECMO,
+        make_C09_Oxygen_Sensor,
         // The General tab.
-        {"D01_Idling", make_D01_Idling},
-        {"D02_Air_Conditioning", make_D02_Air_Conditioning},
-        {"D03_Aerodynamics", make_D03_Aerodynamics},
-        {"D04_Weight", make_D04_Weight},
-        {"D05_Headlights", make_D05_Headlights},
+        make_D01_Idling,
+        make_D02_Air_Conditioning,
+        make_D03_Aerodynamics,
+        make_D04_Weight,
+        make_D05_Headlights,
         // The Driving Style tab.
-        {"E01_City_Driving_Style", make_E01_City_Driving_Style},
-        {"E02_Gas_And_Time_Cost", make_E02_Gas_And_Time_Cost},
-        {"E03_Trip_Cost", make_E03_Trip_Cost},
-        {"E04_Yearly_Highway_Cost", make_E04_Yearly_Highway_Cost},
-        {"E05_Steady_Driving", make_E05_Steady_Driving},
+        make_E01_City_Driving_Style,
+        make_E02_Gas_And_Time_Cost,
+        make_E03_Trip_Cost,
+        make_E04_Yearly_Highway_Cost,
+        make_E05_Steady_Driving,
         // The Driving Habits tab.
-        {"F01_Driving_Less", make_F01_Driving_Less},
-        {"F01a_Miles_Per_Dollar", make_F01a_Miles_Per_Dollar},
-        {"F02_Cost_Of_Trip", make_F02_Cost_Of_Trip},
-        {"F03_Will_You_Save", make_F03_Will_You_Save},
-        {"F04_More_Efficient_Vehicle", make_F04_More_Efficient_Vehicle},
+        make_F01_Driving_Less,
+        make_F01a_Miles_Per_Dollar,
+        make_F02_Cost_Of_Trip,
+        make_F03_Will_You_Save,
+        make_F04_More_Efficient_Vehicle,
     };
+    return list;
+}
+
+} // namespace
+
+const CalculatorList& calculators() {
+    // Each calculator is known by the window name of its own description.
+    static const CalculatorList list = [] {
+        CalculatorList l;
+        for (Maker make : makers()) {
+            l.push_back({make()->description().window, make});
+        }
+        return l;
+    }();
     return list;
 }
 

@@ -70,18 +70,17 @@ std::string car_data_text(const CarData& car) {
     return text;
 }
 
-WriteResult write_car_data(const std::string& path, const CarData& car,
-                           const std::function<void()>& before_rename) {
+Status write_car_data(const std::string& path, const CarData& car,
+                      const std::function<void()>& before_rename) {
     return write_file_atomically(path, car_data_text(car), before_rename);
 }
 
-bool read_tolerant(const std::string& path, CarData& car) {
-    std::string contents;
-    if (!read_whole_file(path, contents)) {
-        return false;
+Status read_tolerant(const std::string& path, CarData& car) {
+    const Result<std::string> contents = read_file(path);
+    if (contents) {
+        apply_tolerant(*contents, car);
     }
-    apply_tolerant(contents, car);
-    return true;
+    return status_of(contents);
 }
 
 void apply_tolerant(const std::string& contents, CarData& car) {
@@ -97,15 +96,16 @@ void apply_tolerant(const std::string& contents, CarData& car) {
     }
 }
 
-StrictRead read_strict(const std::string& path, CarData& car) {
-    std::string contents;
-    if (const std::string why = read_whole_file_why(path, contents); !why.empty()) {
-        return {false, "The car data file \"" + path + "\" could not be opened: " + why + "."};
+Status read_strict(const std::string& path, CarData& car) {
+    const Result<std::string> contents = read_file(path);
+    if (!contents) {
+        return Failure{"The car data file \"" + path +
+                       "\" could not be opened: " + contents.reason() + "."};
     }
-    return apply_strict(contents, path, car);
+    return apply_strict(*contents, path, car);
 }
 
-StrictRead apply_strict(const std::string& contents, const std::string& path, CarData& car) {
+Status apply_strict(const std::string& contents, const std::string& path, CarData& car) {
     const auto lines = split_lines(contents);
     std::array<float, kFields> values{};
     for (std::size_t field = 0; field < kFields; ++field) {
@@ -113,11 +113,11 @@ StrictRead apply_strict(const std::string& contents, const std::string& path, Ca
         const std::string where =
             "The car data file \"" + path + "\" was not loaded: line " + std::to_string(line + 1);
         if (line >= lines.size()) {
-            return {false, where + " is missing."};
+            return Failure{where + " is missing."};
         }
         const auto v = read_line_number(lines[line]);
         if (!v) {
-            return {false, where + " is not a number."};
+            return Failure{where + " is not a number."};
         }
         values[field] = *v;
     }

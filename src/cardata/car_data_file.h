@@ -11,9 +11,9 @@
 
 #include "base/atomic_file.h"
 #include "base/car_data.h"
+#include "base/result.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,26 +25,21 @@ inline constexpr const char* kDialogFilter = "Car Data Files (*.miloracar)";
 // The ten lines of a file for `car`, CR LF after each.
 std::string car_data_text(const CarData& car);
 
-// Creates or replaces the file. On failure `error` says why, for the user.
-WriteResult write_car_data(const std::string& path, const CarData& car,
-                           const std::function<void()>& before_rename = {});
+// Creates or replaces the file. On failure the reason says why, for the user.
+Status write_car_data(const std::string& path, const CarData& car,
+                      const std::function<void()>& before_rename = {});
 
 // The two readings of a file's contents already in memory; `path` only names the file in a message.
 void apply_tolerant(const std::string& contents, CarData& car);
-struct StrictRead;
-StrictRead apply_strict(const std::string& contents, const std::string& path, CarData& car);
+Status apply_strict(const std::string& contents, const std::string& path, CarData& car);
 
-// The start-up reading: false when the file cannot be opened (nothing read). Otherwise each line
+// The start-up reading: fails when the file cannot be opened (nothing read). Otherwise each line
 // stands alone: a missing line or one that is not a number leaves its field unchanged.
-bool read_tolerant(const std::string& path, CarData& car);
+Status read_tolerant(const std::string& path, CarData& car);
 
-struct StrictRead {
-    bool ok = true;
-    std::string message; // for the user when !ok: names the file and the line
-};
-
-// All or nothing: `car` changes only when every one of lines 2 to 10 holds a number.
-StrictRead read_strict(const std::string& path, CarData& car);
+// All or nothing: `car` changes only when every one of lines 2 to 10 holds a number. On failure
+// the reason is the whole message for the user: it names the file and the line.
+Status read_strict(const std::string& path, CarData& car);
 
 // What the user is told when a save fails.
 std::string save_failed_message(const std::string& path, const std::string& why);

@@ -299,7 +299,7 @@ void DataSettings::couple(Field field, const std::string& text) {
         change(Field::CityPercent, state_.car.Global_City_Percent.text());
         change(Field::HighwayPercent, state_.car.Global_Highway_Percent.text());
         restoring_ = false;
-        messages_.push_back(percent_message());
+        dialogue_.tell(percent_message());
     }
 }
 
@@ -331,8 +331,8 @@ std::optional<Message> DataSettings::validate(Field field) const {
 }
 
 void DataSettings::refuse(Field field) {
-    messages_.push_back({"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok});
     focus_ = field;
+    dialogue_.tell({"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok});
 }
 
 bool DataSettings::estimate() {
@@ -383,10 +383,15 @@ bool DataSettings::commit() {
     return true;
 }
 
+bool DataSettings::cancel() {
+    return !modified_ || dialogue_.ask(cancel_question()) == Answer::Yes;
+}
+
 bool DataSettings::save_to(const std::string& path) {
-    const WriteResult written = write_car_data(path, state_.car);
-    if (!written.ok) {
-        messages_.push_back(failure(save_failed_message(path, written.error)));
+    dialogue_.tell(saved_path_message(path));
+    const Status written = write_car_data(path, state_.car);
+    if (!written) {
+        dialogue_.tell(failure(save_failed_message(path, written.reason())));
         return false;
     }
     state_.Car_Data_Filename = path;
@@ -394,31 +399,25 @@ bool DataSettings::save_to(const std::string& path) {
 }
 
 bool DataSettings::save_as_default(const std::string& default_path) {
-    const WriteResult written = write_car_data(default_path, state_.car);
-    if (!written.ok) {
-        messages_.push_back(failure(save_failed_message(default_path, written.error)));
+    const Status written = write_car_data(default_path, state_.car);
+    if (!written) {
+        dialogue_.tell(failure(save_failed_message(default_path, written.reason())));
         return false;
     }
-    messages_.push_back(default_saved_message());
     state_.Car_Data_Filename = kDefaultFileName;
+    dialogue_.tell(default_saved_message());
     return true;
 }
 
 bool DataSettings::load_from(const std::string& path) {
-    const StrictRead read = read_strict(path, state_.car);
-    if (!read.ok) {
-        messages_.push_back(failure(read.message));
+    const Status read = read_strict(path, state_.car);
+    if (!read) {
+        dialogue_.tell(failure(read.reason()));
         return false;
     }
     state_.Car_Data_Filename = path;
     fill_from_car();
     return true;
-}
-
-std::vector<Message> DataSettings::take_messages() {
-    auto taken = std::move(messages_);
-    messages_.clear();
-    return taken;
 }
 
 std::optional<Field> DataSettings::take_focus_request() {

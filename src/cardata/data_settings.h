@@ -7,10 +7,12 @@
 // DataSettings holds the nine box texts and the modified flag and does everything the window
 // decides: the change handling of each box (the city and highway percentages write each other's
 // complement until the texts settle), the check on leaving a box, the combined-MPG estimate, the
-// commit of the boxes into CarData and the car data file commands. The Qt window mirrors the texts,
-// shows the queued messages and puts the focus where it is asked to go.
+// commit of the boxes into CarData, the car data file commands and the question on Cancel. It talks
+// to the user through its dialogue; the Qt window answers it, mirrors the texts and puts the focus
+// where it is asked to go.
 
 #include "base/car_data.h"
+#include "base/dialogue.h"
 #include "base/message.h"
 
 #include <array>
@@ -172,7 +174,12 @@ public:
     // Stores all nine box texts into CarData, or none when one of them does not convert.
     bool commit();
 
-    // The file commands after the dialog; the commit is the caller's step before it.
+    // Cancel: true when the window may close without keeping the boxes, at once when nothing
+    // changed, otherwise only when the user answers Yes to cancel_question().
+    bool cancel();
+
+    // The file commands after the dialog; the commit is the caller's step before it. Save tells
+    // the chosen path before it writes.
     bool save_to(const std::string& path);
     bool save_as_default(const std::string& default_path);
     bool load_from(const std::string& path);
@@ -180,8 +187,9 @@ public:
     std::string file_label() const { return file_label_text(state_.Car_Data_Filename); }
     const std::string& file_name() const { return state_.Car_Data_Filename; }
 
-    // What the window shows and where it puts the focus after a step.
-    std::vector<Message> take_messages();
+    // Every message and question of the window goes here.
+    Dialogue& dialogue() { return dialogue_; }
+    // Where the window puts the focus: asked for before the message that explains it.
     std::optional<Field> take_focus_request();
 
 private:
@@ -195,7 +203,7 @@ private:
     bool restoring_ = false;
     int coupling_depth_ = 0;
     std::optional<Field> typing_; // the box the user is typing in: the coupling leaves it alone
-    std::vector<Message> messages_;
+    Dialogue dialogue_;
     std::optional<Field> focus_;
 };
 

@@ -18,12 +18,18 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-void print_messages(calc::FormState& state, std::vector<Message>& log, std::ostream& err) {
-    for (const auto& m : state.messages) {
+// milora-calc is the window's dialogue: every message box goes to stderr as it comes and into the
+// log for --json; a question gets the answer that never throws data away.
+void answer_on_stderr(calc::FormState& state, std::vector<Message>& log, std::ostream& err) {
+    auto print = [&log, &err](const Message& m) {
         err << safe_text(m.title + ": " + m.text) << '\n';
         log.push_back(m);
+        return Dialogue::unattended_answer(m);
+    };
+    for (const Message& m : state.dialogue.take_kept()) {
+        print(m);
     }
-    state.messages.clear();
+    state.dialogue.answer_with(print);
 }
 
 Json to_json(const calc::FormState& state, const std::vector<Message>& log) {
@@ -129,14 +135,13 @@ int run_window(const WindowOptions& o, std::ostream& out, std::ostream& err) {
     const calc::WindowDescription& d = calculator->description();
     calc::FormState state = calc::open_window(*calculator, car);
     std::vector<Message> log;
-    print_messages(state, log, err);
+    answer_on_stderr(state, log, err);
 
     for (const auto& [name, value] : o.assignments) {
         if (d.find_box(name) != nullptr) {
             state.box(name) = value;
             if (const auto refused = calc::validate_box(state, name)) {
                 state.show(*refused);
-                print_messages(state, log, err);
                 return kExitRefused;
             }
             continue;
@@ -156,15 +161,12 @@ int run_window(const WindowOptions& o, std::ostream& out, std::ostream& err) {
             err << "no option " << safe_text(value) << " shown in " << name << '\n';
             return kExitUsage;
         }
-        calc::run_click_option(*calculator, state, name, static_cast<int>(*index));
-        print_messages(state, log, err);
-        if (state.fault) {
+        if (!calc::run_click_option(*calculator, state, name, static_cast<int>(*index))) {
             break;
         }
     }
     if (o.calculate && !state.fault) {
-        calc::run_calculate(*calculator, state);
-        print_messages(state, log, err);
+        (void)calc::run_calculate(*calculator, state);
     }
     if (o.json) {
         out << to_json(state, log).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "shell/main_tables.h"
 
+#include "cardata/data_settings.h"
+#include "mileage/mileage_tracker.h"
+
 namespace milora::shell {
 namespace {
 
@@ -33,7 +36,8 @@ MainTab starting_up_tab() {
                     {"Next, click on this button for a brief description of how to use the "
                      "Handbook and ",
                      "software, and the best way to use it to improve your gas mileage."}),
-            opens("cmdSettings", "Settings", "A01_Data_Settings", "cmdSettings_Help", "lblSettings",
+            opens("cmdSettings", "Settings", cardata::kWindowName, "cmdSettings_Help",
+                  "lblSettings",
                   {"Then, click on the button on the far left to open the Data Settings data "
                    "form. This form allows you to enter and ",
                    "save numbers that get used on a regular basis throughout the program (like "
@@ -89,8 +93,8 @@ MainTab filling_up_tab() {
                     {"A whole bunch of additional tips on how to fillup your tank safely, "
                      "economically, ",
                      "and with the least environmental impact."}),
-            opens("cmdTrue_MPG", "What's Your True MPG?", "B07_Mileage", "cmdTrue_MPG_Help",
-                  "lblTrue_MPG",
+            opens("cmdTrue_MPG", "What's Your True MPG?", mileage::kTrackerWindow,
+                  "cmdTrue_MPG_Help", "lblTrue_MPG",
                   {"If you track how much gas you're buying, you can use this calculator to "
                    "calculate and track ",
                    "your actual fuel economy."}),

@@ -9,6 +9,7 @@
 
 #include "base/message.h"
 #include "base/web_links.h"
+#include "shell/help_topics.h"
 
 #include <string>
 #include <vector>
@@ -57,7 +58,7 @@ struct Menu {
 const std::vector<Menu>& main_menus();
 
 // "Visit Website" opens this page of the handbook when no home page was named at build time.
-inline constexpr const char* kWebsiteTopic = "History.htm";
+inline constexpr const char* kWebsiteTopic = kHistoryTopic;
 
 // What "Check For Updates" says when no software centre takes Milora's AppStream link.
 Message updates_message(const std::string& version);

@@ -10,14 +10,37 @@
 #include "ui/services.h"
 #include "ui/window_tracker.h"
 
+#include <QApplication>
 #include <QString>
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 namespace milora::ui {
 
 class KeyboardRules;
+// The Qt application of the program. A step that throws out of a slot or an event handler (a
+// misspelt label name, say) does not end the program: the fault is reported through the message
+// service and the event loop goes on. Only running out of memory still ends it.
+class GuardedApplication : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+    // Where faults are reported; without one they go to stderr only.
+    void report_faults_to(MessageService* messages) { messages_ = messages; }
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void report_fault(QObject* receiver, const std::string& what);
+
+    MessageService* messages_ = nullptr;
+    bool reporting_ = false;
+};
+
+// What the user is told about a step that stopped on a fault inside the program.
+Message fault_message(const std::string& what);
 
 class Application {
 public:

@@ -28,7 +28,7 @@ std::vector<calc::FormState> sample_states(const calc::WindowDescription& descri
     }
     using Step = std::function<void(calc::Calculator&, calc::FormState&)>;
     const Step calculate = [](calc::Calculator& c, calc::FormState& s) {
-        calc::run_calculate(c, s);
+        (void)calc::run_calculate(c, s);
     };
     const auto sample = [&](const std::vector<Step>& steps) {
         try {
@@ -46,7 +46,7 @@ std::vector<calc::FormState> sample_states(const calc::WindowDescription& descri
     for (const calc::OptionGroupDesc& g : description.option_groups) {
         for (const calc::OptionDesc& o : g.options) {
             const Step click = [&g, &o](calc::Calculator& c, calc::FormState& s) {
-                calc::run_click_option(c, s, g.name, o.index);
+                (void)calc::run_click_option(c, s, g.name, o.index);
             };
             sample({click, calculate});
             sample({calculate, click});

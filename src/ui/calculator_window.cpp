@@ -36,7 +36,7 @@ CalculatorWindow::CalculatorWindow(std::unique_ptr<calc::Calculator> calculator,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    show_messages();
+    answer_dialogue();
 }
 
 CalculatorWindow::~CalculatorWindow() = default;
@@ -67,9 +67,8 @@ void CalculatorWindow::on_button(calc::ButtonRole role) {
     switch (role) {
     case calc::ButtonRole::Calculate:
         read_boxes();
-        calc::run_calculate(*calc_, state_);
-        // A message about the numbers (B04's swap) comes before the result it explains.
-        show_messages();
+        // A message about the numbers (B04's swap) shows before the result it explains.
+        (void)calc::run_calculate(*calc_, state_);
         apply_state();
         break;
     case calc::ButtonRole::Print:
@@ -92,17 +91,17 @@ void CalculatorWindow::on_option(const std::string& group, int index) {
         return;
     }
     read_boxes();
-    calc::run_click_option(*calc_, state_, group, index);
-    show_messages();
+    (void)calc::run_click_option(*calc_, state_, group, index);
     apply_state();
 }
 
-void CalculatorWindow::show_messages() {
-    auto pending = std::move(state_.messages);
-    state_.messages.clear();
-    for (const auto& m : pending) {
+void CalculatorWindow::answer_dialogue() {
+    // What opening the window said is shown now; from here on each message shows as it comes.
+    for (const Message& m : state_.dialogue.take_kept()) {
         services_.messages->show(this, m);
     }
+    state_.dialogue.answer_with(
+        [this](const Message& m) { return services_.messages->show(this, m); });
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent* event) {

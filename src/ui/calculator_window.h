@@ -47,7 +47,7 @@ private:
     std::optional<Message> check_box(const std::string& name, const QString& text);
     void on_button(calc::ButtonRole role);
     void on_option(const std::string& group, int index);
-    void show_messages();
+    void answer_dialogue();
 
     std::unique_ptr<calc::Calculator> calc_;
     calc::FormState state_;

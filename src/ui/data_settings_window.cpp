@@ -69,9 +69,9 @@ DataSettingsWindow::DataSettingsWindow(ProgramState& state, const ui::Services& 
     : QWidget(parent, Qt::Window), services_(services), settings_(state) {
     build();
     show_file_label();
+    settings_.dialogue().answer_with([this](const Message& m) { return answer(m); });
     settings_.load();
     sync_boxes();
-    show_pending();
 }
 
 DataSettingsWindow::~DataSettingsWindow() = default;
@@ -266,23 +266,24 @@ void DataSettingsWindow::on_text_changed(Field field, const QString& text) {
     }
     settings_.edit(field, text.toStdString());
     sync_boxes();
-    show_pending();
 }
 
-void DataSettingsWindow::show_pending() {
-    // A refused box takes the focus before its message shows, so that it is seen where the
-    // fault is, and its text is selected afterwards.
+Answer DataSettingsWindow::answer(const Message& m) {
+    // The boxes and the file label show what the model holds when a message comes, and a refused
+    // box takes the focus before its message shows, so that it is seen where the fault is, and its
+    // text is selected afterwards.
+    sync_boxes();
+    show_file_label();
     const auto field = settings_.take_focus_request();
     ui::ValidatingEdit* box = field ? boxes_[static_cast<std::size_t>(*field)] : nullptr;
     if (box != nullptr) {
         box->take_focus_back();
     }
-    for (const Message& m : settings_.take_messages()) {
-        services_.messages->show(this, m);
-    }
+    const Answer answer = services_.messages->show(this, m);
     if (box != nullptr) {
         box->take_focus_back();
     }
+    return answer;
 }
 
 void DataSettingsWindow::keyPressEvent(QKeyEvent* event) {
@@ -335,22 +336,19 @@ void DataSettingsWindow::on_command(Command command) {
 void DataSettingsWindow::calculate_combined() {
     settings_.estimate();
     sync_boxes();
-    show_pending();
 }
 
 void DataSettingsWindow::ok() {
     if (!settings_.commit()) {
-        show_pending();
         return;
     }
     close();
 }
 
 void DataSettingsWindow::cancel() {
-    if (settings_.modified() && services_.messages->show(this, cancel_question()) != Answer::Yes) {
-        return;
+    if (settings_.cancel()) {
+        close();
     }
-    close();
 }
 
 namespace {
@@ -364,28 +362,23 @@ ui::FileDialogRequest car_data_dialog() {
 
 void DataSettingsWindow::save() {
     if (!settings_.commit()) {
-        show_pending();
         return;
     }
     const QString path = services_.files->save_file(this, car_data_dialog());
     if (path.isEmpty()) {
         return;
     }
-    services_.messages->show(this, saved_path_message(path.toStdString()));
     settings_.save_to(path.toStdString());
     show_file_label();
-    show_pending();
 }
 
 void DataSettingsWindow::save_as_default() {
     ui::make_program_folder();
     if (!settings_.commit()) {
-        show_pending();
         return;
     }
     settings_.save_as_default(ui::default_car_data_path().toStdString());
     show_file_label();
-    show_pending();
 }
 
 void DataSettingsWindow::load_data() {
@@ -396,7 +389,6 @@ void DataSettingsWindow::load_data() {
     settings_.load_from(path.toStdString());
     sync_boxes();
     show_file_label();
-    show_pending();
 }
 
 void DataSettingsWindow::open_epa_page() {

@@ -72,7 +72,8 @@ private:
     void load_data();
     void open_epa_page();
     void sync_boxes();
-    void show_pending();
+    // Shows a message of the Data Settings model and returns the answer.
+    Answer answer(const Message& m);
     void show_file_label();
 
     ui::Services services_;

@@ -4,6 +4,7 @@
 
 #include "help/page_text.h"
 #include "help/sitemap.h"
+#include "shell/help_topics.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
 
@@ -595,7 +596,7 @@ void HelpWindow::show_topic(const QString& topic) {
 }
 
 void HelpWindow::go_home() {
-    show_topic(QStringLiteral("Introduction.htm"));
+    show_topic(latin_text(shell::kIntroductionTopic));
 }
 
 void HelpWindow::open_local(const QString& local) {

@@ -365,11 +365,11 @@ void MainWindow::show_help(const char* control) {
 void MainWindow::notice_ok() {
     if (nag_->isChecked()) {
         const QString path = ui::default_car_data_path();
-        const WriteResult written = cardata::write_car_data(path_text(path), app_.state().car);
-        if (!written.ok) {
+        const Status written = cardata::write_car_data(path_text(path), app_.state().car);
+        if (!written) {
             // The notice would come back at every start without the user knowing why.
             app_.services().messages->show(
-                this, warning(cardata::save_failed_message(path.toStdString(), written.error)));
+                this, warning(cardata::save_failed_message(path.toStdString(), written.reason())));
         }
     }
     notice_->hide();
@@ -388,9 +388,9 @@ void MainWindow::open_car_data() {
         return;
     }
     // All nine values or none; the Car Data Filename line then names the file they came from.
-    const cardata::StrictRead read = cardata::read_strict(path_text(path), app_.state().car);
-    if (!read.ok) {
-        app_.services().messages->show(this, warning(read.message));
+    const Status read = cardata::read_strict(path_text(path), app_.state().car);
+    if (!read) {
+        app_.services().messages->show(this, warning(read.reason()));
         return;
     }
     app_.state().Car_Data_Filename = path.toStdString();

@@ -189,8 +189,8 @@ bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-WriteResult write_pdf(const QString& path, const QPageLayout& layout, const QString& title,
-                      const std::function<bool(QPdfWriter&)>& paint) {
+Status write_pdf(const QString& path, const QPageLayout& layout, const QString& title,
+                 const std::function<bool(QPdfWriter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -200,7 +200,7 @@ WriteResult write_pdf(const QString& path, const QPageLayout& layout, const QStr
         writer.setCreator(QStringLiteral("Milora"));
         writer.setTitle(title);
         if (!paint(writer)) {
-            return {false, "the page could not be drawn"};
+            return Failure{"the page could not be drawn"};
         }
     }
     const QByteArray& bytes = buffer.data();
@@ -208,16 +208,16 @@ WriteResult write_pdf(const QString& path, const QPageLayout& layout, const QStr
         path_text(path), std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
+Status write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout) {
     return write_pdf(path, layout, widget->windowTitle(),
                      [widget](QPdfWriter& writer) { return paint_widget_page(widget, writer); });
 }
 
-bool QtPrintService::report_pdf(QWidget* parent, const QString& path, const WriteResult& written) {
-    if (!written.ok) {
+bool QtPrintService::report_pdf(QWidget* parent, const QString& path, const Status& written) {
+    if (!written) {
         messages_.show(parent, {kProgramTitle,
                                 "The file \"" + path.toStdString() +
-                                    "\" could not be saved: " + written.error + ".",
+                                    "\" could not be saved: " + written.reason() + ".",
                                 Icon::Warning, Buttons::Ok});
         return false;
     }

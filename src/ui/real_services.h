@@ -52,7 +52,7 @@ private:
     QString choose_pdf(QWidget* parent);
     bool print_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
     // Tells the user when a PDF file could not be written; true when it was.
-    bool report_pdf(QWidget* parent, const QString& path, const WriteResult& written);
+    bool report_pdf(QWidget* parent, const QString& path, const Status& written);
 
     MessageService& messages_;
     FileDialogService& files_;
@@ -79,6 +79,6 @@ QPageSize locale_page_size();
 bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device);
 
 // Writes the widget as a one-page PDF file; an existing file is replaced only by a whole new one.
-WriteResult write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
+Status write_widget_pdf(QWidget* widget, const QString& path, const QPageLayout& layout);
 
 } // namespace milora::ui

@@ -47,7 +47,7 @@ std::string generated_file(int count) {
 const std::string& file_path() {
     static const std::string path = [] {
         const auto p = std::filesystem::temp_directory_path() / "milora-bench.miloragas";
-        if (!write_file_atomically(p.string(), generated_file(kEntries)).ok) {
+        if (!write_file_atomically(p.string(), generated_file(kEntries))) {
             std::abort();
         }
         return p.string();
@@ -126,7 +126,7 @@ BENCHMARK(BM_PlotRange)->Unit(benchmark::kMillisecond);
 // One entry added to a log of state.range(0) entries: the time must not grow with the log.
 void BM_AddOneEntry(benchmark::State& state) {
     const std::string path = std::filesystem::temp_directory_path() / "milora-bench-add.miloragas";
-    write_file_atomically(path, generated_file(static_cast<int>(state.range(0))));
+    (void)write_file_atomically(path, generated_file(static_cast<int>(state.range(0))));
     MileageTracker tracker([](const Message&) { return Answer::Yes; });
     tracker.open(path);
     tracker.take_list_changes();
@@ -161,7 +161,7 @@ public:
 void BM_AddOneEntryInTheWindow(benchmark::State& state) {
     const std::string path =
         std::filesystem::temp_directory_path() / "milora-bench-window.miloragas";
-    write_file_atomically(path, generated_file(static_cast<int>(state.range(0))));
+    (void)write_file_atomically(path, generated_file(static_cast<int>(state.range(0))));
     QuietMessages messages;
     FixedFile files;
     files.path = QString::fromStdString(path);

@@ -97,8 +97,8 @@ TEST(Calculate, AFaultStopsWhereItIsAndTellsTheUser) {
     FormState s = open_window(calc, CarData{});
     EXPECT_FALSE(run_calculate(calc, s));
     EXPECT_EQ(s.label("lblResults").text, "started");
-    ASSERT_EQ(s.messages.size(), 1U);
-    EXPECT_EQ(s.messages[0].text, kFaultMessage);
+    ASSERT_EQ(s.dialogue.kept().size(), 1U);
+    EXPECT_EQ(s.dialogue.kept()[0].text, kFaultMessage);
     EXPECT_TRUE(s.fault.has_value());
 }
 
@@ -108,8 +108,8 @@ TEST(Calculate, ABoxTextThatIsNoNumberIsNeverComputedWith) {
     s.box("txtA") = "abc";
     EXPECT_FALSE(run_calculate(calc, s));
     EXPECT_EQ(s.label("lblResults").text, "started");
-    ASSERT_EQ(s.messages.size(), 1U);
-    EXPECT_EQ(s.messages[0].text, "Please enter A.");
+    ASSERT_EQ(s.dialogue.kept().size(), 1U);
+    EXPECT_EQ(s.dialogue.kept()[0].text, "Please enter A.");
 }
 
 TEST(Registry, FindsCalculatorsByWindowNameAndEachDescriptionIsConsistent) {

@@ -57,8 +57,8 @@ void exercise(const CalculatorEntry& entry, const CarData& car, const std::strin
         return opened;
     }();
     if (s.fault) {
-        ASSERT_FALSE(s.messages.empty());
-        EXPECT_EQ(s.messages.back().text, kFaultMessage);
+        ASSERT_FALSE(s.dialogue.kept().empty());
+        EXPECT_EQ(s.dialogue.kept().back().text, kFaultMessage);
     }
     EXPECT_NO_THROW(run_calculate(*calc, s));
     for (const auto& group : calc->description().option_groups) {
@@ -93,16 +93,16 @@ TEST(HostileCarData, ALoadFaultLeavesTheWindowOpenWithTheFaultMessage) {
     auto calc = find_calculator("E01_City_Driving_Style")->make();
     FormState s = open_window(*calc, car);
     ASSERT_TRUE(s.fault.has_value());
-    ASSERT_EQ(s.messages.size(), 1U);
-    EXPECT_EQ(s.messages[0].text, kFaultMessage);
+    ASSERT_EQ(s.dialogue.kept().size(), 1U);
+    EXPECT_EQ(s.dialogue.kept()[0].text, kFaultMessage);
     // The boxes the load could fill keep their values; the city miles stay empty.
     EXPECT_EQ(s.box("txtCity_MPG"), "18");
     EXPECT_EQ(s.box("txtCity_Mileage"), "");
-    s.messages.clear();
+    (void)s.dialogue.take_kept();
     // Calculate then refuses the empty box as leaving it would.
     EXPECT_FALSE(run_calculate(*calc, s));
-    ASSERT_EQ(s.messages.size(), 1U);
-    EXPECT_EQ(s.messages[0].title, "Data Error");
+    ASSERT_EQ(s.dialogue.kept().size(), 1U);
+    EXPECT_EQ(s.dialogue.kept()[0].title, "Data Error");
 }
 
 TEST(HostileCarData, OnlyWhatDependsOnTheFaultIsLeftEmpty) {

@@ -52,7 +52,7 @@ const Message kPercentMessage{
 TEST_F(DataSettingsTest, LoadShowsTheCarDataInTheNumberTextFormAndIsNotAChange) {
     EXPECT_EQ(boxes(), "3|18|24|55|45|20|12000|0.445|10|");
     EXPECT_FALSE(form.modified());
-    EXPECT_TRUE(form.take_messages().empty());
+    EXPECT_TRUE(form.dialogue().take_kept().empty());
     EXPECT_EQ(form.file_label(), "Car Data Filename: Initial data");
 }
 
@@ -91,14 +91,14 @@ TEST_F(DataSettingsTest, AnUnconvertibleTextRestoresBothBoxesFromTheCarDataOnce)
         form.change(Field::CityPercent, bad);
         EXPECT_EQ(form.text(Field::CityPercent), "55") << bad;
         EXPECT_EQ(form.text(Field::HighwayPercent), "45") << bad;
-        const auto shown = form.take_messages();
+        const auto shown = form.dialogue().take_kept();
         ASSERT_EQ(shown.size(), 1U) << bad;
         EXPECT_EQ(shown[0], kPercentMessage);
     }
     form.change(Field::HighwayPercent, "x");
     EXPECT_EQ(form.text(Field::CityPercent), "55");
     EXPECT_EQ(form.text(Field::HighwayPercent), "45");
-    EXPECT_EQ(form.take_messages().size(), 1U);
+    EXPECT_EQ(form.dialogue().take_kept().size(), 1U);
 }
 
 TEST_F(DataSettingsTest, TheRestoreUsesTheStoredPairEvenWhenItDoesNotAddUp) {
@@ -107,7 +107,7 @@ TEST_F(DataSettingsTest, TheRestoreUsesTheStoredPairEvenWhenItDoesNotAddUp) {
     form.change(Field::CityPercent, "");
     EXPECT_EQ(form.text(Field::CityPercent), "40");
     EXPECT_EQ(form.text(Field::HighwayPercent), "60");
-    EXPECT_EQ(form.take_messages().size(), 1U);
+    EXPECT_EQ(form.dialogue().take_kept().size(), 1U);
 }
 
 TEST_F(DataSettingsTest, TheCouplingEndsForValuesAtTheEdgeOfSinglePrecision) {
@@ -117,7 +117,7 @@ TEST_F(DataSettingsTest, TheCouplingEndsForValuesAtTheEdgeOfSinglePrecision) {
     EXPECT_EQ(form.text(Field::CityPercent), "0");
     form.change(Field::CityPercent, "-3.402823E+38");
     EXPECT_EQ(form.text(Field::HighwayPercent), "3.402823E+38");
-    EXPECT_TRUE(form.take_messages().empty());
+    EXPECT_TRUE(form.dialogue().take_kept().empty());
 }
 
 TEST_F(DataSettingsTest, OtherBoxesOnlySetTheModifiedFlag) {
@@ -127,7 +127,7 @@ TEST_F(DataSettingsTest, OtherBoxesOnlySetTheModifiedFlag) {
     EXPECT_TRUE(form.modified());
     EXPECT_EQ(form.text(Field::GasCost), "abc");
     EXPECT_EQ(form.text(Field::CityPercent), "55");
-    EXPECT_TRUE(form.take_messages().empty());
+    EXPECT_TRUE(form.dialogue().take_kept().empty());
 }
 
 TEST_F(DataSettingsTest, ValidationRefusesZeroNonNumbersAndPercentagesOfAHundred) {
@@ -184,7 +184,7 @@ TEST_F(DataSettingsTest, TheEstimateNamesTheBoxItCannotUseAndStoresNothing) {
     const CarData before = state.car;
     form.change(Field::EpaHighway, "abc");
     EXPECT_FALSE(form.estimate());
-    auto shown = form.take_messages();
+    auto shown = form.dialogue().take_kept();
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].text, box_info(Field::EpaHighway).message);
     EXPECT_EQ(form.take_focus_request(), Field::EpaHighway);
@@ -193,7 +193,7 @@ TEST_F(DataSettingsTest, TheEstimateNamesTheBoxItCannotUseAndStoresNothing) {
     form.change(Field::EpaCity, "0");
     form.change(Field::CityPercent, "30");
     EXPECT_FALSE(form.estimate());
-    shown = form.take_messages();
+    shown = form.dialogue().take_kept();
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].text, box_info(Field::EpaCity).message);
     EXPECT_EQ(form.take_focus_request(), Field::EpaCity);
@@ -209,7 +209,7 @@ TEST_F(DataSettingsTest, CommitStoresAllNineOrNone) {
     EXPECT_FALSE(form.commit());
     EXPECT_EQ(state.car.Global_Gas_Cost, 3.0F);
     EXPECT_EQ(form.take_focus_request(), Field::TimeCost);
-    EXPECT_EQ(form.take_messages().at(0).text, box_info(Field::TimeCost).message);
+    EXPECT_EQ(form.dialogue().take_kept().at(0).text, box_info(Field::TimeCost).message);
 
     form.change(Field::TimeCost, "12.5");
     form.change(Field::CityPercent, "33.3");
@@ -226,7 +226,7 @@ TEST_F(DataSettingsTest, CommitStoresAllNineOrNone) {
 TEST_F(DataSettingsTest, AFailedSaveAsDefaultSaysSoAndKeepsTheOldName) {
     const std::string path = (dir / "no-such-folder" / "default.miloracar").string();
     EXPECT_FALSE(form.save_as_default(path));
-    const auto shown = form.take_messages();
+    const auto shown = form.dialogue().take_kept();
     ASSERT_EQ(shown.size(), 1U); // the failure, not "Default Data Saved"
     EXPECT_EQ(shown[0].title, "Milora");
     EXPECT_EQ(shown[0].icon, Icon::Warning);
@@ -238,7 +238,7 @@ TEST_F(DataSettingsTest, AFailedSaveAsDefaultSaysSoAndKeepsTheOldName) {
 TEST_F(DataSettingsTest, LoadingAFileRefillsTheBoxesOrChangesNothing) {
     const std::string bad = put("bad.miloracar", "1.02\r\n4\r\n20\r\nabc\r\n");
     EXPECT_FALSE(form.load_from(bad));
-    auto shown = form.take_messages();
+    auto shown = form.dialogue().take_kept();
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_NE(shown[0].text.find("line 4"), std::string::npos);
     EXPECT_EQ(boxes(), "3|18|24|55|45|20|12000|0.445|10|");
@@ -322,7 +322,7 @@ TEST_F(DataSettingsTest, TypingNeverRewritesTheTypedBox) {
     form.edit(Field::HighwayPercent, "30.0");
     EXPECT_EQ(form.text(Field::HighwayPercent), "30.0");
     EXPECT_EQ(form.text(Field::CityPercent), "70");
-    EXPECT_TRUE(form.take_messages().empty());
+    EXPECT_TRUE(form.dialogue().take_kept().empty());
 }
 
 TEST_F(DataSettingsTest, APastedPercentageSettlesWithoutBinaryNoise) {
@@ -339,7 +339,7 @@ TEST_F(DataSettingsTest, AKeystrokeTypingThatMakesTheTextUnreadableStillRestores
     form.edit(Field::CityPercent, "5a");
     EXPECT_EQ(form.text(Field::CityPercent), "55");
     EXPECT_EQ(form.text(Field::HighwayPercent), "45");
-    EXPECT_EQ(form.take_messages().size(), 1U);
+    EXPECT_EQ(form.dialogue().take_kept().size(), 1U);
 }
 
 TEST(OneKeystrokeTest, TellsATypedCharacterFromAPaste) {
@@ -352,4 +352,51 @@ TEST(OneKeystrokeTest, TellsATypedCharacterFromAPaste) {
     EXPECT_FALSE(one_keystroke("55", "30.0"));
     EXPECT_FALSE(one_keystroke("", "12"));
     EXPECT_FALSE(one_keystroke("3", "3.14"));
+}
+
+TEST_F(DataSettingsTest, CancelAsksOnlyAfterAChangeAndOnlyYesThrowsItAway) {
+    // Nothing changed: no question.
+    EXPECT_TRUE(form.cancel());
+    EXPECT_TRUE(form.dialogue().kept().empty());
+
+    form.edit(Field::GasCost, "3.5");
+    ASSERT_TRUE(form.modified());
+    // Unattended the question gets its default answer, No: the change stays.
+    EXPECT_FALSE(form.cancel());
+    ASSERT_EQ(form.dialogue().kept().size(), 1U);
+    EXPECT_EQ(form.dialogue().kept()[0], cancel_question());
+
+    std::vector<Message> asked;
+    std::vector<Answer> answers = {Answer::No, Answer::Yes};
+    form.dialogue().answer_with([&](const Message& m) {
+        asked.push_back(m);
+        const Answer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    });
+    EXPECT_FALSE(form.cancel());
+    EXPECT_TRUE(form.cancel());
+    EXPECT_EQ(asked, (std::vector<Message>{cancel_question(), cancel_question()}));
+    EXPECT_EQ(state.car.Global_Gas_Cost, 3.0F); // Cancel never stores the boxes
+}
+
+TEST_F(DataSettingsTest, SaveTellsThePathBeforeWritingAndTheFailureAfter) {
+    std::vector<std::string> told;
+    form.dialogue().answer_with([&](const Message& m) {
+        // The file is not there yet when its path is shown.
+        told.push_back(m.text + (fs::exists(m.text) ? " (written)" : ""));
+        return Answer::Ok;
+    });
+    const std::string path = (dir / "car.miloracar").string();
+    ASSERT_TRUE(form.save_to(path));
+    EXPECT_EQ(told, (std::vector<std::string>{path}));
+    EXPECT_EQ(state.Car_Data_Filename, path);
+
+    told.clear();
+    const std::string nowhere = (dir / "none" / "car.miloracar").string();
+    EXPECT_FALSE(form.save_to(nowhere));
+    ASSERT_EQ(told.size(), 2U);
+    EXPECT_EQ(told[0], nowhere);
+    EXPECT_EQ(told[1], save_failed_message(nowhere, "No such file or directory"));
+    EXPECT_EQ(state.Car_Data_Filename, path);
 }

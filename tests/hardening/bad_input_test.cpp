@@ -80,8 +80,8 @@ TEST(BadInput, ATinyDivisorStopsTheCalculationWithAMessage) {
     calc::FormState s = calc::open_window(*calculator, CarData{});
     s.box("txtCombined_MPG") = "1e-50";
     EXPECT_FALSE(calc::run_calculate(*calculator, s));
-    ASSERT_EQ(s.messages.size(), 1U);
-    EXPECT_EQ(s.messages[0].text, kFaultMessage);
+    ASSERT_EQ(s.dialogue.kept().size(), 1U);
+    EXPECT_EQ(s.dialogue.kept()[0].text, kFaultMessage);
     for (const auto& key : s.label_order()) {
         const std::string& t = s.label(key.name, key.index).text;
         EXPECT_FALSE(std::regex_search(t, kNotANumber)) << t;
@@ -122,7 +122,7 @@ TEST_F(BadFileTest, CarDataFilesAreTakenWholeOrRefusedAsTheTableSays) {
     for (const FileCase& c : cases) {
         const std::string path = put(c.name, c.bytes);
         CarData strict;
-        EXPECT_EQ(cardata::read_strict(path, strict).ok, c.strict_ok) << c.name;
+        EXPECT_EQ(cardata::read_strict(path, strict).ok(), c.strict_ok) << c.name;
         CarData tolerant;
         EXPECT_TRUE(cardata::read_tolerant(path, tolerant)) << c.name;
         EXPECT_EQ(tolerant.Global_Gas_Cost, c.tolerant_gas_cost) << c.name;
@@ -133,12 +133,12 @@ TEST_F(BadFileTest, AFolderOrAnUnreadableFileIsReportedNotRead) {
     CarData car;
     EXPECT_FALSE(cardata::read_tolerant(dir.string(), car));
     const auto r = cardata::read_strict(dir.string(), car);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.message.find("could not be opened"), std::string::npos);
+    EXPECT_FALSE(r);
+    EXPECT_NE(r.reason().find("could not be opened"), std::string::npos);
     const std::string path = put("locked", "1\r\n2\r\n");
     test::expect_as_ordinary_user({dir.string(), path}, [&] {
         fs::permissions(path, fs::perms::none);
-        return cardata::read_strict(path, car).ok ? "a file without read permission was read" : "";
+        return cardata::read_strict(path, car) ? "a file without read permission was read" : "";
     });
 }
 
@@ -336,13 +336,13 @@ TEST(BadInput, DataSettingsBoxesRefuseHostileTextsAndStoreNothing) {
         ProgramState state;
         cardata::DataSettings form(state);
         form.load();
-        form.take_messages();
+        form.dialogue().take_kept();
         form.change(Field::CityPercent, c.text);
         const auto value = numbers::parse_single(c.text);
         if (!value) {
             EXPECT_EQ(form.text(Field::CityPercent), "55") << c.text;
             EXPECT_EQ(form.text(Field::HighwayPercent), "45") << c.text;
-            EXPECT_EQ(form.take_messages().size(), 1U) << c.text;
+            EXPECT_EQ(form.dialogue().take_kept().size(), 1U) << c.text;
         }
         EXPECT_FALSE(std::regex_search(form.text(Field::HighwayPercent), kNotANumber)) << c.text;
     }
@@ -356,7 +356,7 @@ TEST(BadInput, AnEpaFigureTooSmallToDivideByIsRefusedByItsOwnBox) {
                 "1e-45"); // above zero, but 55 % of a mile per it overflows
     EXPECT_FALSE(form.estimate());
     EXPECT_EQ(form.take_focus_request(), cardata::Field::EpaCity);
-    const auto shown = form.take_messages();
+    const auto shown = form.dialogue().take_kept();
     ASSERT_EQ(shown.size(), 1U);
     EXPECT_EQ(shown[0].text, cardata::box_info(cardata::Field::EpaCity).message);
     EXPECT_EQ(form.text(cardata::Field::CombinedMpg), "20");

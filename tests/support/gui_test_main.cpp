@@ -4,6 +4,7 @@
 // folder, and fail at once when a real modal dialog would open.
 
 #include "support/window_helpers.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, home.path() + QStringLiteral("/config"));
     }
-    QApplication app(argc, argv);
+    milora::ui::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
     watch_for_modal_dialogs();

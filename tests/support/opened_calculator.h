@@ -35,18 +35,18 @@ struct OpenedWindow {
     // afterwards (empty where the window has no such label).
     std::string calculate(BoxTexts boxes = {}, const char* label = "lblResults") {
         type(boxes);
-        const bool done = calc::run_calculate(*calc, state);
+        const bool done = calc::run_calculate(*calc, state).ok();
         EXPECT_TRUE(done);
         if (done) {
-            EXPECT_TRUE(state.messages.empty());
+            EXPECT_TRUE(state.dialogue.kept().empty());
         }
         return has_label(label) ? state.label(label).text : std::string();
     }
 
     // Clicks Calculate and an option as they stand, with the fault check: false when it failed.
-    bool click_calculate() { return calc::run_calculate(*calc, state); }
+    bool click_calculate() { return calc::run_calculate(*calc, state).ok(); }
     bool click(const char* group, int index) {
-        return calc::run_click_option(*calc, state, group, index);
+        return calc::run_click_option(*calc, state, group, index).ok();
     }
 
     // The message shown when `text` is typed into `box` and the focus leaves it.

@@ -357,7 +357,7 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
     for (int i = 0; i < 3000; ++i) {
         text += "\"9/16/06\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
     }
-    ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text).ok);
+    ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text));
     fakes.files.open_answers = {path("long.miloragas")};
     click(button("cmdOpen"));
     QAbstractItemModel* rows = list()->model();
@@ -557,8 +557,7 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
     // Dates of a file in other forms, a long one running further left.
     ASSERT_TRUE(write_file_atomically(path("forms.miloragas").toStdString(),
                                       "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n"
-                                      "\"2006-09-30\",1600,10\r\n")
-                    .ok);
+                                      "\"2006-09-30\",1600,10\r\n"));
     fakes.messages.answers = {Answer::Yes};
     fakes.files.open_answers = {path("forms.miloragas")};
     click(button("cmdOpen"));
@@ -635,8 +634,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
 
 TEST_F(MileageWindowTest, ADateFromAFileIsKeptAndALongOneRunsFurtherLeft) {
     ASSERT_TRUE(write_file_atomically(path("old.miloragas").toStdString(),
-                                      "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n")
-                    .ok);
+                                      "\"9/16/06\",1000,10\r\n\"Sept 23, 2006\",1300,10\r\n"));
     fakes.files.open_answers = {path("old.miloragas")};
     click(button("cmdOpen"));
     const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
@@ -661,7 +659,7 @@ TEST_F(MileageWindowTest, ReadingALongFileShowsProgressAndACancelKeepsTheLog) {
     for (int i = 0; i < 100000; ++i) {
         text += "\"9/16/2006\"," + std::to_string(1000 + 300 * i) + ",10\r\n";
     }
-    ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text).ok);
+    ASSERT_TRUE(write_file_atomically(path("long.miloragas").toStdString(), text));
 
     int progress_seen = 0;
     bool cancel = true;

@@ -76,7 +76,7 @@ TEST(MoreEfficientVehicle, AnMpgTooSmallToDivideByStopsWithTheFaultMessage) {
     EXPECT_FALSE(calc::validate_box(w.state, "txtMPG_Car2"));
     EXPECT_FALSE(calc::run_calculate(*w.calc, w.state));
     EXPECT_TRUE(w.state.fault);
-    ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0].text, kFaultMessage);
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept()[0].text, kFaultMessage);
     EXPECT_EQ(w.text("lblResults"), intro);
 }

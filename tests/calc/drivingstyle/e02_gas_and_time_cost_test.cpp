@@ -154,7 +154,7 @@ TEST(GasAndTimeCost, AnMpgShownAs0Point0StopsTheCalculationThere) {
     w.state.box("txtMPG") = "0.001";
     EXPECT_FALSE(w.click_calculate());
     ASSERT_TRUE(w.state.fault.has_value());
-    ASSERT_EQ(w.state.messages.size(), 1U);
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
     EXPECT_EQ(w.state.label("lblTrue_MPG", 0).text, "0.0");
     EXPECT_EQ(w.state.label("lblHourly_CO2", 0).text, "");
     EXPECT_EQ(w.state.label("lblTrue_MPG", 1).text, "");

@@ -143,8 +143,8 @@ TEST(TrueCostOfGas, CheapAboveExpensiveOnlyShowsTheMessage) {
     Opened w;
     w.state.box("txtGas_Cost_Cheap") = "2.9";
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
-    ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0],
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept()[0],
               (Message{"Milora",
                        "The \"cheap\" gas has to cost less than the \"expensive\" gas! Please "
                        "check your numbers.",
@@ -153,14 +153,14 @@ TEST(TrueCostOfGas, CheapAboveExpensiveOnlyShowsTheMessage) {
     EXPECT_EQ(w.text("lblHeader_Sentence"), "");
 
     // After a result, the message leaves that result as it was.
-    w.state.messages.clear();
+    (void)w.state.dialogue.take_kept();
     w.state.box("txtGas_Cost_Cheap") = "2.79";
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
     const std::string before = w.text("lblSentence_TotalCostsAndTime");
     w.state.box("txtGas_Cost_Cheap") = "3.5";
     w.state.box("txtDistance_To_Station") = "40";
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
-    EXPECT_EQ(w.state.messages.size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept().size(), 1U);
     EXPECT_EQ(w.text("lblSentence_TotalCostsAndTime"), before);
     EXPECT_EQ(w.text("lblHeader_Sentence"),
               "If you drive 10 miles across town to buy \"cheap\" gas:");
@@ -170,7 +170,7 @@ TEST(TrueCostOfGas, EqualPricesGoOnAndZeroTimeWorthEqualsThePerMileCost) {
     Opened w;
     w.enter("20", "2.5", "2.5", "10", "30", "10", "0", "0.5");
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
-    EXPECT_TRUE(w.state.messages.empty());
+    EXPECT_TRUE(w.state.dialogue.kept().empty());
     const std::string loss =
         "spend $0.50  more per gallon of gas (not the $0.00 per gallon you thought you were "
         "saving). Driving 10 miles to the station with \"cheap\" gas  and back will actually cost "

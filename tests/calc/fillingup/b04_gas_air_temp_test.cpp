@@ -67,7 +67,7 @@ TEST(GasAirTemp, InitialValuesGiveSevenCentsAtTwelvePoints) {
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
     EXPECT_EQ(w.result().points, 12);
     EXPECT_EQ(w.result().text, result("$0.07", "$0.01", "10.0", "79", "82"));
-    EXPECT_TRUE(w.state.messages.empty());
+    EXPECT_TRUE(w.state.dialogue.kept().empty());
 }
 
 TEST(GasAirTemp, TwoDigitPatternsAndEqualTemperatures) {
@@ -95,11 +95,11 @@ TEST(GasAirTemp, AHighBelowTheLowIsSwappedInTheBoxesOnce) {
     w.calculate("79", "82.50", "10", "3");
     EXPECT_EQ(w.state.box("txtHighTemp"), "82.5");
     EXPECT_EQ(w.state.box("txtLowTemp"), "79");
-    ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0], kSwapped);
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept()[0], kSwapped);
     EXPECT_EQ(w.result().text, result("$0.08", "$0.01", "10.0", "79", "83"));
-    w.state.messages.clear();
+    (void)w.state.dialogue.take_kept();
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
-    EXPECT_TRUE(w.state.messages.empty());
+    EXPECT_TRUE(w.state.dialogue.kept().empty());
     EXPECT_EQ(w.result().text, result("$0.08", "$0.01", "10.0", "79", "83"));
 }

@@ -14,7 +14,7 @@ struct Opened : test::OpenedWindow {
     Opened() : OpenedWindow("B05_Fillup_Frequency") {}
 
     bool click(const char* group, int index) {
-        return run_click_option(*calc, state, group, index);
+        return run_click_option(*calc, state, group, index).ok();
     }
     const std::string& text(const char* label) const { return state.label(label).text; }
     const OptionGroupState& high() const { return state.options("optHigh_Tank"); }
@@ -166,7 +166,7 @@ TEST(FillupFrequency, CalculateWithoutAHighSettingReadsNoBoxes) {
     w.state.box("txtGas_Mileage") = "not a number";
     EXPECT_TRUE(run_calculate(*w.calc, w.state));
     EXPECT_FALSE(w.state.fault);
-    EXPECT_TRUE(w.state.messages.empty());
+    EXPECT_TRUE(w.state.dialogue.kept().empty());
     EXPECT_TRUE(w.shows_no_high_setting());
 }
 
@@ -198,8 +198,8 @@ TEST(FillupFrequency, ATankWhoseFuelWeightCostsTheWholeMpgIsRefused) {
     }
     // A text set past validation is not computed into negative fill-ups.
     o.state.box("txtGas_Tank_Capacity") = "5000";
-    o.state.messages.clear();
+    (void)o.state.dialogue.take_kept();
     EXPECT_TRUE(run_calculate(*o.calc, o.state));
-    ASSERT_EQ(o.state.messages.size(), 1U);
-    EXPECT_EQ(o.state.messages[0].text, limit_message);
+    ASSERT_EQ(o.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(o.state.dialogue.kept()[0].text, limit_message);
 }

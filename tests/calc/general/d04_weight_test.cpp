@@ -80,8 +80,9 @@ TEST(Weight, ATextPastTheLimitIsNotComputedWith) {
     w.state.box("txtWeight") = "12000";
     EXPECT_TRUE(calc::run_calculate(*w.calc, w.state));
     EXPECT_EQ(w.state.label("lblResults").text, intro);
-    ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0].title + ": " + w.state.messages[0].text, kLimitRefusal);
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept()[0].title + ": " + w.state.dialogue.kept()[0].text,
+              kLimitRefusal);
 }
 
 TEST(Weight, EachBoxRefusesWithItsOwnMessage) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
-#include "calc/fillingup/b01_yearly_spending.h"
+#include "calc/fillingup/b01_how_much_do_you_spend_on_gas.h"
 
 #include "calc/common_boxes.h"
 #include "calc/constants.h"

@@ -148,9 +148,9 @@ TEST(TirePressure, RefusesATotalOf1000PsiOrMoreBeforeComputing) {
         w.state.box("txtTotal_Underinflation") = psi;
         // A gas cost that would overflow shows the limit is checked before any arithmetic.
         w.state.box("txtGas_Cost") = "3e38";
-        run_calculate(*w.calc, w.state);
-        ASSERT_EQ(w.state.messages.size(), 1U) << psi;
-        EXPECT_EQ(w.state.messages[0], refusal) << psi;
+        (void)run_calculate(*w.calc, w.state);
+        ASSERT_EQ(w.state.dialogue.kept().size(), 1U) << psi;
+        EXPECT_EQ(w.state.dialogue.kept()[0], refusal) << psi;
         EXPECT_TRUE(w.state.fault) << psi;
         EXPECT_EQ(w.results(), before) << psi;
     }
@@ -160,7 +160,7 @@ TEST(TirePressure, JustBelowTheLimitStillGivesAFigure) {
     Opened w("C01_Tire_Pressure");
     w.state.box("txtTotal_Underinflation") = "999.9";
     ASSERT_TRUE(run_calculate(*w.calc, w.state));
-    EXPECT_TRUE(w.state.messages.empty());
+    EXPECT_TRUE(w.state.dialogue.kept().empty());
     EXPECT_EQ(w.results().substr(0, 61),
               "If your four tires are underinflated by a total of 999.9 psi,");
 }
@@ -170,7 +170,7 @@ TEST(TireCalculators, AFloatingPointFaultKeepsTheTextShownAndSaysSo) {
     w.state.box("txtGas_Cost") = "3e38";
     EXPECT_FALSE(run_calculate(*w.calc, w.state));
     EXPECT_TRUE(w.state.fault);
-    ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0].text, kFaultMessage);
+    ASSERT_EQ(w.state.dialogue.kept().size(), 1U);
+    EXPECT_EQ(w.state.dialogue.kept()[0].text, kFaultMessage);
     EXPECT_EQ(w.results().substr(0, 40), "Bad wheel alignment not only wears out y");
 }

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What putting off an oil change costs in gas and carbon dioxide: a table for the MPG-loss
+// calculator (loss_calculator.h).
+
+#include "calc/calculator.h"
+
+#include <memory>
+
+namespace milora::calc {
+
+std::unique_ptr<Calculator> make_C06_Oil_Change();
+
+} // namespace milora::calc
