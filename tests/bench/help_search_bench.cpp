@@ -6,6 +6,7 @@
 // rows that each claim a million columns. Each case opens a fresh viewer, so run one case a
 // process (--benchmark_filter) to read its peak memory with /usr/bin/time -v.
 
+#include "help/search_index.h"
 #include "ui/help_viewer.h"
 
 #include <QApplication>
@@ -45,8 +46,9 @@ QByteArray page(const QByteArray& title, const QByteArray& body) {
 // edt.chm in `folder`.
 bool compile(const QString& folder, const std::function<QStringList(const QString&)>& make) {
     const QStringList names = make(folder);
-    QByteArray project = "[OPTIONS]\nCompiled file=edt.chm\nDefault topic=" +
-                         names.first().toUtf8() + "\nTitle=Bench\n\n[FILES]\n";
+    QByteArray project =
+        "[OPTIONS]\nCompiled file=edt.chm\nDefault topic=" + names.first().toUtf8() +
+        "\nTitle=Bench\n\n[FILES]\n";
     for (const QString& n : names) {
         project += n.toUtf8() + '\n';
     }
@@ -201,6 +203,43 @@ void BM_TableOfHugeSpans(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TableOfHugeSpans)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+QStringList three_pages(const QString& folder) {
+    for (const char* name : {"Introduction.htm", "Tires.htm", "Oil.htm"}) {
+        write(QDir(folder).filePath(name),
+              page(name, QByteArray("<p>Tire pressure and wheel alignment.</p>").repeated(40)));
+    }
+    return {QStringLiteral("Introduction.htm"), QStringLiteral("Tires.htm"),
+            QStringLiteral("Oil.htm")};
+}
+
+// From the first Help request to the page drawn, the window made on the way.
+void BM_FirstTopicShown(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        Viewer v(three_pages);
+        state.ResumeTiming();
+        v.show("Tires.htm#alignment");
+        v.window()->repaint();
+    }
+}
+BENCHMARK(BM_FirstTopicShown)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The index of a handbook-sized help file (80 pages of 400 words) and one search in it.
+void BM_IndexHandbookSized(benchmark::State& state) {
+    std::string text;
+    for (int w = 0; w < 100; ++w) {
+        text += "word" + std::to_string(w % 700) + " fuel economy tires ";
+    }
+    for (auto _ : state) {
+        help::SearchIndex index;
+        for (int p = 0; p < 80; ++p) {
+            index.add_page("P" + std::to_string(p) + ".htm", "Page " + std::to_string(p), text);
+        }
+        benchmark::DoNotOptimize(index.search("economy"));
+    }
+}
+BENCHMARK(BM_IndexHandbookSized)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
