@@ -111,11 +111,11 @@ QVariant HandbookBrowser::handbook_resource(int type, const QUrl& url) const {
     if (bytes) {
         return QString::fromStdString(laid_out_html(*bytes));
     }
-    return own_page(QStringLiteral("Topic not found"),
-                    QStringLiteral("<p>The page \"%1\" was looked for in the handbook \"%2\", "
-                                   "and the handbook has no such page.</p>")
-                        .arg(topic_of(url).toHtmlEscaped(),
-                             QDir::toNativeSeparators(path_).toHtmlEscaped()));
+    return own_page(
+        QStringLiteral("Topic not found"),
+        QStringLiteral("<p>The page \"%1\" was looked for in the handbook \"%2\", "
+                       "and the handbook has no such page.</p>")
+            .arg(topic_of(url).toHtmlEscaped(), QDir::toNativeSeparators(path_).toHtmlEscaped()));
 }
 
 void HandbookBrowser::wheelEvent(QWheelEvent* event) {

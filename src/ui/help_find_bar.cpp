@@ -22,6 +22,7 @@ HelpFindBar::HelpFindBar(QTextBrowser* page, QWidget* parent)
     auto* previous = new QPushButton(QStringLiteral("Previous"), this);
     previous->setObjectName(QStringLiteral("cmdFindPrevious"));
     previous_ = previous;
+    next_ = next;
     status_->setObjectName(QStringLiteral("lblFind"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -30,8 +31,6 @@ HelpFindBar::HelpFindBar(QTextBrowser* page, QWidget* parent)
     layout->addWidget(next);
     layout->addWidget(previous);
     layout->addWidget(status_);
-    setTabOrder(box_, next);
-    setTabOrder(next, previous);
     hide();
     connect(box_, &QLineEdit::returnPressed, this, [this] { find_next(false); });
     connect(next, &QPushButton::clicked, this, [this] { find_next(false); });

@@ -29,11 +29,13 @@ public:
     QLineEdit* box() const { return box_; }
     // The bar's last control in the Tab order.
     QWidget* last_control() const { return previous_; }
+    QWidget* next_control() const { return next_; }
 
 private:
     QTextBrowser* page_;
     QLineEdit* box_;
     QLabel* status_;
+    QWidget* next_ = nullptr;
     QWidget* previous_ = nullptr;
 };
 

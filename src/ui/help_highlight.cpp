@@ -47,22 +47,22 @@ QTextEdit::ExtraSelection mark(QTextDocument* doc, int from, int to) {
 }
 
 // The marks in one block: whole words, a run of them joined by blanks as one.
-void mark_block(const QTextBlock& block, const std::vector<std::string>& asked,
+void mark_block(QTextDocument* doc, const QTextBlock& block, const std::vector<std::string>& asked,
                 QList<QTextEdit::ExtraSelection>& marks) {
     const QString text = block.text();
     int run_from = -1;
     int run_to = -1;
     auto close_run = [&] {
         if (run_from >= 0 && marks.size() < kMostMarks) {
-            marks.append(mark(block.document(), block.position() + run_from,
-                              block.position() + run_to));
+            marks.append(mark(doc, block.position() + run_from, block.position() + run_to));
         }
         run_from = -1;
     };
     int i = 0;
     while (i < text.size() && marks.size() < kMostMarks) {
         if (!word_char(text[i])) {
-            if (!text[i].isSpace()) {
+            // A phrase runs over blanks only, not over a line break or punctuation.
+            if (text[i] != QLatin1Char(' ') && text[i] != QChar::Nbsp) {
                 close_run();
             }
             ++i;
@@ -90,7 +90,7 @@ int mark_words(QTextBrowser* page, const QStringList& words) {
     if (!asked.empty()) {
         for (QTextBlock block = page->document()->begin();
              block.isValid() && marks.size() < kMostMarks; block = block.next()) {
-            mark_block(block, asked, marks);
+            mark_block(page->document(), block, asked, marks);
         }
     }
     page->setExtraSelections(marks);

@@ -94,8 +94,9 @@ void HelpIndex::filter(const QString& text) {
     for (int i = 0; i < list_->count(); ++i) {
         QListWidgetItem* item = list_->item(i);
         // A page row of a keyword of several pages goes with its keyword.
-        const bool shown = wanted.isEmpty() ||
-                           item->data(kKeywordRole).toString().contains(wanted, Qt::CaseInsensitive);
+        const bool shown =
+            wanted.isEmpty() ||
+            item->data(kKeywordRole).toString().contains(wanted, Qt::CaseInsensitive);
         item->setHidden(!shown);
         if (shown && first == nullptr) {
             first = item;

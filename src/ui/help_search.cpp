@@ -136,9 +136,9 @@ void HelpSearch::answer(const QString& words) {
         item->setData(kTitleRole, title);
         item->setToolTip(snippet);
     }
-    QString said = hits.empty()           ? QStringLiteral("No page holds these words.")
-                   : hits.size() == 1U    ? QStringLiteral("1 page found.")
-                                          : QStringLiteral("%1 pages found.").arg(hits.size());
+    QString said = hits.empty()        ? QStringLiteral("No page holds these words.")
+                   : hits.size() == 1U ? QStringLiteral("1 page found.")
+                                       : QStringLiteral("%1 pages found.").arg(hits.size());
     if (!whole_) {
         said += QStringLiteral(" Some pages of this handbook are too large to be searched "
                                "whole; they were searched in part or not at all.");

@@ -56,11 +56,11 @@ private:
     void open(QListWidgetItem* item);
 
     const ChmArchive* archive_ = nullptr;
-    QStringList pages_;   // the pages to index
-    int next_page_ = -1;  // the next of them; -1 when not indexing
+    QStringList pages_;  // the pages to index
+    int next_page_ = -1; // the next of them; -1 when not indexing
     qint64 bytes_read_ = 0;
-    bool whole_ = true;   // every page read and indexed whole
-    QString waiting_;     // the search asked for while indexing
+    bool whole_ = true; // every page read and indexed whole
+    QString waiting_;   // the search asked for while indexing
     QLineEdit* box_;
     QLabel* status_;
     QListWidget* results_;

@@ -14,13 +14,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QMoveEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -53,8 +53,10 @@ std::vector<help::SitemapEntry> sitemap(const QString& text) {
 
 QPoint beside(const QRect& owner, const QSize& size, const QRect& screen) {
     const auto inside = [&](QPoint at) {
-        at.setX(std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() - size.width() + 1)));
-        at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height() + 1)));
+        at.setX(std::clamp(at.x(), screen.left(),
+                           std::max(screen.left(), screen.right() - size.width() + 1)));
+        at.setY(std::clamp(at.y(), screen.top(),
+                           std::max(screen.top(), screen.bottom() - size.height() + 1)));
         return at;
     };
     if (!owner.isValid()) {
@@ -81,7 +83,6 @@ HelpWindow::HelpWindow(QStringList folders, WebService* web, PrintService* print
     build_buttons();
     build_navigation();
     build_layout();
-    set_tab_order();
     add_shortcuts();
     restore_geometry();
 }
@@ -160,26 +161,41 @@ void HelpWindow::build_layout() {
     layout->addWidget(splitter_, 1);
 }
 
-void HelpWindow::set_tab_order() {
-    const std::vector<QWidget*> order{home_,
-                                      back_,
-                                      forward_,
-                                      print_,
-                                      tabs_->tabBar(),
-                                      contents_,
-                                      index_->keyword_box(),
-                                      index_->list(),
-                                      search_->words_box(),
-                                      search_->results(),
-                                      browser_,
-                                      find_bar_->box(),
-                                      find_bar_->last_control(),
-                                      home_};
-    // A closed chain: Tab from the last control of the find bar (or from the page, when the
-    // bar is hidden) comes round to Home.
-    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        setTabOrder(order[i], order[i + 1]);
+std::vector<QWidget*> HelpWindow::tab_order() const {
+    std::vector<QWidget*> order{home_, back_, forward_, print_, tabs_->tabBar()};
+    if (tabs_->currentWidget() == contents_) {
+        order.push_back(contents_);
+    } else if (tabs_->currentWidget() == index_) {
+        order.insert(order.end(), {index_->keyword_box(), index_->list()});
+    } else {
+        order.insert(order.end(), {search_->words_box(), search_->results()});
     }
+    order.push_back(browser_);
+    order.insert(order.end(),
+                 {find_bar_->box(), find_bar_->next_control(), find_bar_->last_control()});
+    return order;
+}
+
+bool HelpWindow::focusNextPrevChild(bool next) {
+    // Tab goes round every control there is to use, in the order they stand, Home after the
+    // last: the chain Qt builds from the widgets' creation order loses the buttons above.
+    std::vector<QWidget*> order = tab_order();
+    std::erase_if(order, [](const QWidget* w) {
+        return !w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus);
+    });
+    if (order.empty()) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    const QWidget* now = QApplication::focusWidget();
+    auto at = std::find_if(order.begin(), order.end(), [now](const QWidget* w) {
+        return now != nullptr && (w == now || w->isAncestorOf(now));
+    });
+    const auto n = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t i = at == order.end() ? (next ? -1 : 0) : at - order.begin();
+    i = ((i + (next ? 1 : -1)) % n + n) % n;
+    order[static_cast<std::size_t>(i)]->setFocus(next ? Qt::TabFocusReason
+                                                      : Qt::BacktabFocusReason);
+    return true;
 }
 
 void HelpWindow::add_shortcuts() {
@@ -261,8 +277,7 @@ void HelpWindow::place() {
         move(saved_position_);
         return;
     }
-    const QScreen* screen =
-        owner_ != nullptr ? owner_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = owner_ != nullptr ? owner_->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }

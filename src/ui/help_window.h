@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class QPushButton;
 class QSplitter;
@@ -58,13 +59,15 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The window's parts, made in this order.
     void build_buttons();
     void build_navigation();
     void build_layout();
-    void set_tab_order();
+    // Every control Tab may reach, in order (focusNextPrevChild leaves out the hidden ones).
+    std::vector<QWidget*> tab_order() const;
     void add_shortcuts();
     void restore_geometry();
     void place();
