@@ -31,6 +31,11 @@ HelpSearch::HelpSearch(QWidget* parent)
     box_->setClearButtonEnabled(true);
     results_->setObjectName(QStringLiteral("lstSearch"));
     results_->setAccessibleName(QStringLiteral("Pages found"));
+    // Each result is its title and a snippet, wrapped to the pane's width.
+    results_->setWordWrap(true);
+    results_->setResizeMode(QListView::Adjust);
+    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    results_->setTextElideMode(Qt::ElideNone);
     status_->setObjectName(QStringLiteral("lblSearch"));
     status_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
