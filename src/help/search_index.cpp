@@ -163,9 +163,18 @@ bool SearchIndex::add_page(std::string name, std::string title, std::string_view
     text_indexed_ += indexed.size();
 
     const auto page = static_cast<std::uint32_t>(pages_.size());
+    // Counted as written (ASCII folded), then each distinct word folded to its US spelling once.
+    std::unordered_map<std::string, std::uint32_t> raw;
+    each_word(indexed, [&](std::size_t begin, std::size_t end) {
+        std::string w(indexed.substr(begin, end - begin));
+        for (char& ch : w) {
+            ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+        }
+        ++raw[std::move(w)];
+    });
     std::unordered_map<std::string, std::uint32_t> counts;
-    for (std::string& w : words(indexed)) {
-        ++counts[std::move(w)];
+    for (const auto& [word, count] : raw) {
+        counts[fold_spelling(word)] += count;
     }
     for (auto& [word, count] : counts) {
         postings_[word].emplace_back(page, count);
