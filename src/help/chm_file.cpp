@@ -5,7 +5,6 @@
 #include "help/chm_structure.h"
 
 #include <chm_lib.h>
-#include <cstring>
 
 namespace milora::help {
 
@@ -32,10 +31,13 @@ bool ChmFile::open(const std::string& path) {
     if (path.find('\0') != std::string::npos) {
         return false;
     }
-    if (!plausible_help_file(path)) {
+    if (!read_help_file_directory(path, names_, kMaxNames)) {
         return false;
     }
     file_ = chm_open(path.c_str());
+    if (file_ == nullptr) {
+        names_.clear();
+    }
     return file_ != nullptr;
 }
 
@@ -44,12 +46,22 @@ void ChmFile::close() {
         chm_close(file_);
         file_ = nullptr;
     }
+    names_.clear();
 }
 
 bool ChmFile::contains(const std::string& name) const {
     chmUnitInfo info{};
     return file_ != nullptr && usable_name(name) &&
            chm_resolve_object(file_, name.c_str(), &info) == CHM_RESOLVE_SUCCESS;
+}
+
+std::optional<unsigned long long> ChmFile::size_of(const std::string& name) const {
+    chmUnitInfo info{};
+    if (file_ == nullptr || !usable_name(name) ||
+        chm_resolve_object(file_, name.c_str(), &info) != CHM_RESOLVE_SUCCESS) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned long long>(info.length);
 }
 
 std::optional<std::string> ChmFile::read(const std::string& name) const {
@@ -71,27 +83,8 @@ std::optional<std::string> ChmFile::read(const std::string& name) const {
     return data;
 }
 
-namespace {
-
-int collect_name(chmFile* /*file*/, chmUnitInfo* unit, void* context) {
-    auto* names = static_cast<std::vector<std::string>*>(context);
-    const std::string name(unit->path, strnlen(unit->path, sizeof unit->path));
-    // Names starting "/#" or "/$" are the compiler's own tables.
-    if (name.size() > 1 && name[0] == '/' && name[1] != '#' && name[1] != '$' &&
-        name.back() != '/') {
-        names->push_back(name);
-    }
-    return names->size() < ChmFile::kMaxNames ? CHM_ENUMERATOR_CONTINUE : CHM_ENUMERATOR_SUCCESS;
-}
-
-} // namespace
-
 std::vector<std::string> ChmFile::names() const {
-    std::vector<std::string> out;
-    if (file_ != nullptr) {
-        chm_enumerate(file_, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collect_name, &out);
-    }
-    return out;
+    return names_;
 }
 
 } // namespace milora::help

@@ -31,9 +31,13 @@ public:
     // NUL byte names nothing.
     bool contains(const std::string& name) const;
     std::optional<std::string> read(const std::string& name) const;
+    // The length of `name` without reading it, so that a caller can refuse a large object
+    // before it is decompressed.
+    std::optional<unsigned long long> size_of(const std::string& name) const;
     // The names of the files a help file holds for its reader ("/Tires.htm", "/edt.hhc"), without
-    // its own bookkeeping ("/#SYSTEM", "::DataSpace/..."), in the order stored; at most
-    // kMaxNames.
+    // its own bookkeeping ("/#SYSTEM", "::DataSpace/..."), in the order of the directory's
+    // listing pages from the first (read at open, not by chmlib's walk, which starts where the
+    // header says and so can miss a whole page of names); at most kMaxNames.
     std::vector<std::string> names() const;
     static constexpr std::size_t kMaxNames = 100000;
 
@@ -46,6 +50,7 @@ public:
 
 private:
     chmFile* file_ = nullptr;
+    std::vector<std::string> names_;
 };
 
 } // namespace milora::help

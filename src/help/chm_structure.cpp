@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -16,6 +17,40 @@ namespace {
 class Structure {
 public:
     explicit Structure(int fd) : fd_(fd) {}
+
+    // The names of the directory in the order of its chain of listing pages (see names()).
+    std::vector<std::string> listed_names(std::size_t most) const {
+        std::vector<std::string> out;
+        std::vector<bool> seen(pages_, false);
+        auto take = [&](std::uint64_t i) {
+            seen[i] = true;
+            for (const std::string& name : page_names_[i]) {
+                if (out.size() < most) {
+                    out.push_back(name);
+                }
+            }
+        };
+        // The chain starts at the listing page nothing comes before, whatever the header says
+        // (chmcmd writes 1 there although page 0 comes first); a page met twice ends it.
+        std::uint64_t at = pages_;
+        for (std::uint64_t i = 0; i < pages_ && at == pages_; ++i) {
+            if (is_listing(i) && static_cast<std::int32_t>(u32(page(i) + 12)) == -1) {
+                at = i;
+            }
+        }
+        while (at < pages_ && !seen[at] && is_listing(at)) {
+            take(at);
+            const auto next = static_cast<std::int32_t>(u32(page(at) + 16));
+            at = next < 0 ? pages_ : static_cast<std::uint64_t>(next);
+        }
+        // Listing pages off the chain still hold names.
+        for (std::uint64_t i = 0; i < pages_; ++i) {
+            if (!seen[i] && is_listing(i)) {
+                take(i);
+            }
+        }
+        return out;
+    }
 
     bool plausible() {
         struct stat st {};
@@ -112,6 +147,7 @@ private:
             return false;
         }
         pages_ = (dir_length - kItspLength) / block_;
+        page_names_.assign(static_cast<std::size_t>(pages_), {});
         pages_offset_ = dir_offset + kItspLength;
         data_offset_ = data_offset;
         return root_ >= 0 && static_cast<std::uint64_t>(root_) < pages_ &&
@@ -167,6 +203,7 @@ private:
                     }
                     units_.push_back(u);
                     remember(name, length, u);
+                    keep_name(i, name, length);
                     continue;
                 }
                 std::uint64_t child = 0;
@@ -185,6 +222,19 @@ private:
             }
         }
         return true;
+    }
+
+    // A name a reader of the help file asks for: "/Tires.htm", not the compiler's own tables
+    // ("/#SYSTEM", "/$WWKeywordLinks/", "::DataSpace/...") nor a folder. Up to its first NUL, as
+    // chmlib reads it.
+    void keep_name(std::uint64_t i, const unsigned char* name, std::uint64_t length) {
+        std::size_t n = 0;
+        while (n < length && name[n] != 0) {
+            ++n;
+        }
+        if (n > 1 && name[0] == '/' && name[1] != '#' && name[1] != '$' && name[n - 1] != '/') {
+            page_names_[i].emplace_back(reinterpret_cast<const char*>(name), n);
+        }
     }
 
     static constexpr const char* kResetTable =
@@ -292,6 +342,7 @@ private:
     std::uint64_t data_offset_ = 0;
     std::vector<unsigned char> dir_;
     std::vector<Unit> units_;
+    std::vector<std::vector<std::string>> page_names_; // per directory page
     std::size_t found_[3] = {0, 0, 0};
     Unit compression_units_[3];
 };
@@ -299,12 +350,23 @@ private:
 } // namespace
 
 bool plausible_help_file(const std::string& path) {
+    std::vector<std::string> names;
+    return read_help_file_directory(path, names, 0);
+}
+
+bool read_help_file_directory(const std::string& path, std::vector<std::string>& names,
+                              std::size_t most) {
+    names.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
-    const bool ok = Structure(fd).plausible();
+    Structure structure(fd);
+    const bool ok = structure.plausible();
     ::close(fd);
+    if (ok) {
+        names = structure.listed_names(most);
+    }
     return ok;
 }
 

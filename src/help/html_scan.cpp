@@ -50,8 +50,7 @@ void append_utf8(std::string& out, unsigned long code) {
     }
 }
 
-std::string Tag::attribute(std::string_view key) const {
-    std::size_t i = 0;
+bool Tag::next_attribute(std::size_t& i, std::string_view& key, std::string_view& value) const {
     const std::string_view a = attributes;
     while (i < a.size()) {
         while (i < a.size() && (space(a[i]) || a[i] == '/')) {
@@ -61,11 +60,11 @@ std::string Tag::attribute(std::string_view key) const {
         while (i < a.size() && !space(a[i]) && a[i] != '=' && a[i] != '/') {
             ++i;
         }
-        const std::string_view found = a.substr(name_start, i - name_start);
+        key = a.substr(name_start, i - name_start);
         while (i < a.size() && space(a[i])) {
             ++i;
         }
-        std::string_view value;
+        value = a.substr(i, 0);
         if (i < a.size() && a[i] == '=') {
             ++i;
             while (i < a.size() && space(a[i])) {
@@ -85,11 +84,23 @@ std::string Tag::attribute(std::string_view key) const {
                 value = a.substr(value_start, i - value_start);
             }
         }
-        if (!found.empty() && iequals(found, key)) {
-            return std::string(value);
+        if (!key.empty()) {
+            return true;
         }
-        if (found.empty() && i < a.size()) {
+        if (i < a.size()) {
             ++i; // a stray '=' or quote
+        }
+    }
+    return false;
+}
+
+std::string Tag::attribute(std::string_view key) const {
+    std::size_t i = 0;
+    std::string_view found;
+    std::string_view value;
+    while (next_attribute(i, found, value)) {
+        if (iequals(found, key)) {
+            return std::string(value);
         }
     }
     return {};

@@ -20,6 +20,9 @@ struct Tag {
 
     // The value of the attribute `key` (case-insensitive), quotes removed; empty when absent.
     std::string attribute(std::string_view key) const;
+    // The attribute after position `i` of `attributes` (start at 0): its name and value, both
+    // views into the scanned text; false past the last.
+    bool next_attribute(std::size_t& i, std::string_view& key, std::string_view& value) const;
 };
 
 class HtmlScanner {

@@ -6,6 +6,7 @@
 #include "help/sitemap.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace milora::help {
 namespace {
@@ -63,7 +64,81 @@ std::string trimmed(std::string s) {
     return s.substr(start);
 }
 
+// The number an attribute value starts with, leading blanks skipped; false when it starts with
+// no digit. Digits past what a long holds leave it at LONG_MAX.
+bool leading_number(std::string_view value, long& number, std::size_t& digits_end) {
+    std::size_t i = 0;
+    while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) {
+        ++i;
+    }
+    const std::size_t first = i;
+    number = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        const long digit = value[i] - '0';
+        number = number > (LONG_MAX - digit) / 10 ? LONG_MAX : number * 10 + digit;
+    }
+    digits_end = i;
+    return i > first;
+}
+
+long span_of(const Tag& tag, std::string_view key) {
+    long n = 0;
+    std::size_t end = 0;
+    const std::string value = tag.attribute(key);
+    return leading_number(value, n, end) && n > 1 ? std::min(n, kLargestSpan) : 1;
+}
+
+// The bound of a sizing attribute of `tag`; 0 for an attribute that is not bounded.
+long bound_of(const Tag& tag, std::string_view key, bool percent) {
+    if (iequals(key, "colspan") || iequals(key, "rowspan")) {
+        return kLargestSpan;
+    }
+    if (iequals(key, "width") || iequals(key, "height")) {
+        return percent ? 100 : kLargestLength;
+    }
+    if (iequals(key, "size")) {
+        return tag.name == "font" || tag.name == "basefont" ? kLargestFontSize : kLargestLength;
+    }
+    return 0;
+}
+
 } // namespace
+
+std::string bound_sizes(std::string_view html) {
+    std::string out;
+    HtmlScanner scan(html);
+    Tag tag;
+    std::size_t copied = 0;
+    while (scan.next_tag(tag)) {
+        if (tag.closing) {
+            continue;
+        }
+        std::size_t i = 0;
+        std::string_view key;
+        std::string_view value;
+        while (tag.next_attribute(i, key, value)) {
+            long n = 0;
+            std::size_t digits_end = 0;
+            if (!leading_number(value, n, digits_end)) {
+                continue;
+            }
+            const bool percent = value.substr(digits_end).starts_with('%');
+            const long bound = bound_of(tag, key, percent);
+            if (bound == 0 || n <= bound) {
+                continue;
+            }
+            const auto at = static_cast<std::size_t>(value.data() - html.data());
+            out.append(html.substr(copied, at - copied));
+            out += std::to_string(bound);
+            copied = at + digits_end;
+        }
+    }
+    if (copied == 0) {
+        return std::string(html);
+    }
+    out.append(html.substr(copied));
+    return out;
+}
 
 std::string flatten_deep_tables(std::string_view html, int depth) {
     {
@@ -72,7 +147,9 @@ std::string flatten_deep_tables(std::string_view html, int depth) {
         std::size_t cells = 0;
         while (count.next_tag(tag) && cells <= kMostTableCells) {
             if (!tag.closing && (tag.name == "td" || tag.name == "th")) {
-                ++cells;
+                // Both at most kLargestSpan, so the product cannot overflow.
+                cells +=
+                    static_cast<std::size_t>(span_of(tag, "colspan") * span_of(tag, "rowspan"));
             }
         }
         if (cells > kMostTableCells) {

@@ -81,6 +81,7 @@ public:
         std::vector<std::vector<SitemapEntry>*> lists{&top};
         int ignored_depth = 0; // lists opened beyond the deepest level kept
         SitemapEntry pending;
+        std::string pending_title; // the Name of the page that follows
         bool in_object = false;
         Tag tag;
         while (scan_.next_tag(tag)) {
@@ -105,6 +106,7 @@ public:
                 if (!tag.closing) {
                     in_object = iequals(tag.attribute("type"), "text/sitemap");
                     pending = SitemapEntry{};
+                    pending_title.clear();
                 } else if (in_object) {
                     in_object = false;
                     if ((!pending.name.empty() || !pending.local.empty()) &&
@@ -116,12 +118,20 @@ public:
             } else if (tag.name == "param" && in_object) {
                 const std::string name = tag.attribute("name");
                 const std::string value = decode_entities(tag.attribute("value"));
-                // The first Name is the entry's; later ones (an index entry's topic titles)
-                // and later pages are alternatives the viewer does not offer.
+                // The first Name is the entry's; a later one titles the page after it (an
+                // index keyword that names several pages).
                 if (iequals(name, "name") && pending.name.empty()) {
                     pending.name = value;
-                } else if (iequals(name, "local") && pending.local.empty()) {
-                    pending.local = value;
+                } else if (iequals(name, "name")) {
+                    pending_title = value;
+                } else if (iequals(name, "local") && !value.empty()) {
+                    if (pending.local.empty()) {
+                        pending.local = value;
+                    }
+                    if (pending.topics.size() < kMaxSitemapTopics) {
+                        pending.topics.push_back({std::move(pending_title), value});
+                    }
+                    pending_title.clear();
                 }
             }
         }

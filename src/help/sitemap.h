@@ -14,11 +14,22 @@
 
 namespace milora::help {
 
+// One of the pages an index keyword names, with the title the index gives it (may be empty).
+struct SitemapTopic {
+    std::string title;
+    std::string local;
+};
+
 struct SitemapEntry {
     std::string name;  // as written, with character references decoded
     std::string local; // "Tires.htm#alignment"; empty for a heading without a page
     std::vector<SitemapEntry> children;
+    // Every page the entry names, `local` first; an index keyword may name several, each after
+    // a Name of its own. At most kMaxSitemapTopics.
+    std::vector<SitemapTopic> topics;
 };
+
+inline constexpr std::size_t kMaxSitemapTopics = 50;
 
 // Deeper lists are attached at this depth, so that walking the tree stays cheap.
 inline constexpr int kMaxSitemapDepth = 16;

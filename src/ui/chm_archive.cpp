@@ -4,6 +4,9 @@
 
 #include "ui/qt_text.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace milora::ui {
 
 bool ChmArchive::open(const QString& path) {
@@ -20,6 +23,26 @@ std::optional<QByteArray> ChmArchive::read(const QString& name) const {
         return std::nullopt;
     }
     return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+}
+
+std::optional<qint64> ChmArchive::size(const QString& name) const {
+    const auto length = file_.size_of(name.toStdString());
+    if (!length) {
+        return std::nullopt;
+    }
+    return static_cast<qint64>(std::min<unsigned long long>(*length, INT64_MAX));
+}
+
+std::optional<QByteArray> ChmArchive::read_at_most(const QString& name, qint64 most,
+                                                   bool* too_large) const {
+    const std::optional<qint64> length = size(name);
+    if (too_large != nullptr) {
+        *too_large = length && *length > most;
+    }
+    if (!length || *length > most) {
+        return std::nullopt;
+    }
+    return read(name);
 }
 
 QStringList ChmArchive::names() const {

@@ -25,6 +25,12 @@ public:
     // `name` is a path inside the archive, "/Tires.htm" or "/images/car.png".
     bool contains(const QString& name) const;
     std::optional<QByteArray> read(const QString& name) const;
+    // The length of `name`, read from the directory: nothing is decompressed.
+    std::optional<qint64> size(const QString& name) const;
+    // `name` when it is at most `most` bytes long; `too_large` says when it was longer (and
+    // was left unread).
+    std::optional<QByteArray> read_at_most(const QString& name, qint64 most,
+                                           bool* too_large = nullptr) const;
     // Every file the help file holds for its reader, "/Tires.htm", "/edt.hhc".
     QStringList names() const;
 

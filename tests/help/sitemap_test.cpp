@@ -69,6 +69,20 @@ TEST(Sitemap, AnIndexEntryKeepsItsFirstNameAndPage) {
     ASSERT_EQ(index.size(), 1U);
     EXPECT_EQ(index[0].name, "tires");
     EXPECT_EQ(index[0].local, "Tires.htm");
+    // Every page it names, each with the title before it, for the viewer to offer.
+    ASSERT_EQ(index[0].topics.size(), 2U);
+    EXPECT_EQ(index[0].topics[0].title, "Tire pressure");
+    EXPECT_EQ(index[0].topics[0].local, "Tires.htm");
+    EXPECT_EQ(index[0].topics[1].title, "");
+    EXPECT_EQ(index[0].topics[1].local, "Other.htm");
+    // However many it names, the list is bounded.
+    std::string many = R"(<UL><LI><OBJECT type="text/sitemap"><param name="Name" value="k">)";
+    for (int i = 0; i < 1000; ++i) {
+        many += R"(<param name="Local" value="P.htm">)";
+    }
+    const auto bounded = parse_sitemap(many + "</OBJECT></UL>");
+    ASSERT_EQ(bounded.size(), 1U);
+    EXPECT_EQ(bounded[0].topics.size(), milora::help::kMaxSitemapTopics);
 }
 
 TEST(Sitemap, DamagedListsGiveFewerEntriesNeverMore) {

@@ -1,26 +1,30 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
+#include "help/page_text.h"
 #include "support/fake_services.h"
 #include "support/window_helpers.h"
+#include "ui/help_contents.h"
+#include "ui/help_highlight.h"
 #include "ui/help_viewer.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <atomic>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -80,6 +84,10 @@ protected:
     }
     QString page_text() {
         return browser()->toPlainText();
+    }
+    // A search result's first line: the page's title (a snippet follows).
+    static QString title_of(const QListWidgetItem* item) {
+        return item->text().section(QLatin1Char('\n'), 0, 0);
     }
     // The text of the line at the top of the visible part of the page.
     QString top_line() {
@@ -279,7 +287,49 @@ TEST_F(HelpViewerTest, NothingAPageNamesIsReadFromTheDisk) {
     EXPECT_TRUE(browser()->searchPaths().isEmpty());
 }
 
-TEST_F(HelpViewerTest, EveryHostilePageReturnsControlWithinASecond) {
+namespace {
+
+// What the text engine was given to lay out: the page's characters, its table cells and the
+// depth of its tables. Layout time follows these, so bounding them bounds the time.
+struct LayoutWork {
+    int characters = 0;
+    int cells = 0;
+    int deepest_table = 0;
+};
+
+void add_frames(QTextFrame* frame, int depth, LayoutWork& work) {
+    for (QTextFrame* child : frame->childFrames()) {
+        int level = depth;
+        if (auto* table = qobject_cast<QTextTable*>(child)) {
+            level = depth + 1;
+            work.cells += table->rows() * table->columns();
+            work.deepest_table = std::max(work.deepest_table, level);
+        }
+        add_frames(child, level, work);
+    }
+}
+
+LayoutWork layout_work(QTextDocument* doc) {
+    LayoutWork work;
+    work.characters = doc->characterCount();
+    add_frames(doc->rootFrame(), 0, work);
+    return work;
+}
+
+// The longest run of characters without a blank or a place to break.
+int longest_word(const QString& text) {
+    int longest = 0;
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() || c == QChar(0x200B) ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+} // namespace
+
+TEST_F(HelpViewerTest, EveryHostilePageIsLaidOutWithinTheViewersBounds) {
     HostileFiles files;
     ASSERT_TRUE(files.made_pipe);
     ASSERT_TRUE(install_hostile_handbook(first.path()));
@@ -295,17 +345,20 @@ TEST_F(HelpViewerTest, EveryHostilePageReturnsControlWithinASecond) {
           Case{"Deep_Tables_20.htm", "After the tables."},
           Case{"Deep_Tables_100.htm", "After the tables."},
           Case{"Huge_Page.htm", "The page is too large"}, Case{"Long_Word.htm", "wwwwwwww"},
-          Case{"Table_Rows.htm", "After the table."}}) {
-        QElapsedTimer timer;
-        timer.start();
+          Case{"Table_Rows.htm", "After the table."},
+          Case{"Table_Spans.htm", "After the spans."}}) {
+        // The named pipe is never opened; should it be, the watchdog lets it go after 5 s and
+        // the page shows no text from it, so a fault fails here instead of hanging.
         show(c.page);
         browser()->document()->size(); // laid out
         browser()->repaint();
-        const qint64 ms = timer.elapsed();
-        std::printf("[ timing ] hostile page %s: %lld ms\n", c.page, static_cast<long long>(ms));
-        std::fflush(stdout);
-        EXPECT_LT(ms, 1000) << c.page;
+        const LayoutWork work = layout_work(browser()->document());
         EXPECT_TRUE(page_text().contains(QString::fromLatin1(c.shows))) << c.page;
+        EXPECT_LE(static_cast<std::size_t>(work.characters), help::kLargestPage) << c.page;
+        EXPECT_LE(static_cast<std::size_t>(work.cells), help::kMostTableCells) << c.page;
+        EXPECT_LE(work.deepest_table, help::kDeepestTable) << c.page;
+        EXPECT_LE(static_cast<std::size_t>(longest_word(page_text())), help::kLongestWord)
+            << c.page;
     }
     show("Huge_Page.htm");
     EXPECT_TRUE(page_text().contains("more than the 256 KB the viewer shows"))
@@ -375,7 +428,7 @@ TEST_F(HelpViewerTest, TheIndexFiltersAsYouTypeAndOpensTheEntry) {
     auto* tabs = part<QTabWidget>("tabNavigation");
     auto* filter = part<QLineEdit>("txtIndex");
     auto* list = part<QListWidget>("lstIndex");
-    ASSERT_EQ(list->count(), 5);
+    ASSERT_EQ(list->count(), 8); // "pressure" names two pages: a row for each under it
     tabs->setCurrentIndex(1);
     filter->setFocus();
     QTest::keyClicks(filter, "T");
@@ -409,13 +462,9 @@ TEST_F(HelpViewerTest, SearchListsThePagesHoldingTheWordAndMarksItsHits) {
     auto* box = part<QLineEdit>("txtSearch");
     auto* results = part<QListWidget>("lstSearch");
     type_into(box, "ALIGNMENT");
-    QElapsedTimer timer;
-    timer.start();
     QTest::keyClick(box, Qt::Key_Return);
-    std::printf("[ timing ] first search of the test handbook: %lld ms\n",
-                static_cast<long long>(timer.elapsed()));
     ASSERT_EQ(results->count(), 1);
-    EXPECT_EQ(results->item(0)->text(), "Tires");
+    EXPECT_EQ(title_of(results->item(0)), "Tires");
     EXPECT_EQ(part<QLabel>("lblSearch")->text(), "1 page found.");
     emit results->itemActivated(results->item(0));
     settle();
@@ -525,7 +574,7 @@ TEST_F(HelpViewerTest, AHelpFileWithoutContentsOrIndexShowsPagesAndSearch) {
     auto* results = part<QListWidget>("lstSearch");
     QStringList titles;
     for (int i = 0; i < results->count(); ++i) {
-        titles << results->item(i)->text();
+        titles << title_of(results->item(i));
     }
     titles.sort();
     EXPECT_EQ(titles, (QStringList{"Tables 100 deep", "Tables 20 deep"}));
@@ -576,66 +625,243 @@ TEST_F(HelpViewerTest, EveryPartIsReachableByTabAndNamed) {
     }
 }
 
-TEST_F(HelpViewerTest, TheFirstTopicIsShownQuickly) {
+// ---------------------------------------------------------------------------------------------
+// Keyboard first
+
+TEST_F(HelpViewerTest, TabGoesRoundEveryControlFromThePageBackToTheButtons) {
     ASSERT_TRUE(install_handbook(first.path()));
-    QElapsedTimer timer;
-    timer.start();
-    show("Tires.htm#alignment");
-    window()->repaint();
-    const qint64 ms = timer.elapsed();
-    std::printf("[ timing ] first Help request to page shown (test handbook): %lld ms\n",
-                static_cast<long long>(ms));
-    EXPECT_LT(ms, 1000); // the target is 150 ms; a debug build on a shared machine gets room
+    show("Tires.htm");
+    show("Getting_Started.htm"); // Back is enabled
+    show_active(window());
+    browser()->setFocus();
+    QStringList reached;
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* w = QApplication::focusWidget();
+        if (w != nullptr && !w->objectName().isEmpty() && !reached.contains(w->objectName())) {
+            reached << w->objectName();
+        }
+    }
+    for (const char* name : {"cmdHome", "cmdBack", "cmdPrint", "treContents", "txtHandbook"}) {
+        EXPECT_TRUE(reached.contains(QString::fromLatin1(name)))
+            << name << " in " << reached.join(' ').toStdString();
+    }
+    // The order is the order on the screen: the buttons from the page, the pane after them.
+    EXPECT_LT(reached.indexOf("cmdHome"), reached.indexOf("cmdPrint"));
+    EXPECT_LT(reached.indexOf("cmdPrint"), reached.indexOf("treContents"));
+    // Shift+Tab goes back the same way.
+    part<QPushButton>("cmdHome")->setFocus();
+    QTest::keyClick(part<QPushButton>("cmdHome"), Qt::Key_Backtab);
+    EXPECT_NE(QApplication::focusWidget(), part<QPushButton>("cmdHome"));
+    EXPECT_NE(QApplication::focusWidget(), part<QPushButton>("cmdBack"));
 }
 
-// Pictures of the viewer for the documentation, taken only when MILORA_SCREENSHOT_DIR names a
-// folder: MILORA_SCREENSHOT_HANDBOOK a help file (the test handbook otherwise),
-// MILORA_SCREENSHOT_PAGE a calculator's page, MILORA_SCREENSHOT_WORD a word to search for.
-TEST_F(HelpViewerTest, Screenshots) {
-    const QString out = qEnvironmentVariable("MILORA_SCREENSHOT_DIR");
-    if (out.isEmpty()) {
-        GTEST_SKIP() << "MILORA_SCREENSHOT_DIR is not set";
-    }
-    const QString book = qEnvironmentVariable("MILORA_SCREENSHOT_HANDBOOK");
-    if (book.isEmpty()) {
-        ASSERT_TRUE(install_handbook(first.path()));
-    } else {
-        ASSERT_TRUE(QFile::copy(book, QDir(first.path()).filePath("edt.chm")));
-    }
-    const QString page = qEnvironmentVariable("MILORA_SCREENSHOT_PAGE", "Tires.htm");
-    const QString word = qEnvironmentVariable("MILORA_SCREENSHOT_WORD", "alignment");
-    auto shoot = [&](const char* name) {
-        settle();
-        EXPECT_TRUE(window()->grab().save(QDir(out).filePath(QString::fromLatin1(name))));
-    };
-    QElapsedTimer opened;
-    opened.start();
+TEST_F(HelpViewerTest, AltSAndAltIPutTheCursorInTheSearchBoxAndTheKeywordBox) {
+    ASSERT_TRUE(install_handbook(first.path()));
+    show("Tires.htm");
+    show_active(window());
+    part<QPushButton>("cmdPrint")->setFocus();
+    QTest::keyClick(window(), Qt::Key_S, Qt::AltModifier);
+    auto* search = part<QLineEdit>("txtSearch");
+    EXPECT_TRUE(search->hasFocus());
+    EXPECT_EQ(part<QTabWidget>("tabNavigation")->currentIndex(), 2);
+    // Typed words go into the box; nothing is pressed on the way.
+    QTest::keyClicks(QApplication::focusWidget(), "tread ");
+    EXPECT_EQ(search->text(), "tread ");
+    EXPECT_TRUE(printer.printed_documents.empty());
+
+    QTest::keyClick(window(), Qt::Key_I, Qt::AltModifier);
+    auto* keyword = part<QLineEdit>("txtIndex");
+    EXPECT_TRUE(keyword->hasFocus());
+    EXPECT_EQ(part<QTabWidget>("tabNavigation")->currentIndex(), 1);
+    QTest::keyClicks(QApplication::focusWidget(), "tread");
+    EXPECT_EQ(keyword->text(), "tread");
+    QTest::keyClick(window(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(part<QTreeWidget>("treContents")->hasFocus());
+    EXPECT_TRUE(printer.printed_documents.empty());
+}
+
+TEST_F(HelpViewerTest, EscapeClosesTheFindBarFirstThenTheWindow) {
+    ASSERT_TRUE(install_handbook(first.path()));
+    show("Tires.htm");
+    show_active(window());
+    QTest::keyClick(window(), Qt::Key_F, Qt::ControlModifier);
+    auto* box = part<QLineEdit>("txtFind");
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Escape);
+    EXPECT_FALSE(part<QWidget>("fraFind")->isVisible());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_TRUE(browser()->hasFocus());
+    QTest::keyClick(browser(), Qt::Key_Escape);
+    EXPECT_FALSE(window()->isVisible());
+}
+
+TEST_F(HelpViewerTest, TheWindowOpensBesideItsOwnerAndRemembersWhereItWasPut) {
+    // No place remembered yet.
+    QSettings(QStringLiteral("Milora"), QStringLiteral("Milora")).remove(QStringLiteral("Help"));
+    ASSERT_TRUE(install_handbook(first.path()));
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.setObjectName("frmOwner");
+    owner.setGeometry(screen.left() + 10, screen.top() + 40, screen.width() / 4, 200);
+    owner.show();
+    settle();
+    viewer->show_topic(&owner, QStringLiteral("Tires.htm"));
+    settle();
+    EXPECT_FALSE(window()->frameGeometry().intersects(owner.frameGeometry()))
+        << "help at " << window()->frameGeometry().x() << "," << window()->frameGeometry().y();
+    EXPECT_TRUE(screen.contains(window()->pos()));
+
+    // The user puts it elsewhere; a later session opens it there, whoever asks.
+    const QPoint put(screen.left() + 60, screen.top() + 30);
+    window()->move(put);
+    settle();
+    window()->close();
+    viewer = std::make_unique<ui::HelpViewer>(&web, QStringList{first.path()}, &printer);
+    viewer->show_topic(&owner, QStringLiteral("Tires.htm"));
+    settle();
+    EXPECT_EQ(window()->pos(), put);
+}
+
+TEST(HelpWindowPlace, BesideTheOwnerOnTheSideWithRoomAndAlwaysOnTheScreen) {
+    const QRect screen(0, 0, 1600, 1000);
+    // Room on the right.
+    EXPECT_EQ(ui::beside(QRect(100, 50, 500, 400), QSize(800, 600), screen), QPoint(600, 50));
+    // Room only on the left.
+    EXPECT_EQ(ui::beside(QRect(900, 50, 600, 400), QSize(800, 600), screen), QPoint(100, 50));
+    // Room on neither side: the side with more, kept on the screen.
+    EXPECT_EQ(ui::beside(QRect(300, 600, 1000, 400), QSize(800, 600), screen), QPoint(800, 400));
+    // No owner: the middle of the screen.
+    EXPECT_EQ(ui::beside(QRect(), QSize(800, 600), screen), QPoint(400, 200));
+}
+
+TEST_F(HelpViewerTest, TheContentsPaneIsWideEnoughForItsTitles) {
+    ASSERT_TRUE(install_handbook(first.path()));
+    show("Tires.htm");
+    auto* splitter = part<QSplitter>("splHelp");
+    splitter->setSizes({40, 860});
+    // A handbook copied in anew is read again, and the pane made wide enough.
+    QFile::remove(QDir(first.path()).filePath("edt.chm"));
+    show("Tires.htm");
+    ASSERT_TRUE(install_handbook(first.path()));
+    show("Tires.htm");
+    auto* tree = part<QTreeWidget>("treContents");
+    const int wanted =
+        std::min(static_cast<ui::HelpContents*>(tree)->wanted_width(), window()->width() / 2);
+    EXPECT_GE(splitter->sizes().value(0), wanted - 1);
+    EXPECT_GT(splitter->sizes().value(0), 40);
+    EXPECT_EQ(tree->topLevelItem(1)->toolTip(0), "Using the & handbook");
+}
+
+TEST_F(HelpViewerTest, AKeywordOfSeveralPagesLetsTheUserChoose) {
+    ASSERT_TRUE(install_handbook(first.path()));
     show("Introduction.htm");
-    window()->repaint();
-    std::printf("[ timing ] first Help request to page shown: %lld ms\n",
-                static_cast<long long>(opened.elapsed()));
-    window()->resize(1000, 700);
-    shoot("help-introduction.png");
-    viewer->show_topic(nullptr, page);
-    shoot("help-calculator-page.png");
-    part<QTabWidget>("tabNavigation")->setCurrentIndex(2);
-    part<QLineEdit>("txtSearch")->setText(word);
-    QElapsedTimer timer;
-    timer.start();
-    window()->search(word);
-    const qint64 first_search = timer.elapsed();
-    timer.restart();
-    window()->search(word);
-    std::printf("[ timing ] search for \"%s\": first %lld ms, then %lld ms\n",
-                word.toUtf8().constData(), static_cast<long long>(first_search),
-                static_cast<long long>(timer.elapsed()));
+    show_active(window());
+    QTest::keyClick(window(), Qt::Key_I, Qt::AltModifier);
+    auto* filter = part<QLineEdit>("txtIndex");
+    auto* list = part<QListWidget>("lstIndex");
+    type_into(filter, "pressure");
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) {
+        if (!list->item(i)->isHidden()) {
+            shown << list->item(i)->text().trimmed();
+        }
+    }
+    EXPECT_EQ(shown, (QStringList{"pressure", "\u2192 Tires", "\u2192 Getting Started"}));
+    // Enter on the keyword opens nothing yet: it goes to the first page to choose.
+    QTest::keyClick(filter, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(page_text().startsWith("Introduction"));
+    EXPECT_TRUE(part<QLabel>("lblIndex")->text().contains("2 pages"))
+        << part<QLabel>("lblIndex")->text().toStdString();
+    QTest::keyClick(filter, Qt::Key_Down);
+    QTest::keyClick(filter, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(page_text().startsWith("Getting started"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Search: spellings, quotes, snippets, whole words, bounds
+
+TEST_F(HelpViewerTest, SearchFindsBothSpellingsAndWordsInTypographicQuotes) {
+    ASSERT_TRUE(install_handbook(first.path()));
+    show("Introduction.htm");
     auto* results = part<QListWidget>("lstSearch");
-    if (results->count() > 0) {
-        emit results->itemActivated(results->item(0));
+    for (const QString& words :
+         {QStringLiteral("litres"), QStringLiteral("liters"), QStringLiteral("\u201clitres\u201d"),
+          QStringLiteral("\u201cpremium\u201d"), QStringLiteral("premium")}) {
+        window()->search(words);
+        ASSERT_EQ(results->count(), 1) << words.toStdString();
+        EXPECT_EQ(title_of(results->item(0)), "Getting Started") << words.toStdString();
     }
-    shoot("help-search.png");
-    part<QTabWidget>("tabNavigation")->setCurrentIndex(0);
+    // The snippet shows the hit in its sentence.
+    window()->search(QStringLiteral("liters"));
+    EXPECT_TRUE(results->item(0)->text().contains("tank holds 40 litres"))
+        << results->item(0)->text().toStdString();
+    // "tire" is not a word of "entire".
+    window()->search(QStringLiteral("tire"));
+    for (int i = 0; i < results->count(); ++i) {
+        EXPECT_NE(title_of(results->item(i)), "Getting Started");
+    }
+    EXPECT_EQ(title_of(results->item(0)), "Tires");
+}
+
+TEST_F(HelpViewerTest, HighlightingMarksWholeWordsAndPhrasesAndScrollsToTheFirst) {
+    ASSERT_TRUE(install_handbook(first.path()));
     show("Introduction.htm");
-    window()->set_zoom(200);
-    shoot("help-zoom-200.png");
+    part<QLineEdit>("txtSearch")->setText(QStringLiteral("up"));
+    window()->search(QStringLiteral("up"));
+    auto* results = part<QListWidget>("lstSearch");
+    ASSERT_EQ(results->count(), 1);
+    emit results->itemActivated(results->item(0));
+    settle();
+    auto marks = browser()->extraSelections();
+    ASSERT_EQ(marks.size(), 1); // "Fill up", not the "up" inside "setup"
+    EXPECT_EQ(marks[0].cursor.selectedText(), "up");
+
+    part<QLineEdit>("txtSearch")->setText(QStringLiteral("tire pressure paragraph 40"));
+    window()->search(QStringLiteral("tire pressure paragraph 40"));
+    ASSERT_EQ(results->count(), 1);
+    emit results->itemActivated(results->item(0));
+    settle();
+    marks = browser()->extraSelections();
+    ASSERT_FALSE(marks.isEmpty());
+    // One mark for the phrase on its line, not four words.
+    QStringList on_line_40;
+    for (const auto& m : marks) {
+        if (m.cursor.block().text() == "Tire pressure paragraph 40.") {
+            on_line_40 << m.cursor.selectedText();
+        }
+    }
+    EXPECT_EQ(on_line_40, QStringList{"Tire pressure paragraph 40"});
+    EXPECT_EQ(browser()->textCursor().block().text(), "Tires"); // the first hit: the heading
+}
+
+TEST_F(HelpViewerTest, SearchAndHighlightingOfAHostileHelpFileAreBounded) {
+    ASSERT_TRUE(install_hostile_handbook(first.path()));
+    show("Introduction.htm");
+    auto* results = part<QListWidget>("lstSearch");
+    auto* status = part<QLabel>("lblSearch");
+    // A query of a thousand words asks for its one distinct word.
+    QString many;
+    for (int i = 0; i < 1000; ++i) {
+        many += QStringLiteral("a ");
+    }
+    part<QLineEdit>("txtSearch")->setText(many);
+    window()->search(many);
+    // The page over the size limit is left unread, and the status says the file was not
+    // searched whole.
+    EXPECT_TRUE(status->text().contains("too large to be searched whole"))
+        << status->text().toStdString();
+    QListWidgetItem* rows = nullptr;
+    for (int i = 0; i < results->count(); ++i) {
+        if (title_of(results->item(i)) == "Table rows") {
+            rows = results->item(i);
+        }
+    }
+    ASSERT_NE(rows, nullptr);
+    // 12,000 cells of "a": the marks stop at the bound.
+    emit results->itemActivated(rows);
+    settle();
+    EXPECT_EQ(browser()->extraSelections().size(), ui::kMostMarks);
 }
