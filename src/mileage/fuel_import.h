@@ -9,13 +9,14 @@
 //
 // The rules, in the order in which they apply:
 //
-// 1. Detection: a `## Log` line means Fuelio; a `##Refuelling` line Drivvo; a header with
-//    `fuelup_date` Fuelly; a header with Date, Odometer, FuelConsumed and IsFillToFull
-//    LubeLogger; a `;` header with Datum, Km-Stand, Spritmenge and Tankart (or Date, Odometer,
-//    Trip, Quantity, Type) Spritmonitor; a header with a date column, an odometer/odo/mileage
-//    column and a gallons/litres/liters/fuel/quantity/volume column the generic form; a first
-//    line `"text",number,number` (or an empty file) Milora's own. A UTF-8 byte order mark is
-//    ignored; CR, LF and CR LF all end a line. Nothing depends on the file's name.
+// 1. Detection, in this order: a first line `"text",number,number` (or an empty file) means
+//    Milora's own, whatever lines follow; a header with `fuelup_date` Fuelly; a `## Log` line
+//    Fuelio; a header with Date, Odometer, FuelConsumed and IsFillToFull LubeLogger; a `;`
+//    header with Datum, Km-Stand, Spritmenge and Tankart (or Date, Odometer, Trip, Quantity,
+//    Type) Spritmonitor; a `##Refuelling` line Drivvo; a header with a date column, an
+//    odometer/odo/mileage column and a gallons/litres/liters/fuel/quantity/volume column the
+//    generic form. A UTF-8 byte order mark is ignored; CR, LF and CR LF all end a line. Nothing
+//    depends on the file's name. The layouts are the table of import_layouts.h.
 // 2. Sectioned files (Fuelio, Drivvo): every non-empty line that is neither a section marker
 //    (`## Name`) nor the header row after it is a row; rows outside the fill-up section are
 //    skipped and listed.
@@ -74,6 +75,8 @@ const char* format_name(ImportFormat format);
 // "Fuelly": the name the user is shown.
 const char* app_name(ImportFormat format);
 std::optional<ImportFormat> format_named(std::string_view name);
+// "milora, fuelly, ...": every name format_named takes.
+std::string format_names();
 const char* unit_name(DistanceUnit unit); // "mi", "km"
 const char* unit_name(VolumeUnit unit);   // "gal", "imp_gal", "l"
 

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The rows of an export's fill-up section as the layouts read them, before they become entries.
+
+#include "mileage/fuel_import.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace milora::mileage::import {
+
+enum class Problem : std::uint8_t { None, NoOdometer, NoVolume, BadDate };
+
+struct FillRow {
+    double odometer = 0;
+    double volume = 0;
+    std::int64_t line = 0;
+    std::string date;  // M/D/YYYY, or the cell as found when it is no date
+    float economy = 0; // LubeLogger's FuelEconomy, for telling its units
+    Problem problem = Problem::None;
+    bool partial = false;
+    bool missed = false;
+};
+
+struct Parsed {
+    ImportReport report;
+    std::vector<FillRow> rows;
+};
+
+// Fills `row` from the cells of one record; a missing odometer or volume is a problem of the
+// row, not of the file.
+void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::string_view odometer,
+              std::string_view volume, bool decimal_comma);
+
+void skip(ImportReport& report, std::int64_t line, std::string reason);
+
+// Turns the rows into entries of `log` (the steps in fuel_import.h, rules 3 to 6) and completes
+// the report.
+void convert(Parsed& p, MileageLog& log);
+
+} // namespace milora::mileage::import
