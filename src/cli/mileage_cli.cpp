@@ -12,6 +12,7 @@
 #include "mileage/summary.h"
 #include "numbers/number_text.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -118,12 +119,17 @@ Json import_json(const mileage::ImportReport& r) {
                 {"unreliable_tank_mpg", r.unreliable}};
 }
 
-} // namespace
-
-int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// Reads the options after "mileage"; nullopt (with the reason on `err`) when they are wrong.
+std::optional<MileageOptions> parse_options(const std::vector<std::string>& args,
+                                            std::ostream& err) {
     MileageOptions o;
+    auto refuse = [&](const std::string& why) -> std::optional<MileageOptions> {
+        err << why << '\n' << usage();
+        return std::nullopt;
+    };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        const bool has_value = i + 1 < args.size();
         if (a == "--summary") {
             o.summary = true;
         } else if (a == "--plot") {
@@ -131,152 +137,182 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--car") {
-            if (++i >= args.size()) {
-                err << "--car needs a file name\n" << usage();
-                return kExitUsage;
+            if (!has_value) {
+                return refuse("--car needs a file name");
             }
-            o.car_file = args[i];
+            o.car_file = args[++i];
         } else if (a == "--from") {
-            if (++i >= args.size()) {
-                err << "--from needs a format\n" << usage();
-                return kExitUsage;
+            if (!has_value) {
+                return refuse("--from needs a format");
             }
-            if (args[i] != "auto") {
-                o.from = mileage::format_named(args[i]);
-                if (!o.from) {
-                    err << "unknown format: " << args[i] << '\n' << usage();
-                    return kExitUsage;
-                }
+            const std::string& f = args[++i];
+            if (f != "auto" && !(o.from = mileage::format_named(f))) {
+                return refuse("unknown format: " + f);
             }
         } else if (o.file.empty() && !a.starts_with("--")) {
             o.file = a;
         } else {
-            err << "unknown argument: " << a << '\n' << usage();
-            return kExitUsage;
+            return refuse("unknown argument: " + a);
         }
     }
     if (o.file.empty()) {
-        err << "mileage needs a file name\n" << usage();
+        return refuse("mileage needs a file name");
+    }
+    return o;
+}
+
+// What a run found, for the two ways of printing it.
+struct MileageRun {
+    MileageLog log;
+    mileage::LogRead read;
+    std::optional<Message> read_error;
+    std::optional<std::string> summary;
+    std::optional<PlotResult> plot;
+    std::vector<Message> messages;
+};
+
+void compute(const MileageOptions& o, const CarData& car, MileageRun& run,
+             const std::function<void(const Message&)>& show) {
+    if (o.summary) {
+        run.summary = mileage::summary_text(run.log);
+        if (!run.summary) {
+            show(mileage::summary_needs_two());
+        }
+    }
+    if (o.plot) {
+        if (run.log.fillup_count() >= mileage::kPlotMinimumEntries) {
+            PlotResult p;
+            p.range = mileage::plot_range(run.log);
+            p.labels = mileage::plot_labels(run.log, p.range);
+            p.epa = mileage::epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG);
+            run.plot = p;
+        } else {
+            show(mileage::plot_needs_three());
+        }
+    }
+}
+
+Json plot_json(const std::optional<PlotResult>& plot) {
+    if (!plot) {
+        return nullptr;
+    }
+    return Json{{"lo", plot->range.lo},
+                {"hi", plot->range.hi},
+                {"lblMin", plot->labels.lblMin},
+                {"lblMid", plot->labels.lblMid},
+                {"lblMax", plot->labels.lblMax},
+                {"lblDateMin", plot->labels.lblDateMin},
+                {"lblDateMax", plot->labels.lblDateMax},
+                {"U", plot->epa ? number(plot->epa->U) : Json(nullptr)},
+                {"K", plot->epa ? number(plot->epa->K) : Json(nullptr)}};
+}
+
+Json read_error_json(const MileageRun& run) {
+    if (!run.read.understood) {
+        return Json{{"line", 1}, {"entries", 0}, {"message", run.read_error->text}};
+    }
+    if (run.read.milora.stop) {
+        return Json{{"line", run.read.milora.stop->line},
+                    {"entries", run.read.milora.entries},
+                    {"message", run.read_error->text}};
+    }
+    return nullptr;
+}
+
+void write_json(const MileageRun& run, std::ostream& out) {
+    Json j;
+    j["entries"] = entries_json(run.log);
+    j["list"] = mileage::list_text(run.log);
+    j["summary"] = run.summary ? Json(*run.summary) : Json(nullptr);
+    j["plot"] = plot_json(run.plot);
+    j["messages"] = messages_json(run.messages);
+    j["read_error"] = read_error_json(run);
+    j["import"] = run.read.understood ? import_json(run.read.report) : Json(nullptr);
+    out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+void write_text(const MileageRun& run, std::ostream& out) {
+    // Line by line: the list of a long log is never held whole.
+    for (MileageLog::Index i = 1; i <= run.log.fillup_count(); ++i) {
+        out << '\n' << printable(mileage::entry_line(run.log, i));
+    }
+    out << '\n';
+    if (run.summary) {
+        out << '\n' << printable(lf_lines(*run.summary));
+    }
+    if (const auto& plot = run.plot) {
+        out << '\n'
+            << "lo: " << numbers::number_text(plot->range.lo) << '\n'
+            << "hi: " << numbers::number_text(plot->range.hi) << '\n'
+            << "lblMin: " << plot->labels.lblMin << '\n'
+            << "lblMid: " << plot->labels.lblMid << '\n'
+            << "lblMax: " << plot->labels.lblMax << '\n'
+            << "lblDateMin: " << printable(plot->labels.lblDateMin) << '\n'
+            << "lblDateMax: " << printable(plot->labels.lblDateMax) << '\n';
+        if (plot->epa) {
+            out << "U: " << numbers::number_text(plot->epa->U) << '\n'
+                << "K: " << numbers::number_text(plot->epa->K) << '\n';
+        } else {
+            out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
+        }
+    }
+}
+
+void write_cannot_open(const std::vector<Message>& messages, std::ostream& out) {
+    Json j;
+    j["entries"] = Json::array();
+    j["list"] = "";
+    j["summary"] = nullptr;
+    j["plot"] = nullptr;
+    j["messages"] = messages_json(messages);
+    j["read_error"] = Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
+    j["import"] = nullptr;
+    out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+} // namespace
+
+int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::optional<MileageOptions> options = parse_options(args, err);
+    if (!options) {
         return kExitUsage;
     }
+    const MileageOptions& o = *options;
     CarData car;
     if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
         err << "cannot read the car data file " << o.car_file << '\n';
         return kExitFault;
     }
-
-    std::vector<Message> messages;
+    MileageRun run;
     auto show = [&](const Message& m) {
         err << m.title << ": " << m.text << '\n';
-        messages.push_back(m);
+        run.messages.push_back(m);
     };
     std::string why;
     const auto contents = mileage::read_mileage_contents(o.file, &why);
     if (!contents) {
         show(mileage::cannot_open_message(o.file, why));
         if (o.json) {
-            Json j;
-            j["entries"] = Json::array();
-            j["list"] = "";
-            j["summary"] = nullptr;
-            j["plot"] = nullptr;
-            j["messages"] = messages_json(messages);
-            j["read_error"] =
-                Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
-            j["import"] = nullptr;
-            out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+            write_cannot_open(run.messages, out);
         }
         return kExitFault;
     }
-    MileageLog log;
-    const mileage::LogRead read = mileage::read_log_text(*contents, log, o.from);
-    std::optional<Message> read_error;
-    if (!read.understood) {
-        read_error = mileage::not_understood_message(o.file);
-    } else if (read.milora.stop) {
-        read_error = mileage::read_stopped_message(o.file, read.milora);
+    run.read = mileage::read_log_text(*contents, run.log, o.from);
+    if (!run.read.understood) {
+        run.read_error = mileage::not_understood_message(o.file);
+    } else if (run.read.milora.stop) {
+        run.read_error = mileage::read_stopped_message(o.file, run.read.milora);
     }
-    if (read_error) {
-        show(*read_error);
+    if (run.read_error) {
+        show(*run.read_error);
     }
-
-    std::optional<std::string> summary;
-    if (o.summary) {
-        summary = mileage::summary_text(log);
-        if (!summary) {
-            show(mileage::summary_needs_two());
-        }
-    }
-    std::optional<PlotResult> plot;
-    if (o.plot) {
-        if (log.fillup_count() >= mileage::kPlotMinimumEntries) {
-            PlotResult p;
-            p.range = mileage::plot_range(log);
-            p.labels = mileage::plot_labels(log, p.range);
-            p.epa = mileage::epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG);
-            plot = p;
-        } else {
-            show(mileage::plot_needs_three());
-        }
-    }
-
+    compute(o, car, run, show);
     if (o.json) {
-        Json j;
-        j["entries"] = entries_json(log);
-        j["list"] = mileage::list_text(log);
-        j["summary"] = summary ? Json(*summary) : Json(nullptr);
-        if (plot) {
-            j["plot"] = Json{{"lo", plot->range.lo},
-                             {"hi", plot->range.hi},
-                             {"lblMin", plot->labels.lblMin},
-                             {"lblMid", plot->labels.lblMid},
-                             {"lblMax", plot->labels.lblMax},
-                             {"lblDateMin", plot->labels.lblDateMin},
-                             {"lblDateMax", plot->labels.lblDateMax},
-                             {"U", plot->epa ? number(plot->epa->U) : Json(nullptr)},
-                             {"K", plot->epa ? number(plot->epa->K) : Json(nullptr)}};
-        } else {
-            j["plot"] = nullptr;
-        }
-        j["messages"] = messages_json(messages);
-        if (!read.understood) {
-            j["read_error"] = Json{{"line", 1}, {"entries", 0}, {"message", read_error->text}};
-        } else if (read.milora.stop) {
-            j["read_error"] = Json{{"line", read.milora.stop->line},
-                                   {"entries", read.milora.entries},
-                                   {"message", read_error->text}};
-        } else {
-            j["read_error"] = nullptr;
-        }
-        j["import"] = read.understood ? import_json(read.report) : Json(nullptr);
-        out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        write_json(run, out);
     } else {
-        // Line by line: the list of a long log is never held whole.
-        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-            out << '\n' << printable(mileage::entry_line(log, i));
-        }
-        out << '\n';
-        if (summary) {
-            out << '\n' << printable(lf_lines(*summary));
-        }
-        if (plot) {
-            out << '\n'
-                << "lo: " << numbers::number_text(plot->range.lo) << '\n'
-                << "hi: " << numbers::number_text(plot->range.hi) << '\n'
-                << "lblMin: " << plot->labels.lblMin << '\n'
-                << "lblMid: " << plot->labels.lblMid << '\n'
-                << "lblMax: " << plot->labels.lblMax << '\n'
-                << "lblDateMin: " << printable(plot->labels.lblDateMin) << '\n'
-                << "lblDateMax: " << printable(plot->labels.lblDateMax) << '\n';
-            if (plot->epa) {
-                out << "U: " << numbers::number_text(plot->epa->U) << '\n'
-                    << "K: " << numbers::number_text(plot->epa->K) << '\n';
-            } else {
-                out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
-            }
-        }
+        write_text(run, out);
     }
-    return read_error ? kExitFault : kExitOk;
+    return run.read_error ? kExitFault : kExitOk;
 }
 
 } // namespace milora::cli
