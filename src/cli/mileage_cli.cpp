@@ -211,6 +211,9 @@ Json read_error_json(const MileageRun& run) {
     if (!run.read.understood) {
         return Json{{"line", 1}, {"entries", 0}, {"message", run.read_error->text}};
     }
+    if (!run.read.failure.empty()) {
+        return Json{{"line", nullptr}, {"entries", 0}, {"message", run.read_error->text}};
+    }
     if (run.read.milora.stop) {
         return Json{{"line", run.read.milora.stop->line},
                     {"entries", run.read.milora.entries},
@@ -300,6 +303,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     run.read = mileage::read_log_text(*contents, run.log, o.from);
     if (!run.read.understood) {
         run.read_error = mileage::not_understood_message(o.file);
+    } else if (!run.read.failure.empty()) {
+        run.read_error = mileage::import_failed_message(o.file, run.read);
     } else if (run.read.milora.stop) {
         run.read_error = mileage::read_stopped_message(o.file, run.read.milora);
     }

@@ -34,6 +34,20 @@ std::string export_apps() {
     return out;
 }
 
+// Why an export gave no fill-up.
+std::string nothing_read(const ImportReport& r) {
+    if (r.rows == 0) {
+        return "it holds no fill-up rows";
+    }
+    std::string why = "none of its " + std::to_string(r.rows) + (r.rows == 1 ? " row" : " rows") +
+                      " is a fill-up that can be read";
+    if (!r.skipped.empty()) {
+        why += " (line " + std::to_string(r.skipped.front().line) + ": " +
+               r.skipped.front().reason + ")";
+    }
+    return why;
+}
+
 } // namespace
 
 const char* format_name(ImportFormat format) {
@@ -110,9 +124,13 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
     if (!layout.read(text, p)) {
         return result;
     }
+    const MileageLog::Index before = log.fillup_count();
     import::convert(p, log);
     result.understood = true;
     result.report = std::move(p.report);
+    if (log.fillup_count() == before) {
+        result.failure = nothing_read(result.report);
+    }
     return result;
 }
 
@@ -126,6 +144,17 @@ Message not_understood_message(const std::string& path) {
                 "; and any CSV file whose first line names a date column, an odometer column "
                 "(odometer, odo or mileage) and a fuel column "
                 "(gallons, litres, liters, fuel, quantity or volume).",
+            Icon::Warning, Buttons::Ok};
+}
+
+Message import_failed_message(const std::string& path, const LogRead& read) {
+    const ImportFormat f = read.report.format;
+    const std::string what = f == ImportFormat::Generic
+                                 ? std::string("a CSV file with named columns")
+                                 : std::string("a ") + app_name(f) + " export";
+    return {kProgramTitle,
+            "The file \"" + path + "\" is " + what + ", but nothing was read from it: " +
+                read.failure + ". The log has not been changed.",
             Icon::Warning, Buttons::Ok};
 }
 

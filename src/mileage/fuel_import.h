@@ -105,6 +105,9 @@ struct LogRead {
     // False when the file is in none of the layouts (or not in the one asked for); the log is
     // then untouched.
     bool understood = false;
+    // Not empty when the file is in a layout but nothing may be taken from it (no fill-up read,
+    // or a choice the file leaves open): why. The log is then untouched.
+    std::string failure;
     ImportReport report;
     ReadResult milora; // Milora's own files: entries read and where reading stopped
 };
@@ -120,5 +123,7 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
 
 // What the user is told about a file in none of the layouts.
 Message not_understood_message(const std::string& path);
+// What the user is told when a file in a layout gives nothing to read (`read.failure`).
+Message import_failed_message(const std::string& path, const LogRead& read);
 
 } // namespace milora::mileage

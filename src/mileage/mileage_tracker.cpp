@@ -114,6 +114,10 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
         ask_(not_understood_message(path));
         return false;
     }
+    if (!r.failure.empty()) {
+        ask_(import_failed_message(path, r));
+        return false;
+    }
     if (needs_preview(r.report) && preview_ && !preview_(import_preview(path, r.report, fresh))) {
         return false;
     }

@@ -76,6 +76,22 @@ TEST(ImportTrackerTest, AFileInNoLayoutLeavesTheLogAndCaption) {
     EXPECT_EQ(t.tracker.caption(), caption);
 }
 
+TEST(ImportTrackerTest, AnExportThatGivesNoFillUpLeavesTheLogWithoutAPreview) {
+    Tracked t;
+    t.tracker.open(data("six_entries.miloragas"));
+    const std::string caption = t.tracker.caption();
+    for (const char* file : {"import/heading_only.csv", "import/backup_json.csv"}) {
+        t.shown.clear();
+        t.tracker.open(data(file));
+        EXPECT_TRUE(t.previews.empty()) << file;
+        ASSERT_EQ(t.shown.size(), 1U) << file;
+        EXPECT_NE(t.shown[0].text.find("nothing was read"), std::string::npos) << file;
+        EXPECT_EQ(t.tracker.log().fillup_count(), 6) << file;
+        EXPECT_EQ(t.tracker.caption(), caption) << file;
+        EXPECT_FALSE(t.tracker.data_changed()) << file;
+    }
+}
+
 TEST(ImportTrackerTest, AnOpenedExportIsUnsavedUntilSavedInMiloraFormat) {
     Tracked t;
     t.answers = {true};
