@@ -27,7 +27,7 @@ using mileage::MileageLog;
 struct MileageOptions {
     std::string file;
     std::string car_file;
-    std::optional<mileage::ImportFormat> from; // nullopt: told from the contents
+    mileage::ImportChoices choices; // unset: told from the contents
     bool summary = false;
     bool plot = false;
     bool json = false;
@@ -119,6 +119,24 @@ Json import_json(const mileage::ImportReport& r) {
                 {"unreliable_tank_mpg", r.unreliable}};
 }
 
+// The options that settle what a file leaves open: --dates mdy|dmy|ymd. Nullopt when args[i] is
+// none of them; an empty text when it was read (i then at its value), else why it is wrong.
+std::optional<std::string> import_option(const std::vector<std::string>& args, std::size_t& i,
+                                         mileage::ImportChoices& choices) {
+    const std::string& a = args[i];
+    if (a != "--dates") {
+        return std::nullopt;
+    }
+    if (i + 1 >= args.size()) {
+        return a + " needs a value";
+    }
+    const std::string& v = args[++i];
+    if (a == "--dates" && !(choices.dates = mileage::order_named(v))) {
+        return "unknown date order: " + v + " (mdy, dmy or ymd)";
+    }
+    return std::string();
+}
+
 // Reads the options after "mileage"; nullopt (with the reason on `err`) when they are wrong.
 std::optional<MileageOptions> parse_options(const std::vector<std::string>& args,
                                             std::ostream& err) {
@@ -146,8 +164,12 @@ std::optional<MileageOptions> parse_options(const std::vector<std::string>& args
                 return refuse("--from needs a format");
             }
             const std::string& f = args[++i];
-            if (f != "auto" && !(o.from = mileage::format_named(f))) {
+            if (f != "auto" && !(o.choices.from = mileage::format_named(f))) {
                 return refuse("unknown format: " + f);
+            }
+        } else if (const auto refused = import_option(args, i, o.choices)) {
+            if (!refused->empty()) {
+                return refuse(*refused);
             }
         } else if (o.file.empty() && !a.starts_with("--")) {
             o.file = a;
@@ -300,7 +322,7 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         }
         return kExitFault;
     }
-    run.read = mileage::read_log_text(*contents, run.log, o.from);
+    run.read = mileage::read_log_text(*contents, run.log, o.choices);
     if (!run.read.understood) {
         run.read_error = mileage::not_understood_message(o.file);
     } else if (!run.read.failure.empty()) {

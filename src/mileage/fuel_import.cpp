@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/fuel_import.h"
 
+#include "mileage/import_dates.h"
 #include "mileage/import_layouts.h"
 
 #include <algorithm>
@@ -102,11 +103,53 @@ std::optional<ImportFormat> detect_format(std::string_view contents) {
     return std::nullopt;
 }
 
+const char* order_name(DateOrder order) {
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return "dmy";
+    case DateOrder::YearMonthDay:
+        return "ymd";
+    case DateOrder::MonthDayYear:
+        break;
+    }
+    return "mdy";
+}
+
+std::optional<DateOrder> order_named(std::string_view name) {
+    for (const DateOrder o :
+         {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
+        if (name == order_name(o)) {
+            return o;
+        }
+    }
+    return std::nullopt;
+}
+
+const char* source_name(Source source) {
+    switch (source) {
+    case Source::Assumed:
+        return "assumed";
+    case Source::Chosen:
+        return "chosen";
+    case Source::File:
+        break;
+    }
+    return "file";
+}
+
 LogRead read_log_text(const std::string& contents, MileageLog& log,
                       std::optional<ImportFormat> from,
                       const std::function<bool(std::size_t, std::size_t)>& progress) {
+    ImportChoices choices;
+    choices.from = from;
+    return read_log_text(contents, log, choices, progress);
+}
+
+LogRead read_log_text(const std::string& contents, MileageLog& log, const ImportChoices& choices,
+                      const std::function<bool(std::size_t, std::size_t)>& progress) {
     LogRead result;
-    const std::optional<ImportFormat> format = from ? from : detect_format(contents);
+    const std::optional<ImportFormat> format =
+        choices.from ? choices.from : detect_format(contents);
     if (!format) {
         return result;
     }
@@ -124,9 +167,15 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
     if (!layout.read(text, p)) {
         return result;
     }
+    result.understood = true;
+    result.failure = import::resolve_dates(
+        p, choices.dates, choices.assumed_dates.value_or(import::locale_date_order()));
+    if (!result.failure.empty()) {
+        result.report = std::move(p.report);
+        return result;
+    }
     const MileageLog::Index before = log.fillup_count();
     import::convert(p, log);
-    result.understood = true;
     result.report = std::move(p.report);
     if (log.fillup_count() == before) {
         result.failure = nothing_read(result.report);

@@ -65,6 +65,10 @@ namespace milora::mileage {
 enum class ImportFormat { Milora, Fuelly, Fuelio, LubeLogger, Spritmonitor, Drivvo, Generic };
 enum class DistanceUnit { Miles, Kilometres };
 enum class VolumeUnit { UsGallons, ImperialGallons, Litres };
+enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
+// Where a reading of the file came from: the file itself, an assumption (the locale, the likeliest
+// units), or the user's choice.
+enum class Source { File, Assumed, Chosen };
 
 inline constexpr double kKilometresPerMile = 1.609344;
 inline constexpr double kLitresPerGallon = 3.785411784;
@@ -79,6 +83,9 @@ std::optional<ImportFormat> format_named(std::string_view name);
 std::string format_names();
 const char* unit_name(DistanceUnit unit); // "mi", "km"
 const char* unit_name(VolumeUnit unit);   // "gal", "imp_gal", "l"
+const char* order_name(DateOrder order);  // "mdy", "dmy", "ymd"
+std::optional<DateOrder> order_named(std::string_view name);
+const char* source_name(Source source); // "file", "assumed", "chosen"
 
 struct SkippedRow {
     std::int64_t line = 0; // 1-based line of the file where the row starts
@@ -92,6 +99,8 @@ struct ImportReport {
     ImportFormat format = ImportFormat::Milora;
     DistanceUnit distance = DistanceUnit::Miles;
     VolumeUnit volume = VolumeUnit::UsGallons;
+    DateOrder dates = DateOrder::YearMonthDay;
+    Source dates_from = Source::File;
     std::int64_t rows = 0;
     std::int64_t merged_partial = 0;
     std::int64_t missed = 0;
@@ -112,6 +121,15 @@ struct LogRead {
     ReadResult milora; // Milora's own files: entries read and where reading stopped
 };
 
+// What the user (or `milora-calc mileage`'s options) asks of a reading; unset, each is told from
+// the file.
+struct ImportChoices {
+    std::optional<ImportFormat> from;
+    std::optional<DateOrder> dates;
+    // The order of day and month when the file does not tell: by default the locale's.
+    std::optional<DateOrder> assumed_dates;
+};
+
 // The layout of `contents` by rule 1, or nullopt.
 std::optional<ImportFormat> detect_format(std::string_view contents);
 
@@ -119,6 +137,8 @@ std::optional<ImportFormat> detect_format(std::string_view contents);
 // `progress` as for read_mileage_text (Milora's own files, which may be long, are read in steps).
 LogRead read_log_text(const std::string& contents, MileageLog& log,
                       std::optional<ImportFormat> from = std::nullopt,
+                      const std::function<bool(std::size_t, std::size_t)>& progress = {});
+LogRead read_log_text(const std::string& contents, MileageLog& log, const ImportChoices& choices,
                       const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
 // What the user is told about a file in none of the layouts.

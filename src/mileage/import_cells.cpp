@@ -7,29 +7,10 @@
 #include "numbers/number_reading.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace milora::mileage::import {
-namespace {
-
 using numbers::trim;
-
-bool read_int(std::string_view s, int& value) {
-    if (s.empty() || s.size() > 4) {
-        return false;
-    }
-    value = 0;
-    for (const char c : s) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
-} // namespace
 
 std::optional<double> number(std::string_view cell, bool decimal_comma) {
     std::optional<double> v;
@@ -47,54 +28,6 @@ std::optional<double> number(std::string_view cell, bool decimal_comma) {
         return std::nullopt;
     }
     return v;
-}
-
-std::optional<std::string> us_date(std::string_view cell) {
-    std::string_view t = trim(cell);
-    const std::size_t end = t.find_first_of(" T");
-    if (end != std::string_view::npos) {
-        t = t.substr(0, end);
-    }
-    const std::size_t a = t.find_first_of("-/.");
-    if (a == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const char sep = t[a];
-    const std::size_t b = t.find(sep, a + 1);
-    if (b == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view p1 = t.substr(0, a);
-    const std::string_view p2 = t.substr(a + 1, b - a - 1);
-    const std::string_view p3 = t.substr(b + 1);
-    int x = 0;
-    int y = 0;
-    int z = 0;
-    if (!read_int(p1, x) || !read_int(p2, y) || !read_int(p3, z)) {
-        return std::nullopt;
-    }
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    if (p1.size() == 4 && sep != '.') {
-        year = x, month = y, day = z;
-    } else if (p3.size() == 4 && sep == '/') {
-        month = x, day = y, year = z;
-    } else if (p3.size() == 4 && sep == '.') {
-        day = x, month = y, year = z;
-    } else {
-        return std::nullopt;
-    }
-    if (year < 1000 || month < 1 || month > 12 || day < 1 || day > 31) {
-        return std::nullopt;
-    }
-    char out[16];
-    char* p = std::to_chars(out, out + sizeof out, month).ptr;
-    *p++ = '/';
-    p = std::to_chars(p, out + sizeof out, day).ptr;
-    *p++ = '/';
-    p = std::to_chars(p, out + sizeof out, year).ptr;
-    return std::string(out, p);
 }
 
 bool is_one_of(std::string_view cell, std::initializer_list<std::string_view> words) {

@@ -15,10 +15,6 @@ namespace milora::mileage::import {
 // thousands, as in "9.0", is a decimal point after all).
 std::optional<double> number(std::string_view cell, bool decimal_comma);
 
-// A date as M/D/YYYY, from ISO (YYYY-MM-DD, also YYYY/MM/DD), US (M/D/YYYY) or European
-// (DD.MM.YYYY) form; whatever follows a blank or a T (a time) is ignored.
-std::optional<std::string> us_date(std::string_view cell);
-
 // Whether `cell`, blanks around it dropped, is one of `words` (lower case) in any case.
 bool is_one_of(std::string_view cell, std::initializer_list<std::string_view> words);
 bool is_yes(std::string_view cell); // 1, yes, y, true, x

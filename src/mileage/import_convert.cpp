@@ -147,6 +147,9 @@ void Conversion::order_rows() {
         case Problem::BadDate:
             drop(i, "the date \"" + row.date + "\" is in no known form");
             break; // its odometer still places it
+        case Problem::NoSuchDay:
+            drop(i, "the date \"" + row.date + "\" is no day of the calendar");
+            break;
         case Problem::None:
             order_.push_back(i);
             continue;

@@ -61,10 +61,8 @@ void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::strin
         return;
     }
     row.volume = *vol;
-    if (auto d = us_date(date)) {
-        row.date = std::move(*d);
-    } else {
-        row.problem = Problem::BadDate;
+    row.parts = date_parts(date);
+    if (row.parts.sep == 0) {
         row.date = shown(date);
     }
 }

@@ -5,6 +5,7 @@
 // The rows of an export's fill-up section as the layouts read them, before they become entries.
 
 #include "mileage/fuel_import.h"
+#include "mileage/import_dates.h"
 
 #include <cstdint>
 #include <string>
@@ -13,13 +14,15 @@
 
 namespace milora::mileage::import {
 
-enum class Problem : std::uint8_t { None, NoOdometer, NoVolume, BadDate };
+enum class Problem : std::uint8_t { None, NoOdometer, NoVolume, BadDate, NoSuchDay };
 
 struct FillRow {
     double odometer = 0;
     double volume = 0;
     std::int64_t line = 0;
-    std::string date;  // M/D/YYYY, or the cell as found when it is no date
+    std::string
+        date; // M/D/YYYY once the dates are resolved, or the cell as found when it is no date
+    DateParts parts;
     float economy = 0; // LubeLogger's FuelEconomy, for telling its units
     Problem problem = Problem::None;
     bool partial = false;

@@ -324,7 +324,7 @@ TEST(FuelImportTest, GenericFormsOfSeparatorsDatesUnitsAndFlags) {
               (std::vector<SkippedRow>{{2, "the date \"yesterday\" is in no known form"},
                                        {3, "no odometer reading"},
                                        {4, "no fuel volume (\"lots\")"},
-                                       {5, "the date \"13/45/2024\" is in no known form"}}));
+                                       {5, "the date \"13/45/2024\" is no day of the calendar"}}));
     expect_entries(bad.log, {{"1/20/2024", 1600, 10}});
 }
 
