@@ -109,22 +109,34 @@ Json import_json(const mileage::ImportReport& r) {
     for (const mileage::SkippedRow& s : r.skipped) {
         skipped.push_back(Json{{"line", s.line}, {"reason", s.reason}});
     }
+    Json vehicles = Json::array();
+    for (const mileage::VehicleRows& v : r.vehicles) {
+        vehicles.push_back(Json{{"name", v.name},
+                                {"rows", v.rows},
+                                {"first", v.first.empty() ? Json(nullptr) : Json(v.first)},
+                                {"last", v.last.empty() ? Json(nullptr) : Json(v.last)}});
+    }
     return Json{{"format", mileage::format_name(r.format)},
                 {"distance_unit", mileage::unit_name(r.distance)},
                 {"volume_unit", mileage::unit_name(r.volume)},
+                {"date_order", mileage::order_name(r.dates)},
+                {"date_order_from", mileage::source_name(r.dates_from)},
                 {"rows", r.rows},
                 {"merged_partial", r.merged_partial},
                 {"missed", r.missed},
                 {"skipped", skipped},
-                {"unreliable_tank_mpg", r.unreliable}};
+                {"unreliable_tank_mpg", r.unreliable},
+                {"vehicles", vehicles},
+                {"vehicle", r.vehicle.empty() ? Json(nullptr) : Json(r.vehicle)}};
 }
 
-// The options that settle what a file leaves open: --dates mdy|dmy|ymd. Nullopt when args[i] is
-// none of them; an empty text when it was read (i then at its value), else why it is wrong.
+// The options that settle what a file leaves open: --dates mdy|dmy|ymd, --vehicle NAME. Nullopt
+// when args[i] is none of them; an empty text when it was read (i then at its value), else why it
+// is wrong.
 std::optional<std::string> import_option(const std::vector<std::string>& args, std::size_t& i,
                                          mileage::ImportChoices& choices) {
     const std::string& a = args[i];
-    if (a != "--dates") {
+    if (a != "--dates" && a != "--vehicle") {
         return std::nullopt;
     }
     if (i + 1 >= args.size()) {
@@ -133,6 +145,9 @@ std::optional<std::string> import_option(const std::vector<std::string>& args, s
     const std::string& v = args[++i];
     if (a == "--dates" && !(choices.dates = mileage::order_named(v))) {
         return "unknown date order: " + v + " (mdy, dmy or ymd)";
+    }
+    if (a == "--vehicle") {
+        choices.vehicle = v;
     }
     return std::string();
 }

@@ -157,6 +157,7 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
         result.understood = true;
         result.milora = read_mileage_text(contents, log, progress);
         result.report.rows = result.milora.entries;
+        result.report.dates = DateOrder::MonthDayYear;
         return result;
     }
     const import::Layout& layout = import::layout(*format);
@@ -170,6 +171,9 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
     result.understood = true;
     result.failure = import::resolve_dates(
         p, choices.dates, choices.assumed_dates.value_or(import::locale_date_order()));
+    if (result.failure.empty()) {
+        result.failure = import::choose_vehicle(p, choices.vehicle);
+    }
     if (!result.failure.empty()) {
         result.report = std::move(p.report);
         return result;

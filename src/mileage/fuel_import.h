@@ -95,6 +95,15 @@ struct SkippedRow {
 
 // What reading found, for the preview and the JSON report. rows = entries + merged_partial +
 // skipped rows, for every file but Milora's own, whose rows are its entries.
+// One vehicle of a file that holds several: its name, its rows and the dates they span.
+struct VehicleRows {
+    std::string name;
+    std::int64_t rows = 0;
+    std::string first; // M/D/YYYY, empty when no row has a date
+    std::string last;
+    bool operator==(const VehicleRows&) const = default;
+};
+
 struct ImportReport {
     ImportFormat format = ImportFormat::Milora;
     DistanceUnit distance = DistanceUnit::Miles;
@@ -108,6 +117,10 @@ struct ImportReport {
     // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
     // them and the entry before, so the fuel of that fill-up is missing from their tank.
     std::vector<MileageLog::Index> unreliable;
+    // Files with a vehicle column: every vehicle named, in the order of their first rows, and
+    // the one read (empty when the file names one vehicle or none).
+    std::vector<VehicleRows> vehicles;
+    std::string vehicle;
 };
 
 struct LogRead {
@@ -128,6 +141,8 @@ struct ImportChoices {
     std::optional<DateOrder> dates;
     // The order of day and month when the file does not tell: by default the locale's.
     std::optional<DateOrder> assumed_dates;
+    // The vehicle to read from a file that holds several.
+    std::optional<std::string> vehicle;
 };
 
 // The layout of `contents` by rule 1, or nullopt.

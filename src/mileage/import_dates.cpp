@@ -52,6 +52,14 @@ void note(Evidence& e, const FillRow& row) {
     }
 }
 
+// M/D/YYYY as YYYYMMDD.
+std::int32_t day_key(const std::string& us) {
+    const std::size_t a = us.find('/');
+    const std::size_t b = us.find('/', a + 1);
+    return std::stoi(us.substr(b + 1)) * 10000 + std::stoi(us.substr(0, a)) * 100 +
+           std::stoi(us.substr(a + 1, b - a - 1));
+}
+
 } // namespace
 
 DateParts date_parts(std::string_view cell) {
@@ -178,6 +186,7 @@ std::string resolve_dates(Parsed& p, std::optional<DateOrder> asked, DateOrder a
         if (row.parts.sep == 0) {
             row.problem = Problem::BadDate;
         } else if (auto date = us_date(row.parts, r.dates, this_year)) {
+            row.day = day_key(*date);
             row.date = std::move(*date);
         } else {
             row.problem = Problem::NoSuchDay;

@@ -115,9 +115,11 @@ bool read_fuelly(std::string_view text, Parsed& p) {
     }
     const int missed = find_column(h, "missed_fuelup");
     const int partial = find_column(h, "partial_fuelup");
+    const int car = vehicle_column(h);
     while (records.next(r)) {
         FillRow& row = p.rows.emplace_back();
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), false);
+        row.vehicle = car >= 0 ? p.vehicle_index(r.cell(car)) : 0;
         row.partial = is_yes(r.cell(partial));
         row.missed = is_yes(r.cell(missed));
     }

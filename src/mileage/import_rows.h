@@ -23,7 +23,9 @@ struct FillRow {
     std::string
         date; // M/D/YYYY once the dates are resolved, or the cell as found when it is no date
     DateParts parts;
-    float economy = 0; // LubeLogger's FuelEconomy, for telling its units
+    std::int32_t day = 0;      // YYYYMMDD once the dates are resolved, for ordering dates
+    std::uint32_t vehicle = 0; // index into Parsed::vehicles
+    float economy = 0;         // LubeLogger's FuelEconomy, for telling its units
     Problem problem = Problem::None;
     bool partial = false;
     bool missed = false;
@@ -32,7 +34,18 @@ struct FillRow {
 struct Parsed {
     ImportReport report;
     std::vector<FillRow> rows;
+    std::vector<std::string> vehicles; // as named in the file's vehicle column, in file order
+
+    // The index of vehicle `name`, added when new.
+    std::uint32_t vehicle_index(std::string_view name);
 };
+
+// Keeps the rows of one vehicle when the file holds several: the one asked for, else none, and
+// then the returned text says why (the vehicles and their rows). Empty when all is well.
+std::string choose_vehicle(Parsed& p, const std::optional<std::string>& asked);
+
+// The vehicle column of a header (car_name, vehicle, car, ...), or -1.
+int vehicle_column(const std::vector<std::string>& header);
 
 // Fills `row` from the cells of one record; a missing odometer or volume is a problem of the
 // row, not of the file.
