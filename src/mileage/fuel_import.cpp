@@ -42,9 +42,15 @@ std::string nothing_read(const ImportReport& r) {
     }
     std::string why = "none of its " + std::to_string(r.rows) + (r.rows == 1 ? " row" : " rows") +
                       " is a fill-up that can be read";
-    if (!r.skipped.empty()) {
-        why += " (line " + std::to_string(r.skipped.front().line) + ": " +
-               r.skipped.front().reason + ")";
+    // The first fill-up row's reason says more than a row of another section.
+    const auto first = std::find_if(r.skipped.begin(), r.skipped.end(), [](const SkippedRow& s) {
+        return !s.reason.starts_with("a row ");
+    });
+    const SkippedRow* shown = first != r.skipped.end() ? &*first
+                              : r.skipped.empty()      ? nullptr
+                                                       : &r.skipped.front();
+    if (shown != nullptr) {
+        why += " (line " + std::to_string(shown->line) + ": " + shown->reason + ")";
     }
     return why;
 }

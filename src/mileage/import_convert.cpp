@@ -81,8 +81,8 @@ void tell_lubelogger_units(const std::vector<FillRow>& rows, const std::vector<s
 class Conversion {
 public:
     Conversion(Parsed& p, MileageLog& log)
-        : report_(p.report), rows_(p.rows), log_(log), miles_(rows_.size(), kNoMiles),
-          entry_of_(rows_.size(), 0) {}
+        : fuel_unit_(p.fuel_unit), report_(p.report), rows_(p.rows), log_(log),
+          miles_(rows_.size(), kNoMiles), entry_of_(rows_.size(), 0) {}
 
     void run() {
         report_.rows += static_cast<std::int64_t>(rows_.size());
@@ -114,6 +114,7 @@ private:
     void mark_unreliable();
     void neighbours();
 
+    std::string fuel_unit_;
     ImportReport& report_;
     std::vector<FillRow>& rows_;
     MileageLog& log_;
@@ -150,6 +151,13 @@ void Conversion::order_rows() {
         case Problem::NoSuchDay:
             drop(i, "the date \"" + row.date + "\" is no day of the calendar");
             break;
+        case Problem::OtherTank: // its fuel was never in the first tank: no tank lost it
+            skip(report_, row.line,
+                 "a fill-up of the car's second tank, which is never merged into the first");
+            continue;
+        case Problem::NotVolume:
+            drop(i, "its fuel is measured in " + fuel_unit_ + ", not as a volume");
+            continue;
         case Problem::None:
             order_.push_back(i);
             continue;

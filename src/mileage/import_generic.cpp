@@ -117,6 +117,7 @@ bool read_generic(std::string_view text, Parsed& p) {
     }
     generic_units(h[static_cast<std::size_t>(c.odometer)], h[static_cast<std::size_t>(c.volume)],
                   p.report);
+    p.fuel_unit = non_volume_unit(h[static_cast<std::size_t>(c.volume)]);
     const bool decimal_comma = sep != ',';
     const int car = vehicle_column(h);
     while (records.next(r)) {
@@ -126,6 +127,7 @@ bool read_generic(std::string_view text, Parsed& p) {
         row.partial = is_yes(r.cell(c.partial)) || (c.full >= 0 && is_no(r.cell(c.full)));
         row.missed = is_yes(r.cell(c.missed));
     }
+    mark_unreadable_fuel(p);
     return true;
 }
 

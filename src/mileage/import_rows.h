@@ -14,7 +14,15 @@
 
 namespace milora::mileage::import {
 
-enum class Problem : std::uint8_t { None, NoOdometer, NoVolume, BadDate, NoSuchDay };
+enum class Problem : std::uint8_t {
+    None,
+    NoOdometer,
+    NoVolume,
+    BadDate,
+    NoSuchDay,
+    OtherTank, // a second tank's fill-up (a car with two fuels)
+    NotVolume, // fuel weighed (kg) or metered (kWh)
+};
 
 struct FillRow {
     double odometer = 0;
@@ -35,6 +43,7 @@ struct Parsed {
     ImportReport report;
     std::vector<FillRow> rows;
     std::vector<std::string> vehicles; // as named in the file's vehicle column, in file order
+    std::string fuel_unit;             // "kg" or "kWh" when the fuel column names one
 
     // The index of vehicle `name`, added when new.
     std::uint32_t vehicle_index(std::string_view name);
@@ -43,6 +52,11 @@ struct Parsed {
 // Keeps the rows of one vehicle when the file holds several: the one asked for, else none, and
 // then the returned text says why (the vehicles and their rows). Empty when all is well.
 std::string choose_vehicle(Parsed& p, const std::optional<std::string>& asked);
+
+// "kg" or "kWh" when a fuel heading names a unit that is no volume, else empty.
+std::string non_volume_unit(std::string_view heading);
+// Marks every row of `p` that is no volume (p.fuel_unit) or of a tank after the first.
+void mark_unreadable_fuel(Parsed& p);
 
 // The vehicle column of a header (car_name, vehicle, car, ...), or -1.
 int vehicle_column(const std::vector<std::string>& header);

@@ -67,6 +67,7 @@ void read_sections(std::string_view text, std::string_view fill_section, Parsed&
 }
 
 struct FuelioColumns {
+    int tank = -1;
     int date = -1;
     int odo = -1;
     int vol = -1;
@@ -74,7 +75,8 @@ struct FuelioColumns {
     int missed = -1;
 };
 
-void fuelio_header(const CsvRecord& r, FuelioColumns& c, ImportReport& report) {
+void fuelio_header(const CsvRecord& r, FuelioColumns& c, ImportReport& report,
+                   std::string& fuel_unit) {
     for (std::size_t i = 0; i < r.size; ++i) {
         const std::string h = lower(trim(r[i]));
         const int col = static_cast<int>(i);
@@ -85,8 +87,12 @@ void fuelio_header(const CsvRecord& r, FuelioColumns& c, ImportReport& report) {
             if (contains(h, "(mi")) {
                 report.distance = DistanceUnit::Miles;
             }
-        } else if (h.starts_with("fuel") && c.vol < 0) {
+        } else if (h == "tanknumber") {
+            c.tank = col;
+        } else if (c.vol < 0 && ((h.starts_with("fuel") && !h.starts_with("fueltype")) ||
+                                 !non_volume_unit(h).empty())) {
             c.vol = col;
+            fuel_unit = non_volume_unit(h);
             if (contains(h, "imp")) {
                 report.volume = VolumeUnit::ImperialGallons;
             } else if (contains(h, "gal")) {
@@ -127,14 +133,19 @@ bool read_fuelio(std::string_view text, Parsed& p) {
     p.report.distance = DistanceUnit::Kilometres;
     p.report.volume = VolumeUnit::Litres;
     FuelioColumns c;
-    auto on_header = [&](const CsvRecord& r) { fuelio_header(r, c, p.report); };
+    auto on_header = [&](const CsvRecord& r) { fuelio_header(r, c, p.report, p.fuel_unit); };
     auto on_row = [&](const CsvRecord& r) {
         FillRow& row = p.rows.emplace_back();
         fill_row(row, r.line, r.cell(c.date), r.cell(c.odo), r.cell(c.vol), false);
         row.partial = trim(r.cell(c.full)) == "0";
         row.missed = trim(r.cell(c.missed)) == "1";
+        const std::string_view tank = trim(r.cell(c.tank));
+        if (!tank.empty() && tank != "1" && row.problem == Problem::None) {
+            row.problem = Problem::OtherTank;
+        }
     };
     read_sections(text, "log", p, on_header, on_row);
+    mark_unreadable_fuel(p);
     return true;
 }
 

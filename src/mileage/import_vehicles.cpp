@@ -4,6 +4,7 @@
 // apps that keep a vehicle column): one vehicle is read, never a merge of them.
 
 #include "mileage/import_cells.h"
+#include "mileage/import_records.h"
 #include "mileage/import_rows.h"
 #include "numbers/line_reading.h"
 
@@ -72,6 +73,28 @@ std::uint32_t Parsed::vehicle_index(std::string_view name) {
     }
     vehicles.emplace_back(name);
     return static_cast<std::uint32_t>(vehicles.size() - 1);
+}
+
+std::string non_volume_unit(std::string_view heading) {
+    const std::string h = lower(heading);
+    if (has_word(h, "kg") || contains(h, "kilogram")) {
+        return "kg";
+    }
+    if (has_word(h, "kwh")) {
+        return "kWh";
+    }
+    return {};
+}
+
+void mark_unreadable_fuel(Parsed& p) {
+    if (p.fuel_unit.empty()) {
+        return;
+    }
+    for (FillRow& row : p.rows) {
+        if (row.problem == Problem::None) {
+            row.problem = Problem::NotVolume;
+        }
+    }
 }
 
 int vehicle_column(const std::vector<std::string>& header) {

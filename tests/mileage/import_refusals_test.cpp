@@ -79,3 +79,31 @@ TEST(ImportRefusalTest, AFileWhoseFirstLineIsAMiloraRecordIsMilorasWhateverFollo
                                   "\"2024-01-02\",\"1000\",\"40\"\n");
     EXPECT_EQ(fuelio.read.report.format, ImportFormat::Fuelio);
 }
+
+TEST(ImportRefusalTest, FuelThatIsNoVolumeAndASecondTankAreNeverTakenAsLitres) {
+    const std::string log_header = "\"## Log\"\n\"Data\",\"Odo (km)\",\"Fuel (kg)\",\"Full\","
+                                   "\"Missed\",\"TankNumber\",\"FuelType\"\n";
+    const Read cng = read_text(log_header + "\"2024-04-02\",\"30450\",\"14.0\",\"1\",\"0\",\"1\","
+                                            "\"501\"\n\"2024-04-20\",\"30900\",\"14.2\",\"1\","
+                                            "\"0\",\"1\",\"501\"\n");
+    EXPECT_TRUE(cng.log.empty());
+    EXPECT_EQ(cng.read.failure, "none of its 2 rows is a fill-up that can be read (line 3: its "
+                                "fuel is measured in kg, not as a volume)");
+
+    // Tank 2 is listed, not merged into tank 1 as a partial fill-up.
+    std::string litres = log_header;
+    litres.replace(litres.find("kg"), 2, "litres");
+    const Read two =
+        read_text(litres + "\"2024-05-06\",\"40450\",\"40\",\"1\",\"0\",\"1\",\"110\"\n"
+                           "\"2024-05-14\",\"40800\",\"30\",\"1\",\"0\",\"2\",\"300\"\n"
+                           "\"2024-05-20\",\"41000\",\"38\",\"1\",\"0\",\"1\",\"110\"\n");
+    ASSERT_EQ(two.log.fillup_count(), 2);
+    EXPECT_FLOAT_EQ(two.log.entry(2).Fillup_Gallons, static_cast<float>(38 / 3.785411784));
+    ASSERT_EQ(two.read.report.skipped.size(), 1U);
+    EXPECT_EQ(two.read.report.skipped[0].line, 4);
+    EXPECT_TRUE(two.read.report.unreliable.empty());
+
+    // The generic form: a fuel column in kg or kWh is no volume either.
+    const Read ev = read_text("Date,Odometer,Fuel (kWh)\n2024-01-02,1000,40\n2024-01-09,1300,38\n");
+    EXPECT_NE(ev.read.failure.find("measured in kWh"), std::string::npos) << ev.read.failure;
+}
