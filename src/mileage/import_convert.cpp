@@ -155,6 +155,9 @@ void Conversion::order_rows() {
             skip(report_, row.line,
                  "a fill-up of the car's second tank, which is never merged into the first");
             continue;
+        case Problem::BrokenQuote:
+            drop(i, "a quote in this row never closes (the rows after it are read on their own)");
+            continue;
         case Problem::NotVolume:
             drop(i, "its fuel is measured in " + fuel_unit_ + ", not as a volume");
             continue;

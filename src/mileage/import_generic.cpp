@@ -121,7 +121,7 @@ bool read_generic(std::string_view text, Parsed& p) {
     const bool decimal_comma = sep != ',';
     const int car = vehicle_column(h);
     while (records.next(r)) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(c.date), r.cell(c.odometer), r.cell(c.volume), decimal_comma);
         row.vehicle = car >= 0 ? p.vehicle_index(r.cell(car)) : 0;
         row.partial = is_yes(r.cell(c.partial)) || (c.full >= 0 && is_no(r.cell(c.full)));

@@ -44,9 +44,22 @@ void skip(ImportReport& report, std::int64_t line, std::string reason) {
     report.skipped.push_back({line, std::move(reason)});
 }
 
+FillRow& add_row(Parsed& p, const CsvRecord& r) {
+    FillRow& row = p.rows.emplace_back();
+    for (std::size_t i = 0; i < r.size; ++i) {
+        if (r.has(i, CsvRecord::Unclosed)) {
+            row.problem = Problem::BrokenQuote;
+        }
+    }
+    return row;
+}
+
 void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::string_view odometer,
               std::string_view volume, bool decimal_comma) {
     row.line = line;
+    if (row.problem != Problem::None) {
+        return;
+    }
     const auto odo = number(odometer, decimal_comma);
     const auto vol = number(volume, decimal_comma);
     if (!odo || !(*odo > 0)) {
@@ -117,7 +130,7 @@ bool read_fuelly(std::string_view text, Parsed& p) {
     const int partial = find_column(h, "partial_fuelup");
     const int car = vehicle_column(h);
     while (records.next(r)) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), false);
         row.vehicle = car >= 0 ? p.vehicle_index(r.cell(car)) : 0;
         row.partial = is_yes(r.cell(partial));
@@ -145,7 +158,7 @@ bool read_lubelogger(std::string_view text, Parsed& p) {
     const int missed = find_column(h, "missedfuelup");
     const int economy = find_column(h, "fueleconomy");
     while (records.next(r)) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), false);
         row.partial = !is_yes(r.cell(full));
         row.missed = is_yes(r.cell(missed));
@@ -180,7 +193,7 @@ bool read_spritmonitor(std::string_view text, Parsed& p) {
     p.report.distance = DistanceUnit::Kilometres;
     p.report.volume = VolumeUnit::Litres;
     while (records.next(r)) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), true);
         const std::string_view t = trim(r.cell(type));
         row.partial = t == "2";

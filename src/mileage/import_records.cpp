@@ -133,7 +133,9 @@ bool CsvReader::read_quoted(CsvRecord& r, std::size_t i) {
             break;
         }
         if (line_end(c)) {
-            if (quotes_ == Quotes::OneLine) {
+            if (quotes_ == Quotes::OneLine || !closes_soon(pos_)) {
+                // A stray quote: the cell is the rest of its line, and the lines after it are
+                // records of their own.
                 break;
             }
             end_line();
@@ -153,6 +155,34 @@ bool CsvReader::read_quoted(CsvRecord& r, std::size_t i) {
     pos_ = end;
     r.flags[i] |= CsvRecord::Copied | (closed ? 0 : CsvRecord::Unclosed);
     return true;
+}
+
+// Whether a quoted cell that reaches the line end at `from` closes within a few lines: with a
+// quote followed by the separator, a line end or the end of the text.
+bool CsvReader::closes_soon(std::size_t from) const {
+    int lines = 0;
+    for (std::size_t i = from; i < text_.size(); ++i) {
+        const char c = text_[i];
+        if (c == '\n' || (c == '\r' && (i + 1 == text_.size() || text_[i + 1] != '\n'))) {
+            if (++lines > kQuotedLines) {
+                return false;
+            }
+            continue;
+        }
+        if (c != '"') {
+            continue;
+        }
+        if (i + 1 < text_.size() && text_[i + 1] == '"') {
+            ++i; // a doubled quote inside the cell
+            continue;
+        }
+        std::size_t after = i + 1;
+        while (after < text_.size() && text_[after] != sep_ && is_blank(text_[after])) {
+            ++after;
+        }
+        return after == text_.size() || text_[after] == sep_ || line_end(text_[after]);
+    }
+    return false;
 }
 
 std::string lower(std::string_view s) {

@@ -44,6 +44,10 @@ struct CsvRecord {
 
 class CsvReader {
 public:
+    // The most line ends a quoted cell may hold: a note of a few lines, not the rest of a file
+    // behind a stray quote.
+    static constexpr int kQuotedLines = 8;
+
     // SpanLines: a quoted cell may hold line ends (exports). OneLine: a quote never closes past
     // the end of its line (Milora's own files, one record a line).
     enum class Quotes { SpanLines, OneLine };
@@ -59,6 +63,7 @@ private:
     bool read_cell(CsvRecord& r, std::size_t i);
     bool read_quoted(CsvRecord& r, std::size_t i);
     void end_line();
+    bool closes_soon(std::size_t from) const;
     std::size_t unquoted_end() const;
 
     std::string_view text_;

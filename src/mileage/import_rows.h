@@ -14,6 +14,8 @@
 
 namespace milora::mileage::import {
 
+struct CsvRecord;
+
 enum class Problem : std::uint8_t {
     None,
     NoOdometer,
@@ -22,6 +24,7 @@ enum class Problem : std::uint8_t {
     NoSuchDay,
     OtherTank, // a second tank's fill-up (a car with two fuels)
     NotVolume, // fuel weighed (kg) or metered (kWh)
+    BrokenQuote,
 };
 
 struct FillRow {
@@ -60,6 +63,9 @@ void mark_unreadable_fuel(Parsed& p);
 
 // The vehicle column of a header (car_name, vehicle, car, ...), or -1.
 int vehicle_column(const std::vector<std::string>& header);
+
+// A new row for record `r`; a row with a quote that never closes is skipped with that reason.
+FillRow& add_row(Parsed& p, const CsvRecord& r);
 
 // Fills `row` from the cells of one record; a missing odometer or volume is a problem of the
 // row, not of the file.

@@ -135,7 +135,7 @@ bool read_fuelio(std::string_view text, Parsed& p) {
     FuelioColumns c;
     auto on_header = [&](const CsvRecord& r) { fuelio_header(r, c, p.report, p.fuel_unit); };
     auto on_row = [&](const CsvRecord& r) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(c.date), r.cell(c.odo), r.cell(c.vol), false);
         row.partial = trim(r.cell(c.full)) == "0";
         row.missed = trim(r.cell(c.missed)) == "1";
@@ -171,7 +171,7 @@ bool read_drivvo(std::string_view text, Parsed& p) {
         }
     };
     auto on_row = [&](const CsvRecord& r) {
-        FillRow& row = p.rows.emplace_back();
+        FillRow& row = add_row(p, r);
         fill_row(row, r.line, r[1], r[0], r[5], false);
         row.partial = !is_drivvo_yes(r[6]);
     };
