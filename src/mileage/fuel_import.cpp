@@ -4,6 +4,7 @@
 
 #include "mileage/import_dates.h"
 #include "mileage/import_layouts.h"
+#include "mileage/import_records.h"
 
 #include <algorithm>
 
@@ -100,6 +101,9 @@ const char* unit_name(VolumeUnit unit) {
 }
 
 std::optional<ImportFormat> detect_format(std::string_view contents) {
+    if (auto decoded = import::utf8_from_utf16(contents)) {
+        return detect_format(*decoded);
+    }
     const std::string_view text = without_bom(contents);
     for (const import::Layout& l : import::layouts()) {
         if (l.detect(text)) {
@@ -153,6 +157,9 @@ LogRead read_log_text(const std::string& contents, MileageLog& log,
 
 LogRead read_log_text(const std::string& contents, MileageLog& log, const ImportChoices& choices,
                       const std::function<bool(std::size_t, std::size_t)>& progress) {
+    if (auto decoded = import::utf8_from_utf16(contents)) {
+        return read_log_text(*decoded, log, choices, progress);
+    }
     LogRead result;
     const std::optional<ImportFormat> format =
         choices.from ? choices.from : detect_format(contents);

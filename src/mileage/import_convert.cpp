@@ -197,6 +197,12 @@ void Conversion::keep_rising() {
         }
         if (!accepted_.empty() && !(miles_[i] > miles_[accepted_.back()])) {
             const FillRow& before = rows_[accepted_.back()];
+            if (rows_[i].odometer == before.odometer && rows_[i].volume == before.volume &&
+                rows_[i].date == before.date) {
+                // An exact double entry: nothing of it is missing from any tank.
+                skip(report_, rows_[i].line, "an exact double of " + line_ref(before.line));
+                continue;
+            }
             drop(i, rows_[i].odometer == before.odometer
                         ? "the same odometer reading as " + line_ref(before.line)
                         : "the odometer reading is not above that of " + line_ref(before.line));

@@ -55,13 +55,13 @@ FillRow& add_row(Parsed& p, const CsvRecord& r) {
 }
 
 void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::string_view odometer,
-              std::string_view volume, bool decimal_comma) {
+              std::string_view volume, bool odometer_comma, bool volume_comma) {
     row.line = line;
     if (row.problem != Problem::None) {
         return;
     }
-    const auto odo = number(odometer, decimal_comma);
-    const auto vol = number(volume, decimal_comma);
+    const auto odo = number(odometer, odometer_comma);
+    const auto vol = number(volume, volume_comma);
     if (!odo || !(*odo > 0)) {
         row.problem = Problem::NoOdometer;
         row.date = shown(odometer);

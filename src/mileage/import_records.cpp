@@ -185,6 +185,61 @@ bool CsvReader::closes_soon(std::size_t from) const {
     return false;
 }
 
+namespace {
+
+void put_utf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+std::optional<std::string> utf8_from_utf16(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    bool little = true;
+    std::size_t pos = 0;
+    if (text.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE) {
+        pos = 2;
+    } else if (text.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF) {
+        little = false;
+        pos = 2;
+    } else if (text.size() >= 4 && byte(0) != 0 && byte(1) == 0 && byte(2) != 0 && byte(3) == 0) {
+        // No byte order mark, but ASCII text as little-endian pairs.
+    } else {
+        return std::nullopt;
+    }
+    const auto unit = [&](std::size_t i) -> std::uint32_t {
+        return little ? byte(i) | (byte(i + 1) << 8) : (byte(i) << 8) | byte(i + 1);
+    };
+    std::string out;
+    out.reserve(text.size() / 2);
+    for (; pos + 1 < text.size(); pos += 2) {
+        std::uint32_t c = unit(pos);
+        if (c >= 0xD800 && c < 0xDC00 && pos + 3 < text.size() && unit(pos + 2) >= 0xDC00 &&
+            unit(pos + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(pos + 2) - 0xDC00);
+            pos += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        put_utf8(out, c);
+    }
+    return out;
+}
+
 std::string lower(std::string_view s) {
     std::string out(s);
     for (char& c : out) {

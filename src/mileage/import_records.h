@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +76,10 @@ private:
 };
 
 std::string lower(std::string_view s);
+
+// UTF-16 text (spreadsheets' "Unicode Text": a byte order mark, or ASCII as little-endian pairs)
+// as UTF-8; nullopt for any other text.
+std::optional<std::string> utf8_from_utf16(std::string_view text);
 
 // The first record of the text split at `sep`, its cells in lower case.
 std::vector<std::string> header_cells(std::string_view text, char sep);

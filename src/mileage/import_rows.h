@@ -70,7 +70,11 @@ FillRow& add_row(Parsed& p, const CsvRecord& r);
 // Fills `row` from the cells of one record; a missing odometer or volume is a problem of the
 // row, not of the file.
 void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::string_view odometer,
-              std::string_view volume, bool decimal_comma);
+              std::string_view volume, bool odometer_comma, bool volume_comma);
+inline void fill_row(FillRow& row, std::int64_t line, std::string_view date,
+                     std::string_view odometer, std::string_view volume, bool decimal_comma) {
+    fill_row(row, line, date, odometer, volume, decimal_comma, decimal_comma);
+}
 
 void skip(ImportReport& report, std::int64_t line, std::string reason);
 

@@ -177,9 +177,9 @@ TEST(FuelImportTest, FuellyPartialMissedAndDuplicateRowsInEitherOrder) {
     }
     // Of the duplicate pair the later line goes, whichever order the file is in.
     EXPECT_EQ(oldest_first.read.report.skipped[0],
-              (SkippedRow{6, "the same odometer reading as line 5"}));
+              (SkippedRow{6, "an exact double of line 5"}));
     EXPECT_EQ(newest_first.read.report.skipped[1],
-              (SkippedRow{6, "the same odometer reading as line 5"}));
+              (SkippedRow{6, "an exact double of line 5"}));
     EXPECT_EQ(oldest_first.read.report.skipped[1],
               (SkippedRow{9, "a partial fill-up with no full fill-up after it"}));
     EXPECT_EQ(newest_first.read.report.skipped[0],
