@@ -41,11 +41,12 @@ bool is_one_of(std::string_view cell, std::initializer_list<std::string_view> wo
 }
 
 bool is_yes(std::string_view cell) {
-    return is_one_of(cell, {"1", "yes", "y", "true", "x"});
+    return is_one_of(cell, {"1", "yes", "y", "true", "x", "ja", "j", "oui", "si", "s\xC3\xAD",
+                            "s\xC3\xAC", "sim", "tak", "t"});
 }
 
 bool is_no(std::string_view cell) {
-    return is_one_of(cell, {"0", "no", "n", "false"});
+    return is_one_of(cell, {"0", "no", "n", "false", "nein", "non", "nee", "n\xC3\xA3o", "nie"});
 }
 
 bool contains(std::string_view s, std::string_view part) {

@@ -17,8 +17,8 @@ std::optional<double> number(std::string_view cell, bool decimal_comma);
 
 // Whether `cell`, blanks around it dropped, is one of `words` (lower case) in any case.
 bool is_one_of(std::string_view cell, std::initializer_list<std::string_view> words);
-bool is_yes(std::string_view cell); // 1, yes, y, true, x
-bool is_no(std::string_view cell);  // 0, no, n, false
+bool is_yes(std::string_view cell); // 1, yes, y, true, x, and yes in the languages of the headings
+bool is_no(std::string_view cell);  // 0, no, n, false, and no in those languages
 
 bool contains(std::string_view s, std::string_view part);
 // Whether `word` stands in `h` with no letter or digit on either side.

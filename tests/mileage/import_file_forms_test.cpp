@@ -66,8 +66,11 @@ TEST(ImportFileFormsTest, TheDecimalMarkIsToldPerColumnFromItsValues) {
     // A thousands point in the odometer beside a decimal comma in the litres.
     const Read de = read_text("Datum;Kilometerstand;Menge (Liter);Vollgetankt\n"
                               "02.01.2024;28.023,0;41,5;ja\n"
-                              "16.01.2024;28.640,0;40,2;ja\n");
-    ASSERT_EQ(de.log.fillup_count(), 2);
+                              "16.01.2024;28.640,0;40,2;ja\n"
+                              "24.01.2024;28.900,0;15,0;nein\n"
+                              "06.02.2024;29.310,0;24,1;ja\n");
+    ASSERT_EQ(de.log.fillup_count(), 3);
+    EXPECT_EQ(de.read.report.merged_partial, 1);
     EXPECT_FLOAT_EQ(de.log.entry(2).Fillup_Odometer, static_cast<float>(28640 / 1.609344));
     // Odometer points always before three digits group thousands; anything else is a decimal
     // point.
