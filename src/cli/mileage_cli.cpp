@@ -89,20 +89,78 @@ Json messages_json(const std::vector<Message>& messages) {
     return m;
 }
 
-Json entries_json(const MileageLog& log) {
-    Json entries = Json::array();
-    for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-        const mileage::Fillup& f = log.entry(i);
-        const bool first = i == 1;
-        entries.push_back(Json{{"date", f.Fillup_Date},
-                               {"odometer", number(f.Fillup_Odometer)},
-                               {"gallons", number(f.Fillup_Gallons)},
-                               {"tank_mpg", first ? Json(nullptr) : number(f.Tank_MPG)},
-                               {"overall_mpg", first ? Json(nullptr) : number(f.Overall_MPG)},
-                               {"five_tank_mpg", first ? Json(nullptr) : number(f.Five_Tank_MPG)}});
-    }
-    return entries;
+Json entry_json(const MileageLog& log, MileageLog::Index i) {
+    const mileage::Fillup& f = log.entry(i);
+    const bool first = i == 1;
+    return Json{{"date", f.Fillup_Date},
+                {"odometer", number(f.Fillup_Odometer)},
+                {"gallons", number(f.Fillup_Gallons)},
+                {"tank_mpg", first ? Json(nullptr) : number(f.Tank_MPG)},
+                {"overall_mpg", first ? Json(nullptr) : number(f.Overall_MPG)},
+                {"five_tank_mpg", first ? Json(nullptr) : number(f.Five_Tank_MPG)}};
 }
+
+std::string dumped(const Json& j) {
+    return j.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+// `text` with every line after the first moved `indent` columns right.
+void put_indented(std::ostream& out, const std::string& text, std::string_view indent) {
+    std::size_t start = 0;
+    for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
+        out << std::string_view(text).substr(start, nl + 1 - start) << indent;
+        start = nl + 1;
+    }
+    out << std::string_view(text).substr(start);
+}
+
+// The JSON report written as it goes, exactly as a whole document dumped with an indent of 2
+// would be: the entries and the list of a long log are never held as one document.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) { out_ << '{'; }
+    ~JsonWriter() { out_ << "\n}\n"; }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    void member(std::string_view key, const Json& value) {
+        start(key);
+        put_indented(out_, dumped(value), "  ");
+    }
+
+    void entries(const MileageLog& log) {
+        start("entries");
+        if (log.empty()) {
+            out_ << "[]";
+            return;
+        }
+        out_ << '[';
+        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
+            out_ << (i == 1 ? "\n    " : ",\n    ");
+            put_indented(out_, dumped(entry_json(log, i)), "    ");
+        }
+        out_ << "\n  ]";
+    }
+
+    void list(const MileageLog& log) {
+        start("list");
+        out_ << '"';
+        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
+            const std::string piece = dumped(Json(mileage::entry_line_addition(log, i)));
+            out_ << std::string_view(piece).substr(1, piece.size() - 2);
+        }
+        out_ << '"';
+    }
+
+private:
+    void start(std::string_view key) {
+        out_ << (first_ ? "\n  " : ",\n  ") << dumped(Json(std::string(key))) << ": ";
+        first_ = false;
+    }
+
+    std::ostream& out_;
+    bool first_ = true;
+};
 
 Json import_json(const mileage::ImportReport& r) {
     Json skipped = Json::array();
@@ -260,15 +318,14 @@ Json read_error_json(const MileageRun& run) {
 }
 
 void write_json(const MileageRun& run, std::ostream& out) {
-    Json j;
-    j["entries"] = entries_json(run.log);
-    j["list"] = mileage::list_text(run.log);
-    j["summary"] = run.summary ? Json(*run.summary) : Json(nullptr);
-    j["plot"] = plot_json(run.plot);
-    j["messages"] = messages_json(run.messages);
-    j["read_error"] = read_error_json(run);
-    j["import"] = run.read.understood ? import_json(run.read.report) : Json(nullptr);
-    out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    JsonWriter j(out);
+    j.entries(run.log);
+    j.list(run.log);
+    j.member("summary", run.summary ? Json(*run.summary) : Json(nullptr));
+    j.member("plot", plot_json(run.plot));
+    j.member("messages", messages_json(run.messages));
+    j.member("read_error", read_error_json(run));
+    j.member("import", run.read.understood ? import_json(run.read.report) : Json(nullptr));
 }
 
 void write_text(const MileageRun& run, std::ostream& out) {
