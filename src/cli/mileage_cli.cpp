@@ -182,6 +182,7 @@ Json import_json(const mileage::ImportReport& r) {
                 {"rows", r.rows},
                 {"merged_partial", r.merged_partial},
                 {"missed", r.missed},
+                {"skipped_rows", r.skipped_rows},
                 {"skipped", skipped},
                 {"unreliable_tank_mpg", r.unreliable},
                 {"vehicles", vehicles},

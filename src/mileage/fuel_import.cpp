@@ -177,7 +177,6 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
     import::Parsed p;
     p.report.format = *format;
     const std::string_view text = without_bom(contents);
-    p.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     if (!layout.read(text, p)) {
         return result;
     }

@@ -94,7 +94,7 @@ struct SkippedRow {
 };
 
 // What reading found, for the preview and the JSON report. rows = entries + merged_partial +
-// skipped rows, for every file but Milora's own, whose rows are its entries.
+// skipped_rows, for every file but Milora's own, whose rows are its entries.
 // One vehicle of a file that holds several: its name, its rows and the dates they span.
 struct VehicleRows {
     std::string name;
@@ -113,7 +113,10 @@ struct ImportReport {
     std::int64_t rows = 0;
     std::int64_t merged_partial = 0;
     std::int64_t missed = 0;
-    std::vector<SkippedRow> skipped; // in line order
+    // The first kSkippedKept skipped rows, in line order, and how many there are in all.
+    static constexpr std::size_t kSkippedKept = 1000;
+    std::vector<SkippedRow> skipped;
+    std::int64_t skipped_rows = 0;
     // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
     // them and the entry before, so the fuel of that fill-up is missing from their tank.
     std::vector<MileageLog::Index> unreliable;

@@ -94,8 +94,7 @@ public:
         keep_rising();
         enter_fillups();
         mark_unreliable();
-        std::stable_sort(report_.skipped.begin(), report_.skipped.end(),
-                         [](const SkippedRow& a, const SkippedRow& b) { return a.line < b.line; });
+        keep_first_skipped(report_);
     }
 
 private:

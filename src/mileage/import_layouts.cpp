@@ -7,6 +7,7 @@
 #include "mileage/mileage_file.h"
 #include "numbers/line_reading.h"
 
+#include <algorithm>
 #include <array>
 
 namespace milora::mileage::import {
@@ -41,10 +42,33 @@ const Layout& layout(ImportFormat format) {
 }
 
 void skip(ImportReport& report, std::int64_t line, std::string reason) {
+    ++report.skipped_rows;
     report.skipped.push_back({line, std::move(reason)});
+    if (report.skipped.size() >= 2 * ImportReport::kSkippedKept) {
+        keep_first_skipped(report);
+    }
+}
+
+void keep_first_skipped(ImportReport& report) {
+    std::stable_sort(report.skipped.begin(), report.skipped.end(),
+                     [](const SkippedRow& a, const SkippedRow& b) { return a.line < b.line; });
+    if (report.skipped.size() > ImportReport::kSkippedKept) {
+        report.skipped.resize(ImportReport::kSkippedKept);
+    }
 }
 
 FillRow& add_row(Parsed& p, const CsvRecord& r) {
+    bool empty = true;
+    for (std::size_t i = 0; i < r.size && empty; ++i) {
+        empty = trim(r[i]).empty();
+    }
+    if (empty) {
+        // A row of separators only is no fill-up that went missing: listed, never kept.
+        ++p.report.rows;
+        skip(p.report, r.line, "no odometer reading");
+        p.scratch = FillRow();
+        return p.scratch;
+    }
     FillRow& row = p.rows.emplace_back();
     for (std::size_t i = 0; i < r.size; ++i) {
         if (r.has(i, CsvRecord::Unclosed)) {

@@ -47,12 +47,12 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
     t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
          ".\n";
     t += "Missed fill-ups estimated at the overall average: " + std::to_string(r.missed) + ".\n";
-    const auto skipped = static_cast<std::int64_t>(r.skipped.size());
+    const std::int64_t skipped = r.skipped_rows;
     t += "Rows skipped: " + std::to_string(skipped) + (skipped > 0 ? ":" : ".") + "\n";
     for (std::size_t i = 0; i < r.skipped.size() && i < kPreviewSkippedShown; ++i) {
         t += "    line " + std::to_string(r.skipped[i].line) + ": " + r.skipped[i].reason + "\n";
     }
-    if (r.skipped.size() > kPreviewSkippedShown) {
+    if (skipped > static_cast<std::int64_t>(kPreviewSkippedShown)) {
         t += "    and " +
              count(skipped - static_cast<std::int64_t>(kPreviewSkippedShown), "more row",
                    "more rows") +

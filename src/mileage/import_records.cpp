@@ -36,8 +36,13 @@ bool CsvReader::next(CsvRecord& r) {
     while (pos_ < text_.size()) {
         r.line = line_;
         r.size = 0;
+        r.truncated = false;
         bool any = false;
         for (;;) {
+            if (r.size == CsvReader::kMaxCells) {
+                --r.size; // read the rest into the last cell, one after the other
+                r.truncated = true;
+            }
             if (r.size == r.views.size()) {
                 r.views.emplace_back();
                 r.copies.emplace_back();

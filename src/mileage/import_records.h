@@ -32,7 +32,8 @@ struct CsvRecord {
     std::vector<std::string> copies;
     std::vector<std::uint8_t> flags;
     std::size_t size = 0;
-    std::int64_t line = 0; // 1-based line of the file where the record starts
+    std::int64_t line = 0;  // 1-based line of the file where the record starts
+    bool truncated = false; // more cells than the reader keeps: the last one kept is the last read
 
     std::string_view operator[](std::size_t i) const {
         return i < size ? views[i] : std::string_view();
@@ -48,6 +49,9 @@ public:
     // The most line ends a quoted cell may hold: a note of a few lines, not the rest of a file
     // behind a stray quote.
     static constexpr int kQuotedLines = 8;
+    // The most cells a record keeps: the cells after them are read past, so that a line of a
+    // million separators costs no more memory than a short one. Every layout's columns come first.
+    static constexpr std::size_t kMaxCells = 1024;
 
     // SpanLines: a quoted cell may hold line ends (exports). OneLine: a quote never closes past
     // the end of its line (Milora's own files, one record a line).

@@ -47,6 +47,7 @@ struct Parsed {
     std::vector<FillRow> rows;
     std::vector<std::string> vehicles; // as named in the file's vehicle column, in file order
     std::string fuel_unit;             // "kg" or "kWh" when the fuel column names one
+    FillRow scratch;                   // what add_row gives for a row that is not kept
 
     // The index of vehicle `name`, added when new.
     std::uint32_t vehicle_index(std::string_view name);
@@ -76,7 +77,9 @@ inline void fill_row(FillRow& row, std::int64_t line, std::string_view date,
     fill_row(row, line, date, odometer, volume, decimal_comma, decimal_comma);
 }
 
+// Lists a skipped row; of a long list the first kSkippedKept by line stay (keep_first_skipped).
 void skip(ImportReport& report, std::int64_t line, std::string reason);
+void keep_first_skipped(ImportReport& report);
 
 // Turns the rows into entries of `log` (the steps in fuel_import.h, rules 3 to 6) and completes
 // the report.

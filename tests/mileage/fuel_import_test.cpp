@@ -102,8 +102,8 @@ TEST(FuelImportTest, EachLayoutIsToldFromItsContentsAlone) {
         // Every row is accounted for: an entry, merged into one, or skipped and listed.
         const Read r = read_text(text);
         ASSERT_TRUE(r.read.understood) << c.file;
-        EXPECT_EQ(r.read.report.rows, r.log.fillup_count() + r.read.report.merged_partial +
-                                          static_cast<std::int64_t>(r.read.report.skipped.size()))
+        EXPECT_EQ(r.read.report.rows,
+                  r.log.fillup_count() + r.read.report.merged_partial + r.read.report.skipped_rows)
             << c.file;
         EXPECT_GE(r.log.fillup_count(), 3) << c.file;
     }
@@ -176,10 +176,8 @@ TEST(FuelImportTest, FuellyPartialMissedAndDuplicateRowsInEitherOrder) {
         ASSERT_EQ(rep.skipped.size(), 2U);
     }
     // Of the duplicate pair the later line goes, whichever order the file is in.
-    EXPECT_EQ(oldest_first.read.report.skipped[0],
-              (SkippedRow{6, "an exact double of line 5"}));
-    EXPECT_EQ(newest_first.read.report.skipped[1],
-              (SkippedRow{6, "an exact double of line 5"}));
+    EXPECT_EQ(oldest_first.read.report.skipped[0], (SkippedRow{6, "an exact double of line 5"}));
+    EXPECT_EQ(newest_first.read.report.skipped[1], (SkippedRow{6, "an exact double of line 5"}));
     EXPECT_EQ(oldest_first.read.report.skipped[1],
               (SkippedRow{9, "a partial fill-up with no full fill-up after it"}));
     EXPECT_EQ(newest_first.read.report.skipped[0],
