@@ -212,6 +212,13 @@ Message not_understood_message(const std::string& path) {
             Icon::Warning, Buttons::Ok};
 }
 
+Message out_of_memory_message(const std::string& path) {
+    return {kProgramTitle,
+            "There is not enough memory to read the file \"" + path +
+                "\". The log has not been changed.",
+            Icon::Warning, Buttons::Ok};
+}
+
 Message import_failed_message(const std::string& path, const LogRead& read) {
     const ImportFormat f = read.report.format;
     const std::string what = f == ImportFormat::Generic

@@ -161,6 +161,8 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
 
 // What the user is told about a file in none of the layouts.
 Message not_understood_message(const std::string& path);
+// What the user is told when reading a file ran out of memory (the log is kept as it was).
+Message out_of_memory_message(const std::string& path);
 // What the user is told when a file in a layout gives nothing to read (`read.failure`).
 Message import_failed_message(const std::string& path, const LogRead& read);
 
