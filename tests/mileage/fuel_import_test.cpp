@@ -401,7 +401,9 @@ TEST(FuelImportTest, ThePreviewSaysWhatWasFound) {
     EXPECT_EQ(p.title, "Import Fill-Ups");
     EXPECT_EQ(p.text, "The file \"/home/u/drivvo.csv\" is a Drivvo export.\n"
                       "4 fill-ups, from 4/12/2024 to 5/28/2024.\n"
+                      "Average 36.5 MPG over 1118 miles and 30.6 gallons.\n"
                       "Units converted: kilometres to miles, litres to US gallons.\n"
+                      "Dates read as year-month-day, as the file writes them.\n"
                       "Partial fill-ups merged into the next full one: 1.\n"
                       "Missed fill-ups estimated at the overall average: 0.\n"
                       "Rows skipped: 3:\n"
