@@ -13,6 +13,7 @@
 #include "mileage/summary.h"
 #include "numbers/number_text.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -58,171 +59,269 @@ Json messages_json(const std::vector<Message>& messages) {
     return m;
 }
 
-Json entries_json(const MileageLog& log) {
-    Json entries = Json::array();
-    for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-        const mileage::Fillup& f = log.entry(i);
-        const bool first = i == 1;
-        entries.push_back(Json{{"date", f.Fillup_Date},
-                               {"odometer", number(f.Fillup_Odometer)},
-                               {"gallons", number(f.Fillup_Gallons)},
-                               {"tank_mpg", first ? Json(nullptr) : number(f.Tank_MPG)},
-                               {"overall_mpg", first ? Json(nullptr) : number(f.Overall_MPG)},
-                               {"five_tank_mpg", first ? Json(nullptr) : number(f.Five_Tank_MPG)}});
-    }
-    return entries;
+Json entry_json(const MileageLog& log, MileageLog::Index i) {
+    const mileage::Fillup& f = log.entry(i);
+    const bool first = i == 1;
+    return Json{{"date", f.Fillup_Date},
+                {"odometer", number(f.Fillup_Odometer)},
+                {"gallons", number(f.Fillup_Gallons)},
+                {"tank_mpg", first ? Json(nullptr) : number(f.Tank_MPG)},
+                {"overall_mpg", first ? Json(nullptr) : number(f.Overall_MPG)},
+                {"five_tank_mpg", first ? Json(nullptr) : number(f.Five_Tank_MPG)}};
 }
+
+std::string dumped(const Json& j) {
+    return j.dump(2, ' ', false, Json::error_handler_t::replace);
+}
+
+// `text` with every line after the first moved `indent` columns right.
+void put_indented(std::ostream& out, const std::string& text, std::string_view indent) {
+    std::size_t start = 0;
+    for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', start)) {
+        out << std::string_view(text).substr(start, nl + 1 - start) << indent;
+        start = nl + 1;
+    }
+    out << std::string_view(text).substr(start);
+}
+
+// The JSON report written as it goes, exactly as a whole document dumped with an indent of 2
+// would be: the entries and the list of a long log are never held as one document.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::ostream& out) : out_(out) { out_ << '{'; }
+    ~JsonWriter() { out_ << "\n}\n"; }
+    JsonWriter(const JsonWriter&) = delete;
+    JsonWriter& operator=(const JsonWriter&) = delete;
+
+    void member(std::string_view key, const Json& value) {
+        start(key);
+        put_indented(out_, dumped(value), "  ");
+    }
+
+    void entries(const MileageLog& log) {
+        start("entries");
+        if (log.empty()) {
+            out_ << "[]";
+            return;
+        }
+        out_ << '[';
+        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
+            out_ << (i == 1 ? "\n    " : ",\n    ");
+            put_indented(out_, dumped(entry_json(log, i)), "    ");
+        }
+        out_ << "\n  ]";
+    }
+
+    void list(const MileageLog& log, mileage::Units units) {
+        start("list");
+        out_ << '"';
+        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
+            const std::string piece = dumped(Json(mileage::entry_line_addition(log, i, units)));
+            out_ << std::string_view(piece).substr(1, piece.size() - 2);
+        }
+        out_ << '"';
+    }
+
+private:
+    void start(std::string_view key) {
+        out_ << (first_ ? "\n  " : ",\n  ") << dumped(Json(std::string(key))) << ": ";
+        first_ = false;
+    }
+
+    std::ostream& out_;
+    bool first_ = true;
+};
 
 Json import_json(const mileage::ImportReport& r) {
     Json skipped = Json::array();
     for (const mileage::SkippedRow& s : r.skipped) {
         skipped.push_back(Json{{"line", s.line}, {"reason", s.reason}});
     }
+    Json vehicles = Json::array();
+    for (const mileage::VehicleRows& v : r.vehicles) {
+        vehicles.push_back(Json{{"name", v.name},
+                                {"rows", v.rows},
+                                {"first", v.first.empty() ? Json(nullptr) : Json(v.first)},
+                                {"last", v.last.empty() ? Json(nullptr) : Json(v.last)}});
+    }
     return Json{{"format", mileage::format_name(r.format)},
                 {"distance_unit", mileage::unit_name(r.distance)},
                 {"volume_unit", mileage::unit_name(r.volume)},
+                {"date_order", mileage::order_name(r.dates)},
+                {"date_order_from", mileage::source_name(r.dates_from)},
                 {"rows", r.rows},
                 {"merged_partial", r.merged_partial},
                 {"missed", r.missed},
+                {"skipped_rows", r.skipped_rows},
                 {"skipped", skipped},
-                {"unreliable_tank_mpg", r.unreliable}};
+                {"unreliable_tank_mpg", r.unreliable},
+                {"vehicles", vehicles},
+                {"vehicle", r.vehicle.empty() ? Json(nullptr) : Json(r.vehicle)}};
+}
+
+// What a run found, for the two ways of printing it.
+struct MileageRun {
+    mileage::Units units = mileage::Units::UsMpg;
+    bool units_named = false; // --units given: the JSON says which
+    MileageLog log;
+    mileage::LogRead read;
+    std::optional<Message> read_error;
+    std::optional<std::string> summary;
+    std::optional<PlotResult> plot;
+    std::vector<Message> messages;
+};
+
+void compute(const MileageOptions& o, const CarData& car, MileageRun& run,
+             const std::function<void(const Message&)>& show) {
+    if (o.summary) {
+        run.summary = mileage::summary_text(run.log, run.units);
+        if (!run.summary) {
+            show(mileage::summary_needs_two());
+        }
+    }
+    if (o.plot) {
+        if (run.log.fillup_count() >= mileage::kPlotMinimumEntries) {
+            PlotResult p;
+            p.range = mileage::plot_range(run.log);
+            p.labels = mileage::plot_labels(run.log, p.range);
+            p.epa = mileage::epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG);
+            run.plot = p;
+        } else {
+            show(mileage::plot_needs_three());
+        }
+    }
+}
+
+Json plot_json(const std::optional<PlotResult>& plot) {
+    if (!plot) {
+        return nullptr;
+    }
+    return Json{{"lo", plot->range.lo},
+                {"hi", plot->range.hi},
+                {"lblMin", plot->labels.lblMin},
+                {"lblMid", plot->labels.lblMid},
+                {"lblMax", plot->labels.lblMax},
+                {"lblDateMin", plot->labels.lblDateMin},
+                {"lblDateMax", plot->labels.lblDateMax},
+                {"U", plot->epa ? number(plot->epa->U) : Json(nullptr)},
+                {"K", plot->epa ? number(plot->epa->K) : Json(nullptr)}};
+}
+
+Json read_error_json(const MileageRun& run) {
+    if (!run.read.understood) {
+        return Json{{"line", 1}, {"entries", 0}, {"message", run.read_error->text}};
+    }
+    if (!run.read.failure.empty()) {
+        return Json{{"line", nullptr}, {"entries", 0}, {"message", run.read_error->text}};
+    }
+    if (run.read.milora.stop) {
+        return Json{{"line", run.read.milora.stop->line},
+                    {"entries", run.read.milora.entries},
+                    {"message", run.read_error->text}};
+    }
+    return nullptr;
+}
+
+void write_json(const MileageRun& run, std::ostream& out) {
+    JsonWriter j(out);
+    j.entries(run.log);
+    j.list(run.log, run.units);
+    if (run.units_named) {
+        // The list and the summary are in these units; the entries stay in miles and US gallons.
+        const mileage::UnitsDesc& u = mileage::describe(run.units);
+        j.member("units", Json{{"name", u.key},
+                               {"distance", u.distance},
+                               {"volume", u.volume},
+                               {"economy", u.economy}});
+    }
+    j.member("summary", run.summary ? Json(*run.summary) : Json(nullptr));
+    j.member("plot", plot_json(run.plot));
+    j.member("messages", messages_json(run.messages));
+    j.member("read_error", read_error_json(run));
+    j.member("import", run.read.understood ? import_json(run.read.report) : Json(nullptr));
+}
+
+void write_text(const MileageRun& run, std::ostream& out) {
+    // Line by line: the list of a long log is never held whole.
+    for (MileageLog::Index i = 1; i <= run.log.fillup_count(); ++i) {
+        out << '\n' << safe_text(mileage::entry_line(run.log, i, run.units));
+    }
+    out << '\n';
+    if (run.summary) {
+        out << '\n' << safe_text(lf_lines(*run.summary));
+    }
+    if (const auto& plot = run.plot) {
+        out << '\n'
+            << "lo: " << numbers::number_text(plot->range.lo) << '\n'
+            << "hi: " << numbers::number_text(plot->range.hi) << '\n'
+            << "lblMin: " << plot->labels.lblMin << '\n'
+            << "lblMid: " << plot->labels.lblMid << '\n'
+            << "lblMax: " << plot->labels.lblMax << '\n'
+            << "lblDateMin: " << safe_text(plot->labels.lblDateMin) << '\n'
+            << "lblDateMax: " << safe_text(plot->labels.lblDateMax) << '\n';
+        if (plot->epa) {
+            out << "U: " << numbers::number_text(plot->epa->U) << '\n'
+                << "K: " << numbers::number_text(plot->epa->K) << '\n';
+        } else {
+            out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
+        }
+    }
+}
+
+void write_cannot_open(const std::vector<Message>& messages, std::ostream& out) {
+    Json j;
+    j["entries"] = Json::array();
+    j["list"] = "";
+    j["summary"] = nullptr;
+    j["plot"] = nullptr;
+    j["messages"] = messages_json(messages);
+    j["read_error"] = Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
+    j["import"] = nullptr;
+    out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 } // namespace
 
 int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
-    if (o.file.empty()) {
-        err << "mileage needs a file name\n" << usage();
-        return kExitUsage;
-    }
     CarData car;
     if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
         err << "cannot read the car data file " << safe_text(o.car_file) << '\n';
         return kExitFault;
     }
-
-    std::vector<Message> messages;
+    MileageRun run;
+    run.units = o.units.value_or(mileage::Units::UsMpg);
+    run.units_named = o.units.has_value();
     auto show = [&](const Message& m) {
         err << safe_text(m.title + ": " + m.text) << '\n';
-        messages.push_back(m);
+        run.messages.push_back(m);
     };
     std::string why;
     const auto contents = mileage::read_mileage_contents(o.file, &why);
     if (!contents) {
         show(mileage::cannot_open_message(o.file, why));
         if (o.json) {
-            Json j;
-            j["entries"] = Json::array();
-            j["list"] = "";
-            j["summary"] = nullptr;
-            j["plot"] = nullptr;
-            j["messages"] = messages_json(messages);
-            j["read_error"] =
-                Json{{"line", nullptr}, {"entries", 0}, {"message", messages.back().text}};
-            j["import"] = nullptr;
-            out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+            write_cannot_open(run.messages, out);
         }
         return kExitFault;
     }
-    MileageLog log;
-    const mileage::LogRead read = mileage::read_log_text(*contents, log, o.from);
-    const mileage::Units units = o.units.value_or(mileage::Units::UsMpg);
-    std::optional<Message> read_error;
-    if (!read.understood) {
-        read_error = mileage::not_understood_message(o.file);
-    } else if (read.milora.stop) {
-        read_error = mileage::read_stopped_message(o.file, read.milora);
+    run.read = mileage::read_log_text(*contents, run.log, o.choices);
+    if (!run.read.understood) {
+        run.read_error = mileage::not_understood_message(o.file);
+    } else if (!run.read.failure.empty()) {
+        run.read_error = mileage::import_failed_message(o.file, run.read);
+    } else if (run.read.milora.stop) {
+        run.read_error = mileage::read_stopped_message(o.file, run.read.milora);
     }
-    if (read_error) {
-        show(*read_error);
+    if (run.read_error) {
+        show(*run.read_error);
     }
-
-    std::optional<std::string> summary;
-    if (o.summary) {
-        summary = mileage::summary_text(log, units);
-        if (!summary) {
-            show(mileage::summary_needs_two());
-        }
-    }
-    std::optional<PlotResult> plot;
-    if (o.plot) {
-        if (log.fillup_count() >= mileage::kPlotMinimumEntries) {
-            PlotResult p;
-            p.range = mileage::plot_range(log);
-            p.labels = mileage::plot_labels(log, p.range);
-            p.epa = mileage::epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG);
-            plot = p;
-        } else {
-            show(mileage::plot_needs_three());
-        }
-    }
-
+    compute(o, car, run, show);
     if (o.json) {
-        Json j;
-        j["entries"] = entries_json(log);
-        j["list"] = mileage::list_text(log, units);
-        if (o.units) {
-            // The list and the summary are in these units; the entries stay in miles and US
-            // gallons.
-            const mileage::UnitsDesc& u = mileage::describe(units);
-            j["units"] = Json{{"name", u.key},
-                              {"distance", u.distance},
-                              {"volume", u.volume},
-                              {"economy", u.economy}};
-        }
-        j["summary"] = summary ? Json(*summary) : Json(nullptr);
-        if (plot) {
-            j["plot"] = Json{{"lo", plot->range.lo},
-                             {"hi", plot->range.hi},
-                             {"lblMin", plot->labels.lblMin},
-                             {"lblMid", plot->labels.lblMid},
-                             {"lblMax", plot->labels.lblMax},
-                             {"lblDateMin", plot->labels.lblDateMin},
-                             {"lblDateMax", plot->labels.lblDateMax},
-                             {"U", plot->epa ? number(plot->epa->U) : Json(nullptr)},
-                             {"K", plot->epa ? number(plot->epa->K) : Json(nullptr)}};
-        } else {
-            j["plot"] = nullptr;
-        }
-        j["messages"] = messages_json(messages);
-        if (!read.understood) {
-            j["read_error"] = Json{{"line", 1}, {"entries", 0}, {"message", read_error->text}};
-        } else if (read.milora.stop) {
-            j["read_error"] = Json{{"line", read.milora.stop->line},
-                                   {"entries", read.milora.entries},
-                                   {"message", read_error->text}};
-        } else {
-            j["read_error"] = nullptr;
-        }
-        j["import"] = read.understood ? import_json(read.report) : Json(nullptr);
-        out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        write_json(run, out);
     } else {
-        // Line by line: the list of a long log is never held whole.
-        for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-            out << '\n' << safe_text(mileage::entry_line(log, i, units));
-        }
-        out << '\n';
-        if (summary) {
-            out << '\n' << safe_text(lf_lines(*summary));
-        }
-        if (plot) {
-            out << '\n'
-                << "lo: " << numbers::number_text(plot->range.lo) << '\n'
-                << "hi: " << numbers::number_text(plot->range.hi) << '\n'
-                << "lblMin: " << plot->labels.lblMin << '\n'
-                << "lblMid: " << plot->labels.lblMid << '\n'
-                << "lblMax: " << plot->labels.lblMax << '\n'
-                << "lblDateMin: " << safe_text(plot->labels.lblDateMin) << '\n'
-                << "lblDateMax: " << safe_text(plot->labels.lblDateMax) << '\n';
-            if (plot->epa) {
-                out << "U: " << numbers::number_text(plot->epa->U) << '\n'
-                    << "K: " << numbers::number_text(plot->epa->K) << '\n';
-            } else {
-                out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
-            }
-        }
+        write_text(run, out);
     }
-    return read_error ? kExitFault : kExitOk;
+    return run.read_error ? kExitFault : kExitOk;
 }
 
 } // namespace milora::cli

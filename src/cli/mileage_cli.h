@@ -14,9 +14,9 @@
 // saying what reading found (format, units, rows, partial fill-ups merged, missed fill-ups
 // estimated, skipped rows and why, entries whose tank MPG is unreliable).
 //
-// Exit status 4 when the file cannot be opened, is in none of the layouts, or when reading of a
-// Milora file stopped before its end (what was read is still printed, and standard error says
-// where and why). Rows skipped in an export are listed, not a failure.
+// Exit status 4 when the file cannot be opened, is in none of the layouts, gives no fill-up, or
+// when reading of a Milora file stopped before its end (what was read is still printed, and
+// standard error says where and why). Rows skipped in an export are listed, not a failure.
 
 #include "cli/options.h"
 

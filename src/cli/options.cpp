@@ -16,6 +16,7 @@ constexpr const char* kForms =
     "  milora-calc --list\n"
     "  milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...\n"
     "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]\n"
+    "                           [--dates ORDER] [--vehicle NAME] [--units UNITS]\n"
     "  milora-calc --help | --version\n"
     "\n"
     "WINDOW opens a calculator as its window does, from the built-in car data or from the\n"
@@ -62,6 +63,7 @@ struct Targets {
     bool version = false;
     std::vector<std::string> window_args; // WINDOW, then NAME=VALUE...
     std::string from = "auto";
+    std::string dates;
     std::string units;
     CommandLine line;
 };
@@ -87,6 +89,13 @@ std::unique_ptr<CLI::App> make_parser(Targets& t) {
                   "the file's layout: " + joined(formats) + " (auto tells it from the contents)")
         ->option_text("FORMAT")
         ->check(CLI::IsMember(formats));
+    m->add_option("--dates", t.dates,
+                  "the order of day and month when the file leaves it open: mdy, dmy or ymd")
+        ->option_text("ORDER")
+        ->check(CLI::IsMember({"mdy", "dmy", "ymd"}));
+    m->add_option("--vehicle", mo.choices.vehicle,
+                  "read the fill-ups of this vehicle from a file that holds several")
+        ->option_text("NAME");
     std::vector<std::string> unit_keys;
     for (const mileage::UnitsDesc& u : mileage::all_units()) {
         unit_keys.emplace_back(u.key);
@@ -156,7 +165,10 @@ std::optional<CommandLine> finish(Targets& t, bool mileage, std::ostream& err) {
     } else if (mileage) {
         line.command = CommandLine::Command::Mileage;
         if (t.from != "auto") {
-            line.mileage.from = mileage::format_named(t.from);
+            line.mileage.choices.from = mileage::format_named(t.from);
+        }
+        if (!t.dates.empty()) {
+            line.mileage.choices.dates = mileage::order_named(t.dates);
         }
         if (!t.units.empty()) {
             line.mileage.units = mileage::units_named(t.units);

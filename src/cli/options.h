@@ -25,13 +25,14 @@ struct WindowOptions {
     std::vector<std::pair<std::string, std::string>> assignments; // in the order given
 };
 
-// milora-calc mileage FILE [--from FORMAT] [--units UNITS] [--car FILE] [--summary] [--plot]
+// milora-calc mileage FILE [--from FORMAT] [--dates ORDER] [--vehicle NAME] [--units UNITS] [--car
+// FILE] [--summary] [--plot]
 // [--json]
 struct MileageOptions {
     std::string file;
     std::string car_file;
-    std::optional<mileage::ImportFormat> from; // nullopt: told from the contents
-    std::optional<mileage::Units> units;       // nullopt: miles and US gallons, not named
+    mileage::ImportChoices choices;      // the layout, date order and vehicle; unset: from the file
+    std::optional<mileage::Units> units; // nullopt: miles and US gallons, not named
     bool summary = false;
     bool plot = false;
     bool json = false;

@@ -9,13 +9,14 @@
 //
 // The rules, in the order in which they apply:
 //
-// 1. Detection: a `## Log` line means Fuelio; a `##Refuelling` line Drivvo; a header with
-//    `fuelup_date` Fuelly; a header with Date, Odometer, FuelConsumed and IsFillToFull
-//    LubeLogger; a `;` header with Datum, Km-Stand, Spritmenge and Tankart (or Date, Odometer,
-//    Trip, Quantity, Type) Spritmonitor; a header with a date column, an odometer/odo/mileage
-//    column and a gallons/litres/liters/fuel/quantity/volume column the generic form; a first
-//    line `"text",number,number` (or an empty file) Milora's own. A UTF-8 byte order mark is
-//    ignored; CR, LF and CR LF all end a line. Nothing depends on the file's name.
+// 1. Detection, in this order: a first line `"text",number,number` (or an empty file) means
+//    Milora's own, whatever lines follow; a header with `fuelup_date` Fuelly; a `## Log` line
+//    Fuelio; a header with Date, Odometer, FuelConsumed and IsFillToFull LubeLogger; a `;`
+//    header with Datum, Km-Stand, Spritmenge and Tankart (or Date, Odometer, Trip, Quantity,
+//    Type) Spritmonitor; a `##Refuelling` line Drivvo; a header with a date column, an
+//    odometer/odo/mileage column and a gallons/litres/liters/fuel/quantity/volume column the
+//    generic form. A UTF-8 byte order mark is ignored; CR, LF and CR LF all end a line. Nothing
+//    depends on the file's name. The layouts are the table of import_layouts.h.
 // 2. Sectioned files (Fuelio, Drivvo): every non-empty line that is neither a section marker
 //    (`## Name`) nor the header row after it is a row; rows outside the fill-up section are
 //    skipped and listed.
@@ -49,6 +50,7 @@
 // exactly as mileage_file.h says: reading stops at the first bad line.
 
 #include "base/message.h"
+#include "mileage/date_order.h"
 #include "mileage/mileage_file.h"
 #include "mileage/mileage_log.h"
 
@@ -64,6 +66,9 @@ namespace milora::mileage {
 enum class ImportFormat { Milora, Fuelly, Fuelio, LubeLogger, Spritmonitor, Drivvo, Generic };
 enum class DistanceUnit { Miles, Kilometres };
 enum class VolumeUnit { UsGallons, ImperialGallons, Litres };
+// Where a reading of the file came from: the file itself, an assumption (the locale, the likeliest
+// units), or the user's choice.
+enum class Source { File, Assumed, Chosen };
 
 inline constexpr double kKilometresPerMile = 1.609344;
 inline constexpr double kLitresPerGallon = 3.785411784;
@@ -74,8 +79,13 @@ const char* format_name(ImportFormat format);
 // "Fuelly": the name the user is shown.
 const char* app_name(ImportFormat format);
 std::optional<ImportFormat> format_named(std::string_view name);
+// "milora, fuelly, ...": every name format_named takes.
+std::string format_names();
 const char* unit_name(DistanceUnit unit); // "mi", "km"
 const char* unit_name(VolumeUnit unit);   // "gal", "imp_gal", "l"
+const char* order_name(DateOrder order);  // "mdy", "dmy", "ymd"
+std::optional<DateOrder> order_named(std::string_view name);
+const char* source_name(Source source); // "file", "assumed", "chosen"
 
 struct SkippedRow {
     std::int64_t line = 0; // 1-based line of the file where the row starts
@@ -84,26 +94,58 @@ struct SkippedRow {
 };
 
 // What reading found, for the preview and the JSON report. rows = entries + merged_partial +
-// skipped rows, for every file but Milora's own, whose rows are its entries.
+// skipped_rows, for every file but Milora's own, whose rows are its entries.
+// One vehicle of a file that holds several: its name, its rows and the dates they span.
+struct VehicleRows {
+    std::string name;
+    std::int64_t rows = 0;
+    std::string first; // M/D/YYYY, empty when no row has a date
+    std::string last;
+    bool operator==(const VehicleRows&) const = default;
+};
+
 struct ImportReport {
     ImportFormat format = ImportFormat::Milora;
     DistanceUnit distance = DistanceUnit::Miles;
     VolumeUnit volume = VolumeUnit::UsGallons;
+    DateOrder dates = DateOrder::YearMonthDay;
+    Source dates_from = Source::File;
     std::int64_t rows = 0;
     std::int64_t merged_partial = 0;
     std::int64_t missed = 0;
-    std::vector<SkippedRow> skipped; // in line order
+    // The first kSkippedKept skipped rows, in line order, and how many there are in all.
+    static constexpr std::size_t kSkippedKept = 1000;
+    std::vector<SkippedRow> skipped;
+    std::int64_t skipped_rows = 0;
     // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
     // them and the entry before, so the fuel of that fill-up is missing from their tank.
     std::vector<MileageLog::Index> unreliable;
+    // Files with a vehicle column: every vehicle named, in the order of their first rows, and
+    // the one read (empty when the file names one vehicle or none).
+    std::vector<VehicleRows> vehicles;
+    std::string vehicle;
 };
 
 struct LogRead {
     // False when the file is in none of the layouts (or not in the one asked for); the log is
     // then untouched.
     bool understood = false;
+    // Not empty when the file is in a layout but nothing may be taken from it (no fill-up read,
+    // or a choice the file leaves open): why. The log is then untouched.
+    std::string failure;
     ImportReport report;
     ReadResult milora; // Milora's own files: entries read and where reading stopped
+};
+
+// What the user (or `milora-calc mileage`'s options) asks of a reading; unset, each is told from
+// the file.
+struct ImportChoices {
+    std::optional<ImportFormat> from;
+    std::optional<DateOrder> dates;
+    // The order of day and month when the file does not tell: by default the locale's.
+    std::optional<DateOrder> assumed_dates;
+    // The vehicle to read from a file that holds several.
+    std::optional<std::string> vehicle;
 };
 
 // The layout of `contents` by rule 1, or nullopt.
@@ -114,8 +156,14 @@ std::optional<ImportFormat> detect_format(std::string_view contents);
 LogRead read_log_text(const std::string& contents, MileageLog& log,
                       std::optional<ImportFormat> from = std::nullopt,
                       const std::function<bool(std::size_t, std::size_t)>& progress = {});
+LogRead read_log_text(const std::string& contents, MileageLog& log, const ImportChoices& choices,
+                      const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
 // What the user is told about a file in none of the layouts.
 Message not_understood_message(const std::string& path);
+// What the user is told when reading a file ran out of memory (the log is kept as it was).
+Message out_of_memory_message(const std::string& path);
+// What the user is told when a file in a layout gives nothing to read (`read.failure`).
+Message import_failed_message(const std::string& path, const LogRead& read);
 
 } // namespace milora::mileage

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/import_preview.h"
 
+#include <cstdio>
+
 namespace milora::mileage {
 namespace {
 
@@ -25,6 +27,33 @@ std::string units_line(const ImportReport& r) {
                              : "Units converted: " + converted + ".";
 }
 
+std::string dates_line(const ImportReport& r) {
+    const char* order = r.dates == DateOrder::DayMonthYear   ? "day/month/year"
+                        : r.dates == DateOrder::MonthDayYear ? "month/day/year"
+                                                             : "year-month-day";
+    const char* from = r.dates_from == Source::File ? "as the file writes them"
+                       : r.dates_from == Source::Chosen
+                           ? "as chosen"
+                           : "assumed from your locale, since the file does not tell";
+    return std::string("Dates read as ") + order + ", " + from + ".";
+}
+
+// The figures the log will give: distance, fuel and the average MPG over them.
+std::string figures_line(const MileageLog& log) {
+    if (log.fillup_count() < 2) {
+        return {};
+    }
+    const double miles = log.last().Fillup_Odometer - log.entry(1).Fillup_Odometer;
+    double gallons = 0;
+    for (MileageLog::Index i = 2; i <= log.fillup_count(); ++i) {
+        gallons += log.entry(i).Fillup_Gallons;
+    }
+    char text[160];
+    std::snprintf(text, sizeof text, "Average %.1f MPG over %.0f miles and %.1f gallons.\n",
+                  static_cast<double>(log.overall_average()), miles, gallons);
+    return text;
+}
+
 } // namespace
 
 bool needs_preview(const ImportReport& report) {
@@ -43,16 +72,22 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
                  ? ", on " + log.entry(1).Fillup_Date
                  : ", from " + log.entry(1).Fillup_Date + " to " + log.last().Fillup_Date;
     }
-    t += ".\n" + units_line(r) + "\n";
+    t += ".\n";
+    if (!r.vehicle.empty()) {
+        t += "Vehicle: " + r.vehicle + " (one of " + std::to_string(r.vehicles.size()) +
+             " in the file).\n";
+    }
+    t += figures_line(log);
+    t += units_line(r) + "\n" + dates_line(r) + "\n";
     t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
          ".\n";
     t += "Missed fill-ups estimated at the overall average: " + std::to_string(r.missed) + ".\n";
-    const auto skipped = static_cast<std::int64_t>(r.skipped.size());
+    const std::int64_t skipped = r.skipped_rows;
     t += "Rows skipped: " + std::to_string(skipped) + (skipped > 0 ? ":" : ".") + "\n";
     for (std::size_t i = 0; i < r.skipped.size() && i < kPreviewSkippedShown; ++i) {
         t += "    line " + std::to_string(r.skipped[i].line) + ": " + r.skipped[i].reason + "\n";
     }
-    if (r.skipped.size() > kPreviewSkippedShown) {
+    if (skipped > static_cast<std::int64_t>(kPreviewSkippedShown)) {
         t += "    and " +
              count(skipped - static_cast<std::int64_t>(kPreviewSkippedShown), "more row",
                    "more rows") +

@@ -3,6 +3,7 @@
 #include "mileage/mileage_file.h"
 
 #include "base/shown_text.h"
+#include "mileage/import_records.h"
 #include "numbers/line_reading.h"
 #include "numbers/number_text.h"
 #include "numbers/precision.h"
@@ -24,70 +25,35 @@ void append_quoted(std::string& out, const std::string& text) {
     out += '"';
 }
 
-using numbers::is_blank;
-using numbers::trim;
+constexpr std::int64_t kProgressLines = 16384; // lines between calls of `progress`
 
-// The three items of one line, or why the line is no record.
-struct Record {
-    std::string date;
-    std::string odometer;
-    std::string gallons;
-};
-
-std::optional<std::string> split_record(std::string_view line, Record& record) {
-    std::string* items[] = {&record.date, &record.odometer, &record.gallons};
-    std::size_t pos = 0;
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (k > 0) {
-            if (pos >= line.size() || line[pos] != ',') {
-                return std::string("the line is cut short: it has ") +
-                       (k == 1 ? "one item" : "two items") + " instead of three";
-            }
-            ++pos;
+// Why a record of the reader is none of this format's, or nullopt when it is one.
+std::optional<std::string> record_fault(const import::CsvRecord& r) {
+    using import::CsvRecord;
+    for (std::size_t k = 0; k < r.size && k < 3; ++k) {
+        if (r.has(k, CsvRecord::Unclosed)) {
+            return std::string("a quoted item has no closing quote");
         }
-        std::string& item = *items[k];
-        item.clear();
-        while (pos < line.size() && is_blank(line[pos])) {
-            ++pos;
-        }
-        if (pos < line.size() && line[pos] == '"') {
-            ++pos;
-            for (;;) {
-                if (pos >= line.size()) {
-                    return std::string("a quoted item has no closing quote");
-                }
-                if (line[pos] == '"') {
-                    if (pos + 1 < line.size() && line[pos + 1] == '"') {
-                        item += '"';
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    break;
-                }
-                item += line[pos++];
-            }
-            while (pos < line.size() && is_blank(line[pos])) {
-                ++pos;
-            }
-            if (pos < line.size() && line[pos] != ',') {
-                return std::string("there is text after a quoted item");
-            }
-        } else {
-            const std::size_t comma = line.find(',', pos);
-            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
-            item = trim(line.substr(pos, end - pos));
-            pos = end;
+        if (r.has(k, CsvRecord::TextAfter)) {
+            return std::string("there is text after a quoted item");
         }
     }
-    if (pos < line.size()) {
+    if (r.size < 3) {
+        return std::string("the line is cut short: it has ") +
+               (r.size == 1 ? "one item" : "two items") + " instead of three";
+    }
+    if (r.size > 3) {
         return std::string("it has more than three items");
     }
     return std::nullopt;
 }
 
+std::optional<float> read_item(std::string_view item) {
+    return numbers::read_line_number(std::string(item));
+}
+
 // An item as quoted in a message: cut short, control characters shown as "?".
-std::string shown(const std::string& item) {
+std::string shown(std::string_view item) {
     return shown_text(item, 32);
 }
 
@@ -98,9 +64,9 @@ std::string entries_read(std::int64_t n) {
 } // namespace
 
 bool is_mileage_record(std::string_view line) {
-    Record record;
-    return !split_record(line, record) && numbers::read_line_number(record.odometer) &&
-           numbers::read_line_number(record.gallons);
+    import::CsvReader reader(line, ',', import::CsvReader::Quotes::OneLine);
+    import::CsvRecord r;
+    return reader.next(r) && !record_fault(r) && read_item(r[1]) && read_item(r[2]);
 }
 
 std::string mileage_file_text(const MileageLog& log) {
@@ -133,46 +99,34 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     const auto line_ends =
         static_cast<MileageLog::Index>(std::count(text.begin(), text.end(), '\n'));
     log.reserve(log.fillup_count() + line_ends + 1);
-    std::int64_t line_number = 0;
-    Record record;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) {
-            end = text.size();
+    import::CsvReader reader(text, ',', import::CsvReader::Quotes::OneLine);
+    import::CsvRecord r;
+    std::int64_t next_progress = kProgressLines;
+    while (reader.next(r)) {
+        if (progress && r.line >= next_progress) {
+            next_progress = (r.line / kProgressLines + 1) * kProgressLines;
+            if (!progress(reader.position(), text.size())) {
+                result.cancelled = true;
+                break;
+            }
         }
-        const std::string_view line = text.substr(pos, end - pos);
-        pos = end;
-        if (pos < text.size()) {
-            pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
-        }
-        ++line_number;
-        if (progress && line_number % 16384 == 0 && !progress(pos, text.size())) {
-            result.cancelled = true;
-            break;
-        }
-        if (trim(line).empty()) {
-            continue;
-        }
-        auto stop = [&](std::string reason) {
-            result.stop = ReadStop{line_number, std::move(reason)};
-        };
-        if (auto wrong = split_record(line, record)) {
+        auto stop = [&](std::string reason) { result.stop = ReadStop{r.line, std::move(reason)}; };
+        if (auto wrong = record_fault(r)) {
             stop(*wrong);
             break;
         }
-        const auto odometer = numbers::read_line_number(record.odometer);
+        const auto odometer = read_item(r[1]);
         if (!odometer) {
-            stop("the odometer reading \"" + shown(record.odometer) + "\" is not a number");
+            stop("the odometer reading \"" + shown(r[1]) + "\" is not a number");
             break;
         }
-        const auto gallons = numbers::read_line_number(record.gallons);
+        const auto gallons = read_item(r[2]);
         if (!gallons) {
-            stop("the gallons \"" + shown(record.gallons) + "\" are not a number");
+            stop("the gallons \"" + shown(r[2]) + "\" are not a number");
             break;
         }
         try {
-            log.append(record.date, *odometer, *gallons);
+            log.append(std::string(r[0]), *odometer, *gallons);
         } catch (const numbers::FloatFault&) {
             stop("its odometer reading and gallons give no meaningful MPG");
             break;

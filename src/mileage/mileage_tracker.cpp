@@ -10,6 +10,7 @@
 #include "numbers/precision.h"
 
 #include <filesystem>
+#include <new>
 #include <utility>
 
 namespace milora::mileage {
@@ -109,12 +110,24 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     }
     // Read into a log of its own: a reading the user stops leaves the log as it was.
     MileageLog fresh;
-    const LogRead r = read_log_text(*contents, fresh, std::nullopt, progress_);
+    LogRead r;
+    try {
+        r = read_log_text(*contents, fresh, std::nullopt, progress_);
+    } catch (const std::bad_alloc&) {
+        // Only this reading failed: what it built is gone, the log is as it was.
+        fresh = MileageLog();
+        ask_(out_of_memory_message(path));
+        return false;
+    }
     if (r.milora.cancelled) {
         return false;
     }
     if (!r.understood) {
         ask_(not_understood_message(path));
+        return false;
+    }
+    if (!r.failure.empty()) {
+        ask_(import_failed_message(path, r));
         return false;
     }
     if (needs_preview(r.report) && preview_ && !preview_(import_preview(path, r.report, fresh))) {

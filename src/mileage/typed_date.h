@@ -9,14 +9,13 @@
 // for the year; an unseparated one six digits (two each) or eight (a four-digit year). A two-digit
 // year is 1980 to 2079. Anything else, and a day that the month does not have, is no date.
 
+#include "mileage/date_order.h"
 #include <compare>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace milora::mileage {
-
-enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
 struct CivilDate {
     int year = 0;

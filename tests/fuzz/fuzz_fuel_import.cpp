@@ -77,8 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(r.milora.entries == log.fillup_count());
         return 0;
     }
-    check(rep.rows ==
-          log.fillup_count() + rep.merged_partial + static_cast<std::int64_t>(rep.skipped.size()));
+    check(rep.rows == log.fillup_count() + rep.merged_partial + rep.skipped_rows);
+    check(rep.skipped.size() <= milora::mileage::ImportReport::kSkippedKept &&
+          static_cast<std::int64_t>(rep.skipped.size()) <= rep.skipped_rows);
     check(rep.missed >= 0 && rep.missed <= log.fillup_count());
     for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
         const Fillup& f = log.entry(i);
