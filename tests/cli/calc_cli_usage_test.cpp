@@ -66,9 +66,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",    "--car",     "--json", "--no-calculate",
-                                            "--from",    "--summary", "--plot", "--help",
-                                            "--version", "--units"};
+    const std::set<std::string> accepted = {"--list",    "--car",     "--json",  "--no-calculate",
+                                            "--from",    "--summary", "--plot",  "--help",
+                                            "--version", "--units",   "--dates", "--vehicle"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
