@@ -5,6 +5,7 @@
 #include "base/car_data.h"
 #include "calc/registry.h"
 #include "cardata/car_data_file.h"
+#include "cli/measured_cli.h"
 #include "cli/mileage_cli.h"
 #include "numbers/number_reading.h"
 
@@ -19,6 +20,7 @@ using Json = nlohmann::ordered_json;
 struct Options {
     std::string window;
     std::string car_file;
+    std::string log_file; // --log: the measured MPG and yearly miles replace the car data's
     bool json = false;
     bool calculate = true;
     std::vector<std::pair<std::string, std::string>> assignments;
@@ -98,8 +100,10 @@ void print_text(const calc::FormState& state, std::ostream& out) {
 std::string usage() {
     return "Usage:\n"
            "  milora-calc --list\n"
-           "  milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...\n"
-           "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]\n"
+           "  milora-calc WINDOW [--car FILE] [--log FILE] [--json] [--no-calculate] "
+           "[NAME=VALUE]...\n"
+           "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]"
+           " [--measured]\n"
            "  milora-calc --help | --version\n"
            "\n"
            "WINDOW opens a calculator as its window does, from the built-in car data or from the\n"
@@ -120,6 +124,10 @@ std::string usage() {
            "                  spritmonitor, drivvo or generic\n"
            "  --summary       mileage: add the summary text\n"
            "  --plot          mileage: add the plot's range, axis labels and EPA values\n"
+           "  --measured      mileage: add the combined MPG and yearly miles measured from the\n"
+           "                  fill-ups of the log's last year\n"
+           "  --log FILE      WINDOW: use the combined MPG and yearly miles measured from the\n"
+           "                  mileage log FILE instead of those of the car data\n"
            "  --help          this text\n"
            "  --version       the version and the program date\n"
            "\n"
@@ -173,6 +181,12 @@ int run_window(const std::vector<std::string>& args, std::ostream& out, std::ost
                 return kExitUsage;
             }
             o.car_file = args[i];
+        } else if (a == "--log") {
+            if (++i >= args.size()) {
+                err << "--log needs a file name\n" << usage();
+                return kExitUsage;
+            }
+            o.log_file = args[i];
         } else if (const auto eq = a.find('='); eq != std::string::npos && eq > 0) {
             o.assignments.emplace_back(a.substr(0, eq), a.substr(eq + 1));
         } else {
@@ -189,6 +203,11 @@ int run_window(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
         err << "cannot read the car data file " << o.car_file << '\n';
         return kExitFault;
+    }
+    if (!o.log_file.empty()) {
+        if (const auto status = use_measured_log(o.log_file, car, err)) {
+            return *status;
+        }
     }
     auto calculator = entry->make();
     const calc::WindowDescription& d = calculator->description();

@@ -5,8 +5,10 @@
 #include "base/car_data.h"
 #include "cardata/car_data_file.h"
 #include "cli/calc_cli.h"
+#include "cli/measured_cli.h"
 #include "mileage/entry_list.h"
 #include "mileage/fuel_import.h"
+#include "mileage/measured.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
@@ -30,6 +32,7 @@ struct MileageOptions {
     bool summary = false;
     bool plot = false;
     bool json = false;
+    bool measured = false;
 };
 
 // A single as JSON: the number its text form shows (27.27273, not 27.272729873657227).
@@ -130,6 +133,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             o.plot = true;
         } else if (a == "--json") {
             o.json = true;
+        } else if (a == "--measured") {
+            o.measured = true;
         } else if (a == "--car") {
             if (++i >= args.size()) {
                 err << "--car needs a file name\n" << usage();
@@ -220,6 +225,14 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
 
+    std::optional<mileage::Measurement> measured;
+    if (o.measured) {
+        measured = mileage::measure_read(read, log, mileage::DateOrder::MonthFirst);
+        if (!measured->measured && !read_error) {
+            show(mileage::cannot_measure_message("the file \"" + o.file + "\"", measured->reason));
+        }
+    }
+
     if (o.json) {
         Json j;
         j["entries"] = entries_json(log);
@@ -249,6 +262,9 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             j["read_error"] = nullptr;
         }
         j["import"] = read.understood ? import_json(read.report) : Json(nullptr);
+        if (measured) {
+            add_measured_json(*measured, j);
+        }
         out << j.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     } else {
         // Line by line: the list of a long log is never held whole.
@@ -274,6 +290,9 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
             } else {
                 out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
             }
+        }
+        if (measured) {
+            print_measured(*measured, out);
         }
     }
     return read_error ? kExitFault : kExitOk;

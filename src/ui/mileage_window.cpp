@@ -4,6 +4,7 @@
 
 #include "mileage/mileage_file.h"
 #include "ui/application.h"
+#include "ui/measured_dialog.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
@@ -185,6 +186,7 @@ MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
         return services_.previews == nullptr || services_.previews->confirm(this, p);
     });
     build();
+    add_use_in_calculators(*this, app);
     tracker_.set_read_progress(
         [this](std::size_t done, std::size_t total) { return show_read_progress(done, total); });
     sync();
@@ -404,6 +406,9 @@ void MileageWindow::open_log(Replacing what) {
         tracker_.open(path_text(path));
     }
     end_read_progress();
+    if (!tracker_.log().empty()) {
+        remember_last_log(path);
+    }
 }
 
 void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
@@ -412,7 +417,9 @@ void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
         return;
     }
     if (save) {
-        tracker_.save(path_text(path));
+        if (tracker_.save(path_text(path))) {
+            remember_last_log(path);
+        }
     } else {
         tracker_.export_csv(path_text(path));
     }

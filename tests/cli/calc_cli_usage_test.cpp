@@ -65,9 +65,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",         "--car",  "--json",
-                                            "--no-calculate", "--from", "--summary",
-                                            "--plot",         "--help", "--version"};
+    const std::set<std::string> accepted = {"--list",    "--car",      "--json", "--no-calculate",
+                                            "--from",    "--summary",  "--plot", "--help",
+                                            "--version", "--measured", "--log"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -77,6 +77,8 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {"mileage", kLog, "--car", kCar, "--summary", "--plot"},
         {"mileage", kLog, "--json"},
         {"mileage", kLog, "--from", "milora"},
+        {"mileage", kLog, "--measured"},
+        {window, "--log", kLog},
     };
     for (const auto& args : runs) {
         const CliRun r = run(args);
