@@ -8,7 +8,7 @@ set -euo pipefail
 MILORA_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    nlohmann-json3-dev libchm-dev fp-utils
+    nlohmann-json3-dev libcli11-dev libchm-dev fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     xvfb xauth fonts-dejavu-core
     desktop-file-utils appstream poppler-utils

@@ -14,45 +14,44 @@
 #include "ui/real_services.h"
 #include "ui/splash_window.h"
 
+#include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <cstdio>
 #include <memory>
 #include <new>
-#include <string_view>
 
 namespace {
 
-// --help and --version are answered before any window system is needed.
+// --help and --version are answered before any window system is needed; every other argument
+// (Qt's own, such as -platform or -style) is left to QApplication.
 bool answer_command_line(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--version" || arg == "-v") {
-            std::printf("Milora %s (%s)\n", MILORA_VERSION, milora::Program_Date);
-            return true;
-        }
-        if (arg == "--help" || arg == "-h") {
-            std::printf("Usage: milora [--help] [--version] [Qt options]\n"
-                        "\n"
-                        "Milora: fuel-economy calculators, car data settings and a mileage "
-                        "tracker.\n"
-                        "\n"
-                        "  --help     this text\n"
-                        "  --version  the version and the program date\n"
-                        "\n"
-                        "Car data is read from default.miloracar in the program folder: the "
-                        "folder named by\n"
-                        "MILORA_HOME, else the program's own folder when it is writable and not "
-                        "an installed\n"
-                        "copy, else the per-user data folder (usually "
-                        "~/.local/share/Milora/Milora).\n"
-                        "The handbook edt.chm is looked for there and then in share/milora.\n"
-                        "See also milora-calc(1).\n");
-            return true;
-        }
+    CLI::App parser("Milora: fuel-economy calculators, car data settings and a mileage tracker.",
+                    "milora");
+    parser.allow_extras();
+    parser.set_help_flag("--help,-h", "this text");
+    bool version = false;
+    parser.add_flag("--version,-v", version, "the version and the program date");
+    parser.footer("Qt's own options (for example -platform or -style) are passed on.\n"
+                  "\n"
+                  "Car data is read from default.miloracar in the program folder: the folder named "
+                  "by\nMILORA_HOME, else the program's own folder when it is writable and not an "
+                  "installed\ncopy, else the per-user data folder (usually "
+                  "~/.local/share/Milora/Milora).\nThe handbook edt.chm is looked for there and "
+                  "then in share/milora.\nSee also milora-calc(1).");
+    try {
+        parser.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::fputs(parser.help().c_str(), stdout);
+        return true;
+    } catch (const CLI::ParseError&) {
+        return false; // left to QApplication, which ignores what it does not know
     }
-    return false;
+    if (version) {
+        std::printf("Milora %s (%s)\n", MILORA_VERSION, milora::Program_Date);
+    }
+    return version;
 }
 
 int run_program(int argc, char** argv);

@@ -11,6 +11,8 @@
 // Exit status: 0 done; 2 usage; 3 a box refused its text; 4 a calculation fault or an unreadable
 // file. Message boxes go to standard error as "TITLE: TEXT".
 
+#include "cli/options.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -27,9 +29,7 @@ inline constexpr const char* kOutOfMemoryMessage =
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The calculator part (after the subcommand has been told apart).
-int run_window(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-
-std::string usage();
+// The calculator command, once its command line has been read.
+int run_window(const WindowOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace milora::cli

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/measured_cli.h"
 
+#include "base/shown_text.h"
 #include "cardata/data_settings.h"
 #include "cli/calc_cli.h"
 #include "numbers/number_reading.h"
@@ -14,14 +15,14 @@ namespace milora::cli {
 void print_measured(const mileage::Measurement& m, std::ostream& out) {
     out << '\n';
     if (!m.measured) {
-        out << "measured: none\nreason: " << m.reason << '\n';
+        out << "measured: none\nreason: " << safe_text(m.reason) << '\n';
         return;
     }
     const mileage::Measured& v = *m.measured;
     out << "measured_mpg: " << mileage::measured_mpg_text(v.mpg) << '\n'
         << "measured_miles_per_year: " << mileage::measured_miles_text(v.miles_per_year) << '\n'
-        << "from: " << v.from << '\n'
-        << "to: " << v.to << '\n'
+        << "from: " << safe_text(v.from) << '\n'
+        << "to: " << safe_text(v.to) << '\n'
         << "fill_ups: " << v.fill_ups() << '\n';
 }
 
@@ -43,7 +44,7 @@ void add_measured_json(const mileage::Measurement& m, nlohmann::ordered_json& re
 std::optional<int> use_measured_log(const std::string& path, CarData& car, std::ostream& err) {
     const mileage::FileMeasurement m = mileage::measure_file(path);
     if (!m.measured) {
-        err << m.failure->title << ": " << m.failure->text << '\n';
+        err << safe_text(m.failure->title + ": " + m.failure->text) << '\n';
         return kExitFault;
     }
     // The values go through the check of the boxes they stand for, as if typed there.
@@ -58,7 +59,7 @@ std::optional<int> use_measured_log(const std::string& path, CarData& car, std::
     for (const auto& [field, text] : values) {
         boxes.change(field, text);
         if (const auto refused = boxes.validate(field)) {
-            err << refused->title << ": " << refused->text << '\n';
+            err << safe_text(refused->title + ": " + refused->text) << '\n';
             return kExitRefused;
         }
     }

@@ -3,6 +3,7 @@
 #include "cli/mileage_cli.h"
 
 #include "base/car_data.h"
+#include "base/shown_text.h"
 #include "cardata/car_data_file.h"
 #include "cli/calc_cli.h"
 #include "cli/measured_cli.h"
@@ -25,16 +26,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 using mileage::MileageLog;
 
-struct MileageOptions {
-    std::string file;
-    std::string car_file;
-    std::optional<mileage::ImportFormat> from; // nullopt: told from the contents
-    bool summary = false;
-    bool plot = false;
-    bool json = false;
-    bool measured = false;
-};
-
 // A single as JSON: the number its text form shows (27.27273, not 27.272729873657227).
 Json number(float v) {
     return Json(std::stod(numbers::number_text(v)));
@@ -48,28 +39,6 @@ std::string lf_lines(const std::string& text) {
             continue;
         }
         out += text[i];
-    }
-    return out;
-}
-
-// Text from the log as the terminal gets it: a date may hold any bytes, and control characters
-// (C0, DEL and C1 in UTF-8) would let a file move the cursor or retitle the window.
-std::string printable(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\n') {
-            out += '\n';
-        } else if (c < 0x20 || c == 0x7F) {
-            out += '?';
-        } else if (c == 0xC2 && i + 1 < text.size() &&
-                   (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
-            out += '?';
-            ++i;
-        } else {
-            out += text[i];
-        }
     }
     return out;
 }
@@ -123,56 +92,20 @@ Json import_json(const mileage::ImportReport& r) {
 
 } // namespace
 
-int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    MileageOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--summary") {
-            o.summary = true;
-        } else if (a == "--plot") {
-            o.plot = true;
-        } else if (a == "--json") {
-            o.json = true;
-        } else if (a == "--measured") {
-            o.measured = true;
-        } else if (a == "--car") {
-            if (++i >= args.size()) {
-                err << "--car needs a file name\n" << usage();
-                return kExitUsage;
-            }
-            o.car_file = args[i];
-        } else if (a == "--from") {
-            if (++i >= args.size()) {
-                err << "--from needs a format\n" << usage();
-                return kExitUsage;
-            }
-            if (args[i] != "auto") {
-                o.from = mileage::format_named(args[i]);
-                if (!o.from) {
-                    err << "unknown format: " << args[i] << '\n' << usage();
-                    return kExitUsage;
-                }
-            }
-        } else if (o.file.empty() && !a.starts_with("--")) {
-            o.file = a;
-        } else {
-            err << "unknown argument: " << a << '\n' << usage();
-            return kExitUsage;
-        }
-    }
+int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     if (o.file.empty()) {
         err << "mileage needs a file name\n" << usage();
         return kExitUsage;
     }
     CarData car;
     if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
-        err << "cannot read the car data file " << o.car_file << '\n';
+        err << "cannot read the car data file " << safe_text(o.car_file) << '\n';
         return kExitFault;
     }
 
     std::vector<Message> messages;
     auto show = [&](const Message& m) {
-        err << m.title << ": " << m.text << '\n';
+        err << safe_text(m.title + ": " + m.text) << '\n';
         messages.push_back(m);
     };
     std::string why;
@@ -269,11 +202,11 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
     } else {
         // Line by line: the list of a long log is never held whole.
         for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-            out << '\n' << printable(mileage::entry_line(log, i));
+            out << '\n' << safe_text(mileage::entry_line(log, i));
         }
         out << '\n';
         if (summary) {
-            out << '\n' << printable(lf_lines(*summary));
+            out << '\n' << safe_text(lf_lines(*summary));
         }
         if (plot) {
             out << '\n'
@@ -282,8 +215,8 @@ int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::os
                 << "lblMin: " << plot->labels.lblMin << '\n'
                 << "lblMid: " << plot->labels.lblMid << '\n'
                 << "lblMax: " << plot->labels.lblMax << '\n'
-                << "lblDateMin: " << printable(plot->labels.lblDateMin) << '\n'
-                << "lblDateMax: " << printable(plot->labels.lblDateMax) << '\n';
+                << "lblDateMin: " << safe_text(plot->labels.lblDateMin) << '\n'
+                << "lblDateMax: " << safe_text(plot->labels.lblDateMax) << '\n';
             if (plot->epa) {
                 out << "U: " << numbers::number_text(plot->epa->U) << '\n'
                     << "K: " << numbers::number_text(plot->epa->K) << '\n';

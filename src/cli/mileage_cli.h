@@ -18,13 +18,14 @@
 // Milora file stopped before its end (what was read is still printed, and standard error says
 // where and why). Rows skipped in an export are listed, not a failure.
 
+#include "cli/options.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace milora::cli {
 
-// `args` are the arguments after "mileage".
-int run_mileage(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int run_mileage(const MileageOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace milora::cli

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/measured.h"
 
+#include "base/shown_text.h"
 #include "mileage/fuel_import.h"
 #include "mileage/mileage_file.h"
 #include "numbers/format_pattern.h"
@@ -92,8 +93,9 @@ std::string too_little(std::int64_t fill_ups, std::int64_t days) {
     return fill_up_words(fill_ups) + " over " + day_words(days) + "; Milora needs " + needs;
 }
 
+// A date text from the file, in a sentence: it may hold anything, of any length.
 std::string quoted(const std::string& text) {
-    return "\"" + text + "\"";
+    return "\"" + shown_text(text, 40) + "\"";
 }
 
 // Which number comes first in the log's day-month dates, or a reason when the log says both.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/calc_cli.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
@@ -85,5 +86,42 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         EXPECT_EQ(r.status, cli::kExitOk) << args[0] << " " << args[1 % args.size()] << "\n"
                                           << r.err;
         EXPECT_FALSE(r.out.empty());
+    }
+}
+
+// Options take their value after a blank or after "=", in both commands, and a wrong command line
+// is refused the same way whatever is wrong with it: one line naming the fault on standard error,
+// nothing on standard output, status 2.
+TEST(CalcCliUsageTest, OptionsTakeTheirValueAfterABlankOrAnEqualsSign) {
+    const std::string window = "B01_HowMuchDoYouSpendOnGas";
+    const CliRun spaced = run({window, "--car", kCar, "txtGas_Cost=3.49"});
+    const CliRun joined = run({window, "--car=" + kCar, "txtGas_Cost=3.49"});
+    EXPECT_EQ(joined.status, cli::kExitOk) << joined.err;
+    EXPECT_EQ(joined.out, spaced.out);
+    const CliRun from = run({"mileage", kLog, "--from=milora", "--car=" + kCar, "--plot"});
+    EXPECT_EQ(from.status, cli::kExitOk) << from.err;
+    EXPECT_EQ(from.out, run({"mileage", kLog, "--from", "milora", "--car", kCar, "--plot"}).out);
+}
+
+TEST(CalcCliUsageTest, EveryUsageFaultIsOneLineAndStatusTwo) {
+    const std::string window = "B01_HowMuchDoYouSpendOnGas";
+    const std::vector<std::vector<std::string>> faults = {
+        {"--bogus"},
+        {window, "--car"},
+        {window, "txtGas_Cost"},
+        {"mileage"},
+        {"mileage", kLog, "--from", "nosuchapp"},
+        {"mileage", kLog, "--summary=maybe"},
+        {window, "--car", kCar, "--car", kCar},
+    };
+    for (const auto& args : faults) {
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, cli::kExitUsage) << args.back();
+        EXPECT_EQ(r.out, "") << args.back();
+        EXPECT_EQ(r.err.rfind("milora-calc: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("\nmilora-calc --help lists the commands and options.\n"),
+                  std::string::npos)
+            << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
     }
 }

@@ -120,6 +120,19 @@ TEST(MileageCliTest, ControlCharactersInDatesNeverReachTheTerminal) {
     EXPECT_NE(r.out.find("3 f\xc3\xa9vr"), std::string::npos) << r.out;
 }
 
+// The message about a line that stops the reading quotes the line, and goes through the same
+// filter as the list: a control sequence in the file never reaches the terminal that way either.
+TEST(MileageCliTest, TheMessageAboutABadLineCarriesNoControlCharacters) {
+    const milora::test::TempFolder temp("badline");
+    const std::string path = temp.put("bad.miloragas", "9/16/2006,1000,10\r\n\"\xc2\x9b"
+                                                       "2J\x1b[31m\",oops\r\n");
+    const CliRun r = run({"mileage", path});
+    EXPECT_EQ(r.status, cli::kExitFault);
+    EXPECT_FALSE(r.err.empty());
+    EXPECT_EQ(r.err.find("\xc2\x9b"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
+}
+
 TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
     const auto dir = std::filesystem::temp_directory_path();
     const CliRun r = run({"mileage", dir.string(), "--json"});

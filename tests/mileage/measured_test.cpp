@@ -144,6 +144,12 @@ TEST(Measured, RefusesLogsThatCannotGiveTheFigures) {
     EXPECT_EQ(
         reason(make_log({{"1/1/2025", 1000, 10}, {"2/30/2025", 1300, 10}, {"3/1/2025", 1600, 10}})),
         "The date \"2/30/2025\" of fill-up 2 is not a date Milora can read");
+    // A date text is shown short and harmless, whatever the file held.
+    EXPECT_EQ(reason(make_log({{"1/1/2025", 1000, 10},
+                               {"\x1b]0;" + std::string(100, 'x'), 1300, 10},
+                               {"3/1/2025", 1600, 10}})),
+              "The date \"?]0;" + std::string(36, 'x') +
+                  "...\" of fill-up 2 is not a date Milora can read");
     EXPECT_EQ(
         reason(make_log({{"1/1/2025", 1000, 10}, {"3/5/2025", 1300, 10}, {"3/1/2025", 1600, 10}})),
         "Fill-up 2 is dated 3/5/2025, after the fill-up that follows it (3/1/2025); Milora "
