@@ -94,7 +94,7 @@ std::string too_little(std::int64_t fill_ups, std::int64_t days) {
 }
 
 // A date text from the file, in a sentence: it may hold anything, of any length.
-std::string quoted(const std::string& text) {
+std::string quoted(std::string_view text) {
     return "\"" + shown_text(text, 40) + "\"";
 }
 
@@ -104,7 +104,7 @@ std::optional<DateOrder> log_date_order(const MileageLog& log, DateOrder fallbac
     MileageLog::Index day_first = 0;
     MileageLog::Index month_first = 0;
     for (MileageLog::Index i = 1; i <= log.fillup_count() && !(day_first && month_first); ++i) {
-        const auto p = split_date(log.entry(i).Fillup_Date);
+        const auto p = split_date(log.date(i));
         if (!p || is_iso(*p)) {
             continue;
         }
@@ -116,9 +116,8 @@ std::optional<DateOrder> log_date_order(const MileageLog& log, DateOrder fallbac
         }
     }
     if (day_first != 0 && month_first != 0) {
-        reason = "The dates put the day first in places (" +
-                 quoted(log.entry(day_first).Fillup_Date) + ") and the month first in others (" +
-                 quoted(log.entry(month_first).Fillup_Date) +
+        reason = "The dates put the day first in places (" + quoted(log.date(day_first)) +
+                 ") and the month first in others (" + quoted(log.date(month_first)) +
                  "); Milora cannot tell which date is which";
         return std::nullopt;
     }
@@ -138,7 +137,7 @@ struct Span {
 std::optional<Span> measured_span(const MileageLog& log, DateOrder order, std::string& reason) {
     const MileageLog::Index n = log.fillup_count();
     const auto day_of = [&](MileageLog::Index i) -> std::optional<std::int64_t> {
-        const std::string date = log.entry(i).Fillup_Date;
+        const std::string_view date = log.date(i);
         const auto day = fillup_day(date, order);
         if (!day) {
             reason = "The date " + quoted(date) + " of fill-up " + std::to_string(i) +
