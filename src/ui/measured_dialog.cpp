@@ -87,9 +87,11 @@ MeasuredDialog::MeasuredDialog(const mileage::Measured& measured, const QString&
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
-    grid->addWidget(plain_label(QStringLiteral("Measured"), "lblMeasured_Heading", this), 0, 1);
-    grid->addWidget(plain_label(QStringLiteral("In the box now"), "lblCurrent_Heading", this), 0,
-                    2);
+    grid->addWidget(plain_label(QStringLiteral("Measured"), "lblMeasured_Heading", this), 0, 1,
+                    Qt::AlignRight);
+    grid->addWidget(plain_label(QStringLiteral("In the box now"), "lblCurrent_Heading", this), 0, 2,
+                    Qt::AlignRight);
+    grid->setColumnStretch(3, 1);
     int row = 1;
     for (const RowNames& r : kRows) {
         const std::string text = measured_text(measured, r.field);
