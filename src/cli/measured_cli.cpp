@@ -12,6 +12,16 @@
 
 namespace milora::cli {
 
+mileage::Measurement measure_option(const mileage::LogRead& read, const mileage::MileageLog& log,
+                                    const std::string& file, bool read_whole,
+                                    const std::function<void(const Message&)>& show) {
+    mileage::Measurement m = mileage::measure_read(read, log, mileage::DateOrder::MonthFirst);
+    if (!m.measured && read_whole) {
+        show(mileage::cannot_measure_message("the file \"" + file + "\"", m.reason));
+    }
+    return m;
+}
+
 void print_measured(const mileage::Measurement& m, std::ostream& out) {
     out << '\n';
     if (!m.measured) {

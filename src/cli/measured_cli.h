@@ -15,14 +15,22 @@
 //                                          one ("Data Error: ..." on standard error)
 
 #include "base/car_data.h"
+#include "mileage/fuel_import.h"
 #include "mileage/measured.h"
 
+#include <functional>
 #include <iosfwd>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
 namespace milora::cli {
+
+// mileage --measured: the measure of the log as read; when it gives no figures and the reading
+// itself went well, `show` tells why.
+mileage::Measurement measure_option(const mileage::LogRead& read, const mileage::MileageLog& log,
+                                    const std::string& file, bool read_whole,
+                                    const std::function<void(const Message&)>& show);
 
 void print_measured(const mileage::Measurement& m, std::ostream& out);
 // Sets "measured" and "reason" in the report.

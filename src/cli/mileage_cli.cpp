@@ -9,7 +9,6 @@
 #include "cli/measured_cli.h"
 #include "mileage/entry_list.h"
 #include "mileage/fuel_import.h"
-#include "mileage/measured.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
@@ -158,13 +157,8 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
         }
     }
 
-    std::optional<mileage::Measurement> measured;
-    if (o.measured) {
-        measured = mileage::measure_read(read, log, mileage::DateOrder::MonthFirst);
-        if (!measured->measured && !read_error) {
-            show(mileage::cannot_measure_message("the file \"" + o.file + "\"", measured->reason));
-        }
-    }
+    const auto measured = o.measured ? measure_option(read, log, o.file, !read_error, show)
+                                     : std::optional<mileage::Measurement>();
 
     if (o.json) {
         Json j;
