@@ -11,7 +11,7 @@ MILORA_PACKAGES=(
     nlohmann-json3-dev libcli11-dev libchm-dev fp-utils
     libgtest-dev libgmock-dev libbenchmark-dev clang-format
     xvfb xauth fonts-dejavu-core
-    desktop-file-utils appstream poppler-utils
+    desktop-file-utils appstream poppler-utils time
 )
 
 milora_install_deps() {

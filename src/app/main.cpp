@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 // Start-up: the splash for three seconds while events are processed, then the main window.
 
-#include "base/car_data.h"
-#include "shell/splash_wait.h"
 #include "ui/application.h"
 #include "ui/data_settings_window.h"
 #include "ui/help_viewer.h"
@@ -12,12 +10,11 @@
 #include "ui/mileage_window.h"
 #include "ui/program_folder.h"
 #include "ui/real_services.h"
-#include "ui/splash_window.h"
+#include "ui/start_up.h"
 
 #include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QMessageBox>
-#include <QThread>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -49,7 +46,7 @@ bool answer_command_line(int argc, char** argv) {
         return false; // left to QApplication, which ignores what it does not know
     }
     if (version) {
-        std::printf("Milora %s (%s)\n", MILORA_VERSION, milora::Program_Date);
+        std::printf("%s\n", milora::ui::version_line().c_str());
     }
     return version;
 }
@@ -79,7 +76,7 @@ int run_program(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Milora"));
     QApplication::setOrganizationName(QStringLiteral("Milora"));
-    QApplication::setApplicationVersion(QStringLiteral(MILORA_VERSION));
+    QApplication::setApplicationVersion(milora::ui::program_version());
 
     if (milora::ui::program_folder().isEmpty()) {
         std::fprintf(stderr, "%s\n", milora::ui::kNoProgramFolderMessage);
@@ -96,17 +93,7 @@ int run_program(int argc, char** argv) {
     milora::ui::HelpViewer help(&web, milora::ui::handbook_folders(), &printer);
     milora::ui::Application app({&messages, &files, &printer, &help, &web, &previews});
 
-    {
-        milora::ui::SplashWindow splash;
-        splash.show();
-        milora::wait_processing_events(
-            milora::kSplashTime, [] { return std::chrono::steady_clock::now(); },
-            [] {
-                QApplication::processEvents(QEventLoop::AllEvents, 20);
-                QThread::msleep(10);
-            });
-        splash.repaint();
-    }
+    milora::ui::show_splash();
 
     app.add_window_factory(QStringLiteral("A01_Data_Settings"), [](milora::ui::Application& a) {
         return new milora::ui::DataSettingsWindow(a);

@@ -10,6 +10,7 @@
 // the fault check, click an option. The Qt renderer and milora-calc both call only these.
 
 #include "base/car_data.h"
+#include "base/constants.h"
 #include "calc/form_state.h"
 
 #include <array>
@@ -89,9 +90,5 @@ bool run_click_option(Calculator& calc, FormState& state, const std::string& gro
 
 inline constexpr const char* kTooLargeMessage =
     "This number is too large for the calculation. Please enter a number below 3.402823E+38.";
-
-inline constexpr const char* kFaultMessage =
-    "These numbers give no meaningful result (the calculation overflows or divides by zero). "
-    "Please check the numbers you entered.";
 
 } // namespace milora::calc

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "base/constants.h"
+
 namespace milora::calc {
 
-// Pounds of carbon dioxide from burning one gallon of gasoline.
-inline constexpr double kCo2PerGallon = 19.564;
-// The figure the two highway cost grids use instead.
+// The figure the two highway cost grids use instead of kCo2PerGallon.
 inline constexpr double kCo2PerGallonGrid = 19.7;
 
 } // namespace milora::calc

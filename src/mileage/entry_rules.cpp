@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/entry_rules.h"
 
-#include "calc/calculator.h"
+#include "base/constants.h"
 #include "numbers/number_reading.h"
 #include "numbers/precision.h"
 
@@ -61,7 +61,7 @@ Message missing_confirm() {
 }
 
 Message no_meaningful_result() {
-    return {kProgramTitle, calc::kFaultMessage, Icon::Warning, Buttons::Ok};
+    return {kProgramTitle, kFaultMessage, Icon::Warning, Buttons::Ok};
 }
 
 } // namespace messages

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/summary.h"
 
-#include "calc/constants.h"
+#include "base/constants.h"
 #include "numbers/format_pattern.h"
 
 namespace milora::mileage {
@@ -56,7 +56,7 @@ std::optional<std::string> summary_text(const MileageLog& log) {
          " miles per gallon.\r\n";
     s += "You have traveled " + numbers::format(miles, "#0") + " miles.\r\n";
     s += "You have bought " + numbers::format(gallons, "#0.0") + " gallons of gasoline.\r\n";
-    s += "You have put roughly " + numbers::format(double{gallons} * calc::kCo2PerGallon, "#0") +
+    s += "You have put roughly " + numbers::format(double{gallons} * kCo2PerGallon, "#0") +
          " pounds of carbon dioxide into the atmosphere.\r\n";
     s += "Your highest single-tank MPG was " + on(log.entry(high_tank).Tank_MPG, high_tank);
     s += "Your lowest single-tank MPG was " + on(log.entry(low_tank).Tank_MPG, low_tank);

@@ -87,7 +87,7 @@ std::vector<Example> all_examples() {
         for (const Element& div : elements_of_class(read_file(page), "example")) {
             Example e;
             e.page = page.filename().string();
-            e.command = collapse(decode_entities(attribute(div.open_tag, "title")));
+            e.command = collapse(div.attribute("title"));
             for (const Element& result : elements_of_class(div.inner, "result")) {
                 e.results.push_back(visible_text(result.inner));
             }
@@ -107,6 +107,8 @@ TEST(HandbookExamplesTest, ReaderTakesLabelsAndMarksApart) {
                                                       "Your overall average is 30.0.\n");
     EXPECT_EQ(texts, (std::set<std::string>{"$1800 a year", "22.0", "9/16/2006 1000 10.0 XXXX",
                                             "Your overall average is 30.0."}));
+    // Pages are read as the help viewer reads them: entities decoded, a no-break space a blank,
+    // inline tags joining the words around them.
     EXPECT_EQ(visible_text("<p>It&#39;s <b>$3.49</b>&nbsp;a\n gallon &amp; more</p>"),
               "It's $3.49 a gallon & more");
     EXPECT_EQ(visible_text("<li><b>Gas Cost</b>: 3</li><li>next</li>"), "Gas Cost: 3 next");

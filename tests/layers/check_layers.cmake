@@ -1,18 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Milora developers
 # SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.24)
-# Fails when a file under src/ includes a file of a folder it may not use. The folders, bottom to
-# top, and what each may include besides itself:
-set(ALLOWED_numbers "")
-set(ALLOWED_base numbers)
-set(ALLOWED_calc numbers base)
-set(ALLOWED_cardata numbers base)
-set(ALLOWED_mileage numbers base calc)
-set(ALLOWED_shell numbers base)
-set(ALLOWED_help "")
-set(ALLOWED_ui numbers base calc cardata mileage shell help)
-set(ALLOWED_cli numbers base calc cardata mileage)
-set(ALLOWED_app numbers base calc cardata mileage shell help ui)
+# Fails when a file under src/ includes a file of a folder it may not use. LAYERS names a file,
+# written by the build from its layer libraries, that sets LAYER_FOLDERS and, for each of them,
+# BELOW_<folder>: the folders it may include besides itself.
+include(${LAYERS})
 # Qt is for ui and app only.
 set(QT_FOLDERS ui app)
 
@@ -20,7 +12,7 @@ file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(faults "")
 foreach(f ${files})
     string(REGEX MATCH "^[^/]+" folder ${f})
-    if(NOT DEFINED ALLOWED_${folder})
+    if(NOT folder IN_LIST LAYER_FOLDERS)
         list(APPEND faults "${f}: folder ${folder} has no place among the layers")
         continue()
     endif()
@@ -28,7 +20,7 @@ foreach(f ${files})
     foreach(line ${includes})
         if(line MATCHES "^#include \"([^/\"]+)/")
             set(used ${CMAKE_MATCH_1})
-            if(NOT used STREQUAL folder AND NOT used IN_LIST ALLOWED_${folder})
+            if(NOT used STREQUAL folder AND NOT used IN_LIST BELOW_${folder})
                 list(APPEND faults "${f}: includes ${used}/ (${line})")
             endif()
         elseif(line MATCHES "^#include <Q" AND NOT folder IN_LIST QT_FOLDERS)

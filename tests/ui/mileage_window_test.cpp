@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -722,26 +721,6 @@ TEST_F(MileageWindowTest, AnUnsavedLogIsRescuedWhenTheProgramGoesDownAndToldOfNe
     EXPECT_EQ(fakes.messages.shown.size(), 1U);
     third->close();
     settle();
-}
-
-// Opens the log named by MILORA_BIG_LOG and says how long that took, for a measure of time and
-// memory (/usr/bin/time -v) with a log of a million entries.
-TEST_F(MileageWindowTest, OpensABigLogWhenAsked) {
-    const QString big = QString::fromLocal8Bit(qgetenv("MILORA_BIG_LOG"));
-    if (big.isEmpty()) {
-        return;
-    }
-    expected_modal_windows() = {QStringLiteral("prgReading")};
-    QElapsedTimer timer;
-    timer.start();
-    fakes.files.open_answers = {big};
-    click(button("cmdOpen"));
-    settle();
-    expected_modal_windows().clear();
-    std::printf("opened %lld entries in %lld ms\n",
-                static_cast<long long>(window->tracker().log().fillup_count()),
-                static_cast<long long>(timer.elapsed()));
-    EXPECT_GT(window->tracker().log().fillup_count(), 0);
 }
 
 TEST_F(MileageWindowTest, AnExceptionEscapingIntoTheEventLoopRescuesTheUnsavedLog) {

@@ -135,12 +135,14 @@ TEST_F(PrintServiceTest, PrintSetupRemembersAPdfFileAndItsButtonReadsOk) {
     expected_modal_windows().append(QStringLiteral("PrintSetup"));
     QString ok_text;
     const QString chosen = path("chosen.pdf");
-    QTimer::singleShot(200, [&] {
+    // Answers the dialog as soon as it is up, however long the machine takes to show it.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) {
-            ADD_FAILURE() << "no Print Setup dialog";
+        if (dialog == nullptr || dialog->objectName() != QStringLiteral("PrintSetup")) {
             return;
         }
+        answer.stop();
         auto* buttons = dialog->findChild<QDialogButtonBox*>();
         ok_text = buttons != nullptr ? buttons->button(QDialogButtonBox::Ok)->text() : QString();
         if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) {
@@ -148,7 +150,9 @@ TEST_F(PrintServiceTest, PrintSetupRemembersAPdfFileAndItsButtonReadsOk) {
         }
         buttons->button(QDialogButtonBox::Ok)->click();
     });
+    answer.start(0);
     service.printer_setup(window);
+    answer.stop();
     expected_modal_windows().removeAll(QStringLiteral("PrintSetup"));
     EXPECT_EQ(ok_text, "OK");
 

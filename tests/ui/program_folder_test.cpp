@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/program_folder.h"
 
+#include "support/ordinary_user.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,13 +60,24 @@ TEST_F(ProgramFolderTest, InstalledCopyUsesThePerUserFolderEvenWhenItsBinIsWrita
 TEST_F(ProgramFolderTest, ReadOnlyOrMissingExecutableFolderFallsBackToThePerUserFolder) {
     EXPECT_EQ(ui::program_folder_for(QDir(root.path()).filePath(QStringLiteral("gone"))),
               per_user_folder());
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write into a read-only folder";
-    }
     const QString locked = folder(QStringLiteral("locked"));
-    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_EQ(ui::program_folder_for(locked), per_user_folder());
-    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString writable = folder(QStringLiteral("writable"));
+    test::expect_as_ordinary_user(
+        {root.path().toStdString(), locked.toStdString(), writable.toStdString()}, [&] {
+            std::string fault;
+            // The user's own folder is taken, so a refusal below is the permission's doing.
+            if (ui::program_folder_for(writable) != writable) {
+                fault += "a writable folder was not taken; ";
+            }
+            if (!QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner)) {
+                return fault + "the folder could not be made read-only";
+            }
+            if (ui::program_folder_for(locked) != per_user_folder()) {
+                fault += "a read-only folder was taken";
+            }
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return fault;
+        });
 }
 
 TEST_F(ProgramFolderTest, WithoutHomeThereIsNoPerUserFolderUnderTheRoot) {

@@ -77,6 +77,6 @@ TEST(MoreEfficientVehicle, AnMpgTooSmallToDivideByStopsWithTheFaultMessage) {
     EXPECT_FALSE(calc::run_calculate(*w.calc, w.state));
     EXPECT_TRUE(w.state.fault);
     ASSERT_EQ(w.state.messages.size(), 1U);
-    EXPECT_EQ(w.state.messages[0].text, calc::kFaultMessage);
+    EXPECT_EQ(w.state.messages[0].text, kFaultMessage);
     EXPECT_EQ(w.text("lblResults"), intro);
 }
