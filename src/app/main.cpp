@@ -7,6 +7,7 @@
 #include "ui/help_viewer.h"
 #include "ui/import_preview_dialog.h"
 #include "ui/main_window.h"
+#include "ui/mileage_rescue.h"
 #include "ui/mileage_window.h"
 #include "ui/program_folder.h"
 #include "ui/real_services.h"
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <string>
 
 namespace {
 
@@ -53,6 +55,20 @@ bool answer_command_line(int argc, char** argv) {
 
 int run_program(int argc, char** argv);
 
+// An allocation that failed in a window's work and reached the event loop: the windows still
+// stand, so an unsaved mileage log is rescued before anything is torn down, and the user is told
+// where it went.
+int stop_out_of_memory() {
+    const std::string text = milora::ui::rescue_on_out_of_memory();
+    std::fprintf(stderr, "%s\n", text.c_str());
+    try {
+        QMessageBox::critical(nullptr, QStringLiteral("Milora"), QString::fromStdString(text));
+    } catch (...) {
+        // Standard error has it.
+    }
+    return 4;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,8 +79,7 @@ int main(int argc, char** argv) {
         return run_program(argc, argv);
     } catch (const std::bad_alloc&) {
         // Out of memory is said plainly and ends with the status milora-calc uses for it.
-        std::fputs("Milora: there is not enough memory to go on; the program was stopped.\n",
-                   stderr);
+        std::fprintf(stderr, "%s\n", milora::ui::rescue_on_out_of_memory().c_str());
         return 4;
     }
 }
@@ -103,7 +118,11 @@ int run_program(int argc, char** argv) {
     });
     auto main_window = std::make_unique<milora::ui::MainWindow>(app);
     main_window->show();
-    return QApplication::exec();
+    try {
+        return QApplication::exec();
+    } catch (const std::bad_alloc&) {
+        return stop_out_of_memory();
+    }
 }
 
 } // namespace

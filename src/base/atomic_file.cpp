@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -18,7 +19,25 @@ namespace milora {
 namespace {
 
 std::string reason(int err) {
+    if (err == EFBIG) {
+        return std::string(std::strerror(err)) +
+               " (the file would pass the size limit set for this session, ulimit -f)";
+    }
     return std::strerror(err);
+}
+
+// A write past the file-size limit (ulimit -f) would end the program with SIGXFSZ. With the signal
+// ignored the write fails with EFBIG instead, and the save reports it like any other failure. A
+// handler someone else installed is left alone. Looked at on every save (one system call), so
+// that whoever set the default back is overruled.
+void ignore_file_size_signal() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, nullptr);
+    }
 }
 
 bool write_all(int fd, const std::string& contents) {
@@ -111,6 +130,7 @@ bool is_read_only(const std::filesystem::path& target) {
 WriteResult write_file_atomically(const std::string& path, const std::string& contents,
                                   const std::function<void()>& before_rename) {
     namespace fs = std::filesystem;
+    ignore_file_size_signal();
     std::error_code ec;
     const fs::path target = link_target(path);
     const fs::file_status existing = fs::status(target, ec);

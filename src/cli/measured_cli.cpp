@@ -15,7 +15,7 @@ namespace milora::cli {
 mileage::Measurement measure_option(const mileage::LogRead& read, const mileage::MileageLog& log,
                                     const std::string& file, bool read_whole,
                                     const std::function<void(const Message&)>& show) {
-    mileage::Measurement m = mileage::measure_read(read, log, mileage::DateOrder::MonthFirst);
+    mileage::Measurement m = mileage::measure_read(read, log, mileage::DayMonthOrder::MonthFirst);
     if (!m.measured && read_whole) {
         show(mileage::cannot_measure_message("the file \"" + file + "\"", m.reason));
     }

@@ -127,6 +127,7 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     }
     MileageLog log;
     const mileage::LogRead read = mileage::read_log_text(*contents, log, o.from);
+    const mileage::Units units = o.units.value_or(mileage::Units::UsMpg);
     std::optional<Message> read_error;
     if (!read.understood) {
         read_error = mileage::not_understood_message(o.file);
@@ -139,7 +140,7 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
 
     std::optional<std::string> summary;
     if (o.summary) {
-        summary = mileage::summary_text(log);
+        summary = mileage::summary_text(log, units);
         if (!summary) {
             show(mileage::summary_needs_two());
         }
@@ -163,7 +164,16 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     if (o.json) {
         Json j;
         j["entries"] = entries_json(log);
-        j["list"] = mileage::list_text(log);
+        j["list"] = mileage::list_text(log, units);
+        if (o.units) {
+            // The list and the summary are in these units; the entries stay in miles and US
+            // gallons.
+            const mileage::UnitsDesc& u = mileage::describe(units);
+            j["units"] = Json{{"name", u.key},
+                              {"distance", u.distance},
+                              {"volume", u.volume},
+                              {"economy", u.economy}};
+        }
         j["summary"] = summary ? Json(*summary) : Json(nullptr);
         if (plot) {
             j["plot"] = Json{{"lo", plot->range.lo},
@@ -196,7 +206,7 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     } else {
         // Line by line: the list of a long log is never held whole.
         for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
-            out << '\n' << safe_text(mileage::entry_line(log, i));
+            out << '\n' << safe_text(mileage::entry_line(log, i, units));
         }
         out << '\n';
         if (summary) {

@@ -65,6 +65,7 @@ struct Targets {
     bool version = false;
     std::vector<std::string> window_args; // WINDOW, then NAME=VALUE...
     std::string from = "auto";
+    std::string units;
     CommandLine line;
 };
 
@@ -93,6 +94,16 @@ std::unique_ptr<CLI::App> make_parser(Targets& t) {
                   "the file's layout: " + joined(formats) + " (auto tells it from the contents)")
         ->option_text("FORMAT")
         ->check(CLI::IsMember(formats));
+    std::vector<std::string> unit_keys;
+    for (const mileage::UnitsDesc& u : mileage::all_units()) {
+        unit_keys.emplace_back(u.key);
+    }
+    m->add_option("--units", t.units,
+                  "the units of the list and summary: " + joined(unit_keys) +
+                      " (us: miles and US gallons, uk: imperial gallons, l100km and kml: km and "
+                      "litres)")
+        ->option_text("UNITS")
+        ->check(CLI::IsMember(unit_keys));
     m->add_option("--car", mo.car_file, "the car data for the plot's EPA values")
         ->option_text("FILE");
     m->add_flag("--summary", mo.summary, "add the summary text");
@@ -155,6 +166,9 @@ std::optional<CommandLine> finish(Targets& t, bool mileage, std::ostream& err) {
         line.command = CommandLine::Command::Mileage;
         if (t.from != "auto") {
             line.mileage.from = mileage::format_named(t.from);
+        }
+        if (!t.units.empty()) {
+            line.mileage.units = mileage::units_named(t.units);
         }
     } else if (t.window_args.empty()) {
         return usage_error("a window name or mileage FILE is needed", err);

@@ -6,6 +6,7 @@
 // made from those same options.
 
 #include "mileage/fuel_import.h"
+#include "mileage/units.h"
 
 #include <iosfwd>
 #include <optional>
@@ -25,12 +26,13 @@ struct WindowOptions {
     std::vector<std::pair<std::string, std::string>> assignments; // in the order given
 };
 
-// milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]
-//                         [--measured]
+// milora-calc mileage FILE [--from FORMAT] [--units UNITS] [--car FILE] [--summary] [--plot]
+//                         [--json] [--measured]
 struct MileageOptions {
     std::string file;
     std::string car_file;
     std::optional<mileage::ImportFormat> from; // nullopt: told from the contents
+    std::optional<mileage::Units> units;       // nullopt: miles and US gallons, not named
     bool summary = false;
     bool plot = false;
     bool json = false;

@@ -22,7 +22,17 @@ std::size_t place(std::string& line, std::size_t used, std::string_view value, s
     return start + value.size();
 }
 
-void append_line(std::string& out, const MileageLog& log, MileageLog::Index i) {
+// A figure of the log in the units shown: the log's own single-precision value in miles, US
+// gallons and MPG, or the converted value.
+template <typename Convert>
+std::string figure(float value, Units units, Convert convert, const char* pattern) {
+    if (units == Units::UsMpg) {
+        return numbers::format(value, pattern);
+    }
+    return numbers::format(convert(units, double{value}), pattern);
+}
+
+void append_line(std::string& out, const MileageLog& log, MileageLog::Index i, Units units) {
     const Fillup& f = log.entry(i);
     // A date longer than its column runs further left: the line gains its overflow in front of
     // the first column and every column moves by it within the text.
@@ -33,14 +43,14 @@ void append_line(std::string& out, const MileageLog& log, MileageLog::Index i) {
         used = place(line, used, value, end + lead);
     };
     put(f.Fillup_Date, kDateColumn);
-    put(numbers::format(f.Fillup_Odometer, "#0"), 21);
-    put(numbers::format(f.Fillup_Gallons, "#0.0"), 35);
+    put(figure(f.Fillup_Odometer, units, shown_distance, "#0"), 21);
+    put(figure(f.Fillup_Gallons, units, shown_volume, "#0.0"), 35);
     if (i == 1) {
         put("XXXX", 52);
         put("XXXX", 66);
     } else {
-        put(numbers::format(f.Tank_MPG, "0.0"), 52);
-        put(numbers::format(f.Five_Tank_MPG, "00.0"), 67);
+        put(figure(f.Tank_MPG, units, shown_economy, "0.0"), 52);
+        put(figure(f.Five_Tank_MPG, units, shown_economy, "00.0"), 67);
     }
     out += line;
 }
@@ -52,24 +62,24 @@ std::size_t entry_line_lead(const MileageLog& log, MileageLog::Index i) {
     return date > kDateColumn ? date - kDateColumn : 0;
 }
 
-std::string entry_line(const MileageLog& log, MileageLog::Index i) {
+std::string entry_line(const MileageLog& log, MileageLog::Index i, Units units) {
     std::string out;
-    append_line(out, log, i);
+    append_line(out, log, i, units);
     return out;
 }
 
-std::string entry_line_addition(const MileageLog& log, MileageLog::Index i) {
+std::string entry_line_addition(const MileageLog& log, MileageLog::Index i, Units units) {
     std::string out = "\r\n";
-    append_line(out, log, i);
+    append_line(out, log, i, units);
     return out;
 }
 
-std::string list_text(const MileageLog& log) {
+std::string list_text(const MileageLog& log, Units units) {
     std::string out;
     out.reserve(static_cast<std::size_t>(log.fillup_count()) * (kLineColumns + 2));
     for (MileageLog::Index i = 1; i <= log.fillup_count(); ++i) {
         out += "\r\n";
-        append_line(out, log, i);
+        append_line(out, log, i, units);
     }
     return out;
 }

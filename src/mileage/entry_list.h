@@ -14,6 +14,7 @@
 // empty line.
 
 #include "mileage/mileage_log.h"
+#include "mileage/units.h"
 
 #include <string>
 
@@ -25,13 +26,14 @@ inline constexpr std::size_t kDateColumn = 10; // where the date ends
 // How many characters entry i's line holds before its first column (a long date's overflow).
 std::size_t entry_line_lead(const MileageLog& log, MileageLog::Index i);
 
-// The list line of entry i (1-based) of the log.
-std::string entry_line(const MileageLog& log, MileageLog::Index i);
+// The list line of entry i (1-based) of the log, its figures in `units`.
+std::string entry_line(const MileageLog& log, MileageLog::Index i, Units units = Units::UsMpg);
 
 // CR LF and the line: what the list gains when entry i is appended.
-std::string entry_line_addition(const MileageLog& log, MileageLog::Index i);
+std::string entry_line_addition(const MileageLog& log, MileageLog::Index i,
+                                Units units = Units::UsMpg);
 
 // The whole list of a log, as reading a file builds it.
-std::string list_text(const MileageLog& log);
+std::string list_text(const MileageLog& log, Units units = Units::UsMpg);
 
 } // namespace milora::mileage

@@ -12,6 +12,8 @@
 
 #include "base/message.h"
 #include "mileage/mileage_log.h"
+#include "mileage/typed_date.h"
+#include "mileage/units.h"
 
 #include <functional>
 #include <optional>
@@ -21,7 +23,24 @@ namespace milora::mileage {
 
 using Ask = std::function<Answer(const Message&)>;
 
-enum class EntryBox { Miles, Gallons };
+enum class EntryBox { Date, Miles, Gallons };
+
+// The date of a new entry. A date given as text alone is stored as it is (a file's, a test's);
+// a typed one is checked: a text that is no date is refused, and a date more than a day after
+// today or before the previous entry's date is asked about first.
+struct EntryDate {
+    EntryDate(std::string stored) : text(std::move(stored)) {}
+    EntryDate(const char* stored) : text(stored) {}
+    static EntryDate typed(std::optional<CivilDate> value, std::string stored, CivilDate today,
+                           DateOrder order, std::string example);
+
+    std::string text; // what the entry stores
+    bool checked = false;
+    std::optional<CivilDate> value; // nullopt: what was typed is no date
+    CivilDate today;
+    DateOrder order = DateOrder::MonthDayYear; // how the previous entry's date is read
+    std::string example;                       // a date in the form the user types
+};
 
 struct EntryOutcome {
     bool added = false;
@@ -29,14 +48,16 @@ struct EntryOutcome {
 };
 
 // The "Add Purchase" button.
-EntryOutcome add_entry(MileageLog& log, const std::string& date, const std::string& miles,
-                       const std::string& gallons, const Ask& ask);
+// The boxes are read in `units` and stored in miles and US gallons.
+EntryOutcome add_entry(MileageLog& log, const EntryDate& date, const std::string& miles,
+                       const std::string& gallons, const Ask& ask, Units units = Units::UsMpg);
 
 // The "Add Purchase (With Missing Data)" button: the gallons box must hold a valid number, but
 // the stored gallons are those that the miles since the last fill-up take at the overall
 // average, so the new tank's MPG equals that average.
-EntryOutcome add_with_missing(MileageLog& log, const std::string& date, const std::string& miles,
-                              const std::string& gallons, const Ask& ask);
+EntryOutcome add_with_missing(MileageLog& log, const EntryDate& date, const std::string& miles,
+                              const std::string& gallons, const Ask& ask,
+                              Units units = Units::UsMpg);
 
 namespace messages {
 
@@ -48,6 +69,9 @@ Message far_below_average();
 Message missing_needs_two();
 Message missing_confirm();
 Message no_meaningful_result();
+Message date_invalid(const std::string& example);
+Message date_in_future(const std::string& date);
+Message date_before_previous(const std::string& date, const std::string& previous);
 
 } // namespace messages
 

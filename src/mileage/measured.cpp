@@ -99,8 +99,8 @@ std::string quoted(std::string_view text) {
 }
 
 // Which number comes first in the log's day-month dates, or a reason when the log says both.
-std::optional<DateOrder> log_date_order(const MileageLog& log, DateOrder fallback,
-                                        std::string& reason) {
+std::optional<DayMonthOrder> log_date_order(const MileageLog& log, DayMonthOrder fallback,
+                                            std::string& reason) {
     MileageLog::Index day_first = 0;
     MileageLog::Index month_first = 0;
     for (MileageLog::Index i = 1; i <= log.fillup_count() && !(day_first && month_first); ++i) {
@@ -122,9 +122,9 @@ std::optional<DateOrder> log_date_order(const MileageLog& log, DateOrder fallbac
         return std::nullopt;
     }
     if (day_first != 0) {
-        return DateOrder::DayFirst;
+        return DayMonthOrder::DayFirst;
     }
-    return month_first != 0 ? DateOrder::MonthFirst : fallback;
+    return month_first != 0 ? DayMonthOrder::MonthFirst : fallback;
 }
 
 // The span of the measure: the starting entry, found by walking back from the last while the
@@ -134,7 +134,7 @@ struct Span {
     std::int64_t days = 0;
 };
 
-std::optional<Span> measured_span(const MileageLog& log, DateOrder order, std::string& reason) {
+std::optional<Span> measured_span(const MileageLog& log, DayMonthOrder order, std::string& reason) {
     const MileageLog::Index n = log.fillup_count();
     const auto day_of = [&](MileageLog::Index i) -> std::optional<std::int64_t> {
         const std::string_view date = log.date(i);
@@ -174,7 +174,7 @@ std::optional<Span> measured_span(const MileageLog& log, DateOrder order, std::s
 
 } // namespace
 
-std::optional<std::int64_t> fillup_day(std::string_view date, DateOrder order) {
+std::optional<std::int64_t> fillup_day(std::string_view date, DayMonthOrder order) {
     const auto p = split_date(date);
     if (!p) {
         return std::nullopt;
@@ -193,7 +193,7 @@ std::optional<std::int64_t> fillup_day(std::string_view date, DateOrder order) {
         if (p->digits[0] > 2 || p->digits[1] > 2 || (p->digits[2] != 2 && p->digits[2] != 4)) {
             return std::nullopt;
         }
-        const bool month_first = order == DateOrder::MonthFirst;
+        const bool month_first = order == DayMonthOrder::MonthFirst;
         month = p->value[month_first ? 0 : 1];
         day = p->value[month_first ? 1 : 0];
         year = p->value[2];
@@ -207,7 +207,7 @@ std::optional<std::int64_t> fillup_day(std::string_view date, DateOrder order) {
     return days_from_civil(year, month, day);
 }
 
-Measurement measure_log(const MileageLog& log, DateOrder order,
+Measurement measure_log(const MileageLog& log, DayMonthOrder order,
                         std::span<const MileageLog::Index> unreliable) {
     Measurement out;
     const MileageLog::Index n = log.fillup_count();
@@ -275,7 +275,7 @@ Message cannot_measure_message(const std::string& where, const std::string& reas
             Icon::Warning, Buttons::Ok};
 }
 
-Measurement measure_read(const LogRead& read, const MileageLog& log, DateOrder order) {
+Measurement measure_read(const LogRead& read, const MileageLog& log, DayMonthOrder order) {
     Measurement out;
     if (!read.understood) {
         out.reason = "it is not a mileage log Milora can read";
@@ -288,7 +288,7 @@ Measurement measure_read(const LogRead& read, const MileageLog& log, DateOrder o
     return out;
 }
 
-FileMeasurement measure_file(const std::string& path, DateOrder order) {
+FileMeasurement measure_file(const std::string& path, DayMonthOrder order) {
     FileMeasurement out;
     std::string why;
     const auto contents = read_mileage_contents(path, &why);

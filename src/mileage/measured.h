@@ -37,10 +37,10 @@
 
 namespace milora::mileage {
 
-enum class DateOrder { MonthFirst, DayFirst };
+enum class DayMonthOrder { MonthFirst, DayFirst };
 
 // Days since 1 January 1970 of a date text, or nullopt when it is not a date that exists.
-std::optional<std::int64_t> fillup_day(std::string_view date, DateOrder order);
+std::optional<std::int64_t> fillup_day(std::string_view date, DayMonthOrder order);
 
 inline constexpr int kMeasureDays = 365;  // the window before the last entry
 inline constexpr int kMinimumDays = 28;   // from the starting entry to the last
@@ -67,7 +67,7 @@ struct Measurement {
 
 // `unreliable`: entries whose tank lost the fuel of a fill-up the reader skipped (the import's
 // report); the measure refuses to run across one, since its MPG would come out too high.
-Measurement measure_log(const MileageLog& log, DateOrder order = DateOrder::MonthFirst,
+Measurement measure_log(const MileageLog& log, DayMonthOrder order = DayMonthOrder::MonthFirst,
                         std::span<const MileageLog::Index> unreliable = {});
 
 struct LogRead;
@@ -75,7 +75,7 @@ struct LogRead;
 // A log as the tracker's reader left it: not measured when the file was in none of the layouts or
 // its reading stopped part-way (the fill-ups after the bad line are missing), else measure_log
 // with the entries the reader marked unreliable.
-Measurement measure_read(const LogRead& read, const MileageLog& log, DateOrder order);
+Measurement measure_read(const LogRead& read, const MileageLog& log, DayMonthOrder order);
 
 // A log file read with the tracker's reader (another app's export included) and measured.
 // `failure` is what the user is told when the file cannot be read whole or gives no figures; a
@@ -85,7 +85,8 @@ struct FileMeasurement {
     std::string reason;             // the measure's reason, or why the file could not be read
     std::optional<Message> failure; // set exactly when nothing is measured
 };
-FileMeasurement measure_file(const std::string& path, DateOrder order = DateOrder::MonthFirst);
+FileMeasurement measure_file(const std::string& path,
+                             DayMonthOrder order = DayMonthOrder::MonthFirst);
 
 // What the user is told when a log gives no figures ("`where`" names the log).
 Message cannot_measure_message(const std::string& where, const std::string& reason);

@@ -117,6 +117,14 @@ public:
     // (no gallons, an overflow) it throws numbers::FloatFault and the log is unchanged.
     void append(std::string_view date, float odometer, float gallons);
     void clear();
+
+    // Changes to the entries already in the log. Every MPG after the change is derived again as
+    // if the log had been typed that way; when one is not finite, FloatFault is thrown and the log
+    // is unchanged. Positions are 1-based.
+    void erase(Index i);
+    void insert(Index i, const Fillup& f); // f becomes entry i
+    void replace(Index i, const Fillup& f);
+    void pop_back();
     // Room for `count` entries whose dates take `date_bytes` in all, so that reading a long file
     // grows nothing twice over.
     void reserve(Index count, std::size_t date_bytes = 0);
@@ -140,6 +148,12 @@ private:
         float five_tank = 0;
     };
     Fillup unpack(const Stored& s) const;
+    // Derives the MPG values of entry `at` (0-based) of `s` from the entries before it; `total`
+    // is the gallons of entries 2 to at (0 for the first two) and becomes those to at + 1.
+    static void derive(std::vector<Stored>& s, std::size_t at, float& total);
+    // Takes `s` as the new entries, every MPG derived again.
+    void rederive(std::vector<Stored> s);
+    Stored pack(const Fillup& f);
 
     std::vector<Stored> stored_;
     std::string dates_;

@@ -7,6 +7,8 @@
 #include "mileage/plot.h"
 #include "mileage/summary.h"
 
+#include "numbers/precision.h"
+
 #include <filesystem>
 #include <utility>
 
@@ -93,6 +95,7 @@ bool MileageTracker::may_replace_log(Replacing what) {
 }
 
 void MileageTracker::clear_data() {
+    remember_whole_log();
     new_file();
     data_changed_ = false; // whatever was unsaved is gone by the user's choice
 }
@@ -117,6 +120,7 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     if (needs_preview(r.report) && preview_ && !preview_(import_preview(path, r.report, fresh))) {
         return false;
     }
+    remember_whole_log();
     new_file();
     log_ = std::move(fresh);
     list_whole_log();
@@ -162,6 +166,7 @@ bool MileageTracker::save(const std::string& path) {
         return false;
     }
     data_changed_ = false;
+    ++saves_;
     return true;
 }
 
@@ -180,21 +185,24 @@ void MileageTracker::add_new() {
 
 void MileageTracker::after_add(const EntryOutcome& outcome) {
     if (outcome.added) {
+        remember(
+            {UndoStep::Kind::Added, log_.fillup_count(), {}, {}, caption_, data_changed_, saves_});
         data_changed_ = true;
         add_entry_line();
     }
 }
 
-EntryOutcome MileageTracker::add_entry(const std::string& date, const std::string& miles,
+EntryOutcome MileageTracker::add_entry(const EntryDate& date, const std::string& miles,
                                        const std::string& gallons) {
-    const EntryOutcome outcome = mileage::add_entry(log_, date, miles, gallons, ask_);
+    const EntryOutcome outcome = mileage::add_entry(log_, date, miles, gallons, ask_, units_);
     after_add(outcome);
     return outcome;
 }
 
-EntryOutcome MileageTracker::add_with_missing(const std::string& date, const std::string& miles,
+EntryOutcome MileageTracker::add_with_missing(const EntryDate& date, const std::string& miles,
                                               const std::string& gallons) {
-    const EntryOutcome outcome = mileage::add_with_missing(log_, date, miles, gallons, ask_);
+    const EntryOutcome outcome =
+        mileage::add_with_missing(log_, date, miles, gallons, ask_, units_);
     after_add(outcome);
     return outcome;
 }
@@ -218,7 +226,7 @@ void MileageTracker::add_entry_line() {
 }
 
 void MileageTracker::summary() {
-    if (auto text = summary_text(log_)) {
+    if (auto text = summary_text(log_, units_)) {
         replace_list(*text);
     } else {
         ask_(summary_needs_two());
@@ -267,7 +275,7 @@ std::string MileageTracker::list_line(std::int64_t k) const {
     if (k < head) {
         return head_.at(static_cast<std::size_t>(k));
     }
-    return entry_line(log_, first_entry_ + k - head);
+    return entry_line(log_, first_entry_ + k - head, units_);
 }
 
 std::size_t MileageTracker::list_line_lead(std::int64_t k) const {
@@ -281,9 +289,114 @@ std::string MileageTracker::list() const {
         out += "\r\n" + head_[k];
     }
     for (MileageLog::Index i = first_entry_; i <= log_.fillup_count(); ++i) {
-        out += entry_line_addition(log_, i);
+        out += entry_line_addition(log_, i, units_);
     }
     return out;
+}
+
+void MileageTracker::remember(UndoStep step) {
+    if (undo_.size() == kUndoLevels) {
+        undo_.erase(undo_.begin());
+    }
+    undo_.push_back(std::move(step));
+}
+
+void MileageTracker::remember_whole_log() {
+    if (log_.empty() && caption_ == kTrackerCaption) {
+        return; // nothing to bring back
+    }
+    UndoStep step{
+        UndoStep::Kind::Replaced, 0, {}, std::move(log_), caption_, data_changed_, saves_};
+    log_ = MileageLog();
+    remember(std::move(step));
+}
+
+void MileageTracker::after_entries_changed() {
+    list_whole_log();
+    // While the entry frame is open every main button stays off; it turns them on when it closes.
+    if (!frame_visible_) {
+        set_enabled(MainButton::Plot, log_.fillup_count() >= 2);
+        set_enabled(MainButton::PrintSummary, log_.fillup_count() >= 2);
+    }
+}
+
+std::optional<MileageLog::Index> MileageTracker::entry_on_line(std::int64_t k) const {
+    const auto head = static_cast<std::int64_t>(head_.size());
+    const MileageLog::Index i = first_entry_ + k - head;
+    if (k < head || i < 1 || i > log_.fillup_count()) {
+        return std::nullopt;
+    }
+    return i;
+}
+
+void MileageTracker::undo() {
+    if (undo_.empty()) {
+        return;
+    }
+    UndoStep step = std::move(undo_.back());
+    undo_.pop_back();
+    switch (step.kind) {
+    case UndoStep::Kind::Added:
+        log_.pop_back();
+        break;
+    case UndoStep::Kind::Deleted:
+        log_.insert(step.at, step.entry);
+        break;
+    case UndoStep::Kind::Edited:
+        log_.replace(step.at, step.entry);
+        break;
+    case UndoStep::Kind::Replaced:
+        log_ = std::move(step.whole);
+        break;
+    }
+    caption_ = step.caption;
+    // Back to the log as it was; it matches a file only if nothing was saved meanwhile.
+    data_changed_ = step.saves == saves_ ? step.changed : true;
+    after_entries_changed();
+}
+
+bool MileageTracker::delete_entry(MileageLog::Index i) {
+    if (i < 1 || i > log_.fillup_count()) {
+        return false;
+    }
+    const Fillup old = log_.entry(i);
+    if (ask_(messages::delete_question(old)) != Answer::Yes) {
+        return false;
+    }
+    try {
+        log_.erase(i);
+    } catch (const numbers::FloatFault&) {
+        ask_(messages::no_meaningful_result());
+        return false;
+    }
+    remember({UndoStep::Kind::Deleted, i, old, {}, caption_, data_changed_, saves_});
+    data_changed_ = true;
+    after_entries_changed();
+    return true;
+}
+
+EntryOutcome MileageTracker::edit_entry(MileageLog::Index i, const EntryDate& date,
+                                        const std::string& miles, const std::string& gallons,
+                                        bool missing_data) {
+    if (i < 1 || i > log_.fillup_count()) {
+        return {};
+    }
+    const Fillup old = log_.entry(i);
+    const EntryOutcome outcome =
+        mileage::edit_entry(log_, i, date, miles, gallons, missing_data, ask_, units_);
+    if (outcome.added) {
+        remember({UndoStep::Kind::Edited, i, old, {}, caption_, data_changed_, saves_});
+        data_changed_ = true;
+        after_entries_changed();
+    }
+    return outcome;
+}
+
+void MileageTracker::set_units(Units units) {
+    if (units != units_) {
+        units_ = units;
+        list_whole_log();
+    }
 }
 
 std::vector<ListChange> MileageTracker::take_list_changes() {

@@ -14,6 +14,7 @@
 // queued in that form, so that adding to a long log costs one line, not the whole list.
 
 #include "base/message.h"
+#include "mileage/entry_edit.h"
 #include "mileage/entry_rules.h"
 #include "mileage/fuel_import.h"
 #include "mileage/import_preview.h"
@@ -97,14 +98,30 @@ public:
 
     // The entry frame.
     void add_new();
-    EntryOutcome add_entry(const std::string& date, const std::string& miles,
+    EntryOutcome add_entry(const EntryDate& date, const std::string& miles,
                            const std::string& gallons);
-    EntryOutcome add_with_missing(const std::string& date, const std::string& miles,
+    EntryOutcome add_with_missing(const EntryDate& date, const std::string& miles,
                                   const std::string& gallons);
     void done_adding();
 
+    // The Edit menu. Every change to the log can be undone, the last first, up to kUndoLevels
+    // back; undoing changes no file, and the log counts as changed until it is saved again.
+    static constexpr std::size_t kUndoLevels = 20;
+    // The entry that line k of the list shows, if it shows one.
+    std::optional<MileageLog::Index> entry_on_line(std::int64_t k) const;
+    bool can_undo() const { return !undo_.empty(); }
+    void undo();
+    // Delete Entry: asks first; true when the entry was deleted.
+    bool delete_entry(MileageLog::Index i);
+    // Edit Entry, by the rules of entry_edit.h.
+    EntryOutcome edit_entry(MileageLog::Index i, const EntryDate& date, const std::string& miles,
+                            const std::string& gallons, bool missing_data);
+
     // Calculate Summary: the summary text replaces the list.
     void summary();
+    // Whether the list shows a summary, and the way back to the list of entries.
+    bool summary_shown() const { return head_.size() > 1 || !head_.front().empty(); }
+    void show_list() { list_whole_log(); }
     // Plot: false, after telling the user, when the log is too short to plot.
     bool may_plot();
     // Exit: with unsaved entries, asks whether to leave without saving.
@@ -126,6 +143,10 @@ public:
 
     void set_read_progress(ReadProgress progress) { progress_ = std::move(progress); }
 
+    // The units of the list, the summary and the entry boxes; the list is shown anew.
+    void set_units(Units units);
+    Units units() const { return units_; }
+
 private:
     void add_entry_line();
     // The list becomes `text` followed by the lines of the entries after the last one.
@@ -139,6 +160,23 @@ private:
     bool read_into_log(const std::string& path, bool& whole, bool& converted);
     void after_add(const EntryOutcome& outcome);
 
+    // How to take back one change: the entry a change removed or overwrote, or the whole log that
+    // a file, an import or Clear Data replaced.
+    struct UndoStep {
+        enum class Kind { Added, Deleted, Edited, Replaced } kind = Kind::Added;
+        MileageLog::Index at = 0;
+        Fillup entry;
+        MileageLog whole;
+        std::string caption;
+        bool changed = false; // the changed-data flag before the change
+        int saves = 0;        // saves before the change
+    };
+    void remember(UndoStep step);
+    // Before the log is replaced as a whole: it moves into an undo step.
+    void remember_whole_log();
+    // After an entry changed: the list is made again and Plot and Summary follow the log.
+    void after_entries_changed();
+
     Ask ask_;
     Preview preview_;
     MileageLog log_;
@@ -150,6 +188,9 @@ private:
     std::array<bool, 10> enabled_{};
     bool data_changed_ = false;
     bool frame_visible_ = false;
+    std::vector<UndoStep> undo_;
+    Units units_ = Units::UsMpg;
+    int saves_ = 0;
 };
 
 namespace messages {

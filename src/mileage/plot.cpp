@@ -15,6 +15,11 @@ double sign(double v) {
     return v > 0 ? 1.0 : (v < 0 ? -1.0 : 0.0);
 }
 
+// An MPG of the log as the plot shows it.
+double in_units(Units units, float mpg) {
+    return units == Units::UsMpg ? double{mpg} : shown_economy(units, mpg);
+}
+
 } // namespace
 
 const std::array<SeriesDesc, 5>& plot_series() {
@@ -49,15 +54,16 @@ std::optional<EpaReference> epa_reference(float city_mpg, float highway_mpg) {
     }
 }
 
-PlotRange plot_range(const MileageLog& log) {
+PlotRange plot_range(const MileageLog& log, Units units) {
     const MileageLog::Index n = log.fillup_count();
     if (n < 2) {
         throw std::logic_error("a plot needs two entries");
     }
     // Whole numbers; each value is compared unrounded against the whole number held.
-    double lo = numbers::round_half_even(log.entry(2).Tank_MPG);
+    double lo = numbers::round_half_even(in_units(units, log.entry(2).Tank_MPG));
     double hi = lo;
-    auto widen = [&](float v) {
+    auto widen = [&](float mpg) {
+        const double v = in_units(units, mpg);
         if (v < lo) {
             lo = numbers::round_half_even(v);
         }
@@ -95,7 +101,7 @@ PlotLabels plot_labels(const MileageLog& log, const PlotRange& range) {
 }
 
 std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
-                                     const std::optional<EpaReference>& epa) {
+                                     const std::optional<EpaReference>& epa, Units units) {
     std::vector<PlotPoint> points;
     const MileageLog::Index n = log.fillup_count();
     if (n < 2) {
@@ -103,7 +109,7 @@ std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
     }
     if (series == Series::EpaUncorrected || series == Series::EpaCorrected) {
         if (epa) {
-            const double y = series == Series::EpaUncorrected ? epa->U : epa->K;
+            const double y = in_units(units, series == Series::EpaUncorrected ? epa->U : epa->K);
             points = {{2, y}, {static_cast<double>(n), y}};
         }
         return points;
@@ -114,7 +120,7 @@ std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
         const float y = series == Series::Tank      ? f.Tank_MPG
                         : series == Series::Overall ? f.Overall_MPG
                                                     : f.Five_Tank_MPG;
-        points.push_back({static_cast<double>(i), y});
+        points.push_back({static_cast<double>(i), in_units(units, y)});
     }
     return points;
 }

@@ -11,6 +11,7 @@
 
 #include "base/message.h"
 #include "mileage/mileage_log.h"
+#include "mileage/units.h"
 
 #include <array>
 #include <optional>
@@ -48,7 +49,8 @@ struct PlotRange {
     double lo = 0;
     double hi = 0;
 };
-PlotRange plot_range(const MileageLog& log);
+// In `units`: its fuel economy is what the series show (for litres per 100 km, lower is better).
+PlotRange plot_range(const MileageLog& log, Units units = Units::UsMpg);
 
 struct PlotLabels {
     std::string lblMin, lblMid, lblMax, lblDateMin, lblDateMax;
@@ -61,7 +63,8 @@ struct PlotPoint {
 };
 // The points of one series: (i, value) for i = 2..n, or the two ends of an EPA line.
 std::vector<PlotPoint> series_points(const MileageLog& log, Series series,
-                                     const std::optional<EpaReference>& epa);
+                                     const std::optional<EpaReference>& epa,
+                                     Units units = Units::UsMpg);
 
 // The tracker plots only a log of more than two entries.
 inline constexpr MileageLog::Index kPlotMinimumEntries = 3;

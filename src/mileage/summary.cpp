@@ -28,7 +28,7 @@ Index extreme(const MileageLog& log, Value value, Better better) {
 
 } // namespace
 
-std::optional<std::string> summary_text(const MileageLog& log) {
+std::optional<std::string> summary_text(const MileageLog& log, Units units) {
     const Index n = log.fillup_count();
     if (n < 2) {
         return std::nullopt;
@@ -48,21 +48,35 @@ std::optional<std::string> summary_text(const MileageLog& log) {
     const float miles = log.entry(n).Fillup_Odometer - log.entry(1).Fillup_Odometer;
     const float overall = miles / gallons;
 
-    auto on = [&](float value, Index i) {
-        return numbers::format(value, "#0.0") + " on " + log.entry(i).Fillup_Date + ".\r\n";
+    const UnitsDesc& u = describe(units);
+    const bool us = units == Units::UsMpg;
+    const bool mpg = us || units == Units::ImperialMpg;
+    // The log's own single-precision figures in miles and US gallons; converted ones otherwise.
+    auto shown = [&](float value, double (*convert)(Units, double), const char* pattern) {
+        return us ? numbers::format(value, pattern)
+                  : numbers::format(convert(units, double{value}), pattern);
     };
+    auto on = [&](float value, Index i) {
+        const std::string unit = mpg ? "" : std::string(" ") + u.economy;
+        return shown(value, shown_economy, "#0.0") + unit + " on " + log.entry(i).Fillup_Date +
+               ".\r\n";
+    };
+    const std::string tank_words = mpg ? "single-tank MPG" : "single-tank fuel economy";
+    const std::string five_words = mpg ? "five-tank average MPG" : "five-tank average fuel economy";
+    const std::string high = mpg ? "highest " : "best ";
+    const std::string low = mpg ? "lowest " : "worst ";
     std::string s = "Over the period you've been tracking your gas consumption: \r\n\r\n";
-    s += "Your overall average fuel economy is " + numbers::format(overall, "#0.0") +
-         " miles per gallon.\r\n";
-    s += "You have traveled " + numbers::format(miles, "#0") + " miles.\r\n";
-    s += "You have bought " + numbers::format(gallons, "#0.0") + " gallons of gasoline.\r\n";
+    s += "Your overall average fuel economy is " + shown(overall, shown_economy, "#0.0") + " " +
+         u.economy_words + ".\r\n";
+    s += "You have traveled " + shown(miles, shown_distance, "#0") + " " + u.distance + ".\r\n";
+    s += "You have bought " + shown(gallons, shown_volume, "#0.0") + " " + u.volume +
+         " of gasoline.\r\n";
     s += "You have put roughly " + numbers::format(double{gallons} * kCo2PerGallon, "#0") +
          " pounds of carbon dioxide into the atmosphere.\r\n";
-    s += "Your highest single-tank MPG was " + on(log.entry(high_tank).Tank_MPG, high_tank);
-    s += "Your lowest single-tank MPG was " + on(log.entry(low_tank).Tank_MPG, low_tank);
-    s += "Your highest five-tank average MPG was " +
-         on(log.entry(high_five).Five_Tank_MPG, high_five);
-    s += "Your lowest five-tank average MPG was " + on(log.entry(low_five).Five_Tank_MPG, low_five);
+    s += "Your " + high + tank_words + " was " + on(log.entry(high_tank).Tank_MPG, high_tank);
+    s += "Your " + low + tank_words + " was " + on(log.entry(low_tank).Tank_MPG, low_tank);
+    s += "Your " + high + five_words + " was " + on(log.entry(high_five).Five_Tank_MPG, high_five);
+    s += "Your " + low + five_words + " was " + on(log.entry(low_five).Five_Tank_MPG, low_five);
     return s;
 }
 

@@ -8,14 +8,17 @@
 
 #include "base/message.h"
 #include "mileage/mileage_log.h"
+#include "mileage/units.h"
 
 #include <optional>
 #include <string>
 
 namespace milora::mileage {
 
-// The text, lines ended by CR LF; nullopt for a log of fewer than two entries.
-std::optional<std::string> summary_text(const MileageLog& log);
+// The text, lines ended by CR LF; nullopt for a log of fewer than two entries. In other units
+// than miles and US gallons the figures are converted and named; the carbon dioxide stays in
+// pounds. With litres per 100 km the best tank is the one of the fewest litres.
+std::optional<std::string> summary_text(const MileageLog& log, Units units = Units::UsMpg);
 
 Message summary_needs_two();
 

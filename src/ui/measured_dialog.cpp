@@ -136,12 +136,12 @@ void MeasuredDialog::accept() {
     QDialog::accept();
 }
 
-mileage::DateOrder locale_date_order(const QLocale& locale) {
+mileage::DayMonthOrder locale_date_order(const QLocale& locale) {
     const QString format = fillup_date_format(locale);
     const auto day = format.indexOf(QLatin1Char('d'));
     const auto month = format.indexOf(QLatin1Char('M'));
-    return day >= 0 && month >= 0 && day < month ? mileage::DateOrder::DayFirst
-                                                 : mileage::DateOrder::MonthFirst;
+    return day >= 0 && month >= 0 && day < month ? mileage::DayMonthOrder::DayFirst
+                                                 : mileage::DayMonthOrder::MonthFirst;
 }
 
 namespace {

@@ -60,7 +60,7 @@ private:
 };
 
 // The day-month order of the locale's fill-up dates, for logs that do not tell it themselves.
-mileage::DateOrder locale_date_order(const QLocale& locale);
+mileage::DayMonthOrder locale_date_order(const QLocale& locale);
 
 // Fills the boxes of an open Data Settings window as if typed; false, after the box's own
 // "Data Error" message, when one of the values is refused (then no box changes).

@@ -4,6 +4,8 @@
 
 #include "base/car_data.h"
 #include "mileage/mileage_tracker.h"
+#include "numbers/format_pattern.h"
+#include "ui/mileage_keys.h"
 #include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
@@ -79,22 +81,22 @@ QLabel* make_label(const char* name, const QString& text, QWidget* parent) {
 } // namespace
 
 MileagePlotWindow::MileagePlotWindow(const MileageLog& log, const CarData& car,
-                                     const ui::Services& services, QWidget* parent)
+                                     const ui::Services& services, QWidget* parent, Units units)
     : QWidget(parent, Qt::Window), services_(services),
       epa_(epa_reference(car.Global_EPA_City_MPG, car.Global_EPA_Highway_MPG)) {
     setObjectName(QStringLiteral("B08_MileagePlot"));
     setWindowTitle(QStringLiteral("Gas Mileage Plot"));
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
-    build(log);
+    build(log, units);
 }
 
-void MileagePlotWindow::build(const MileageLog& log) {
-    range_ = plot_range(log);
+void MileagePlotWindow::build(const MileageLog& log, Units units) {
+    range_ = plot_range(log, units);
     const PlotLabels labels = plot_labels(log, range_);
     last_x_ = static_cast<double>(log.fillup_count());
     for (std::size_t i = 0; i < plot_series().size(); ++i) {
-        points_[i] = series_points(log, plot_series()[i].series, epa_);
+        points_[i] = series_points(log, plot_series()[i].series, epa_, units);
     }
 
     auto* root = new QVBoxLayout(this);
@@ -103,7 +105,7 @@ void MileagePlotWindow::build(const MileageLog& log) {
     grid->setVerticalSpacing(2);
 
     // Vertical axis: its title, and the top, middle and bottom values beside the area.
-    auto* title = make_label("lblY_MPG", QStringLiteral("MPG"), this);
+    auto* title = make_label("lblY_MPG", latin_text(describe(units).economy), this);
     grid->addWidget(title, 0, 0, 3, 1, Qt::AlignVCenter);
     grid->addWidget(make_label("lblMax", qt_text(labels.lblMax), this), 0, 1,
                     Qt::AlignRight | Qt::AlignTop);
@@ -137,14 +139,21 @@ void MileagePlotWindow::build(const MileageLog& log) {
         check->setToolTip(latin_text(d.tooltip));
         check->setChecked(d.checked);
         connect(check, &QCheckBox::toggled, area_, qOverload<>(&QWidget::update));
+        connect(check, &QCheckBox::toggled, this, &MileagePlotWindow::tell_of_hidden_lines);
         checks_[i] = check;
         row->addWidget(new LegendLine(d, this));
         row->addWidget(check);
         row->addStretch(1);
         legend->addLayout(row);
     }
+    hidden_note_ = make_label("lblHidden_Lines", QString(), this);
+    hidden_note_->setWordWrap(true);
+    hidden_note_->setMaximumWidth(260);
+    legend->addWidget(hidden_note_);
     legend->addStretch(1);
     grid->addLayout(legend, 0, 3, 3, 1);
+    economy_ = describe(units).economy;
+    tell_of_hidden_lines();
     root->addLayout(grid, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -176,6 +185,27 @@ void MileagePlotWindow::build(const MileageLog& log) {
     resize(860, 480);
 }
 
+void MileagePlotWindow::tell_of_hidden_lines() {
+    QStringList notes;
+    for (const Series s : {Series::EpaUncorrected, Series::EpaCorrected}) {
+        const auto& points = points_[static_cast<std::size_t>(s)];
+        if (!shown(s) || points.empty()) {
+            continue;
+        }
+        const double y = points.front().y;
+        if (y >= range_.lo && y <= range_.hi) {
+            continue;
+        }
+        notes << QStringLiteral("The %1 EPA line, %2 %3, lies %4 the plotted range.")
+                     .arg(s == Series::EpaCorrected ? QStringLiteral("corrected")
+                                                    : QStringLiteral("uncorrected"),
+                          qt_text(numbers::format(y, "0.0")), qt_text(economy_),
+                          y < range_.lo ? QStringLiteral("below") : QStringLiteral("above"));
+    }
+    hidden_note_->setText(notes.join(QLatin1Char('\n')));
+    hidden_note_->setVisible(!notes.isEmpty());
+}
+
 bool MileagePlotWindow::shown(Series s) const {
     return checks_[static_cast<std::size_t>(s)]->isChecked();
 }
@@ -200,10 +230,16 @@ void MileagePlotWindow::draw(QPainter& painter, const QRect& area) const {
         for (std::size_t k = 1; k < points_[i].size(); ++k) {
             path.lineTo(map(points_[i][k]));
         }
-        QPen pen(colour(plot_series()[i]), 2);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
+        // Two units of the window wide, as the legend's lines: a printed plot is scaled as a whole,
+        // so its lines keep the width they have on the screen.
+        painter.setPen(QPen(colour(plot_series()[i]), 2));
         painter.drawPath(path);
+    }
+}
+
+void MileagePlotWindow::keyPressEvent(QKeyEvent* event) {
+    if (!press_focused_button(this, event)) {
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -14,9 +14,11 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 
 namespace milora::ui {
 
@@ -24,7 +26,8 @@ class MileagePlotWindow : public QWidget {
     Q_OBJECT
 public:
     MileagePlotWindow(const mileage::MileageLog& log, const CarData& car,
-                      const ui::Services& services, QWidget* parent);
+                      const ui::Services& services, QWidget* parent,
+                      mileage::Units units = mileage::Units::UsMpg);
 
     const mileage::PlotRange& range() const { return range_; }
     const std::optional<mileage::EpaReference>& epa() const { return epa_; }
@@ -35,9 +38,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void build(const mileage::MileageLog& log);
+    void build(const mileage::MileageLog& log, mileage::Units units);
+    // Says which checked EPA line lies outside the plotted range, where it cannot be seen.
+    void tell_of_hidden_lines();
 
     ui::Services services_;
     mileage::PlotRange range_;
@@ -46,6 +52,8 @@ private:
     std::array<std::vector<mileage::PlotPoint>, 5> points_;
     std::array<QCheckBox*, 5> checks_{};
     QWidget* area_ = nullptr;
+    QLabel* hidden_note_ = nullptr;
+    std::string economy_;
     bool centred_ = false;
 };
 

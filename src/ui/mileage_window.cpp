@@ -2,37 +2,32 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mileage_window.h"
 
-#include "mileage/mileage_file.h"
 #include "ui/application.h"
 #include "ui/measured_dialog.h"
+#include "ui/mileage_column_headings.h"
+#include "ui/mileage_date_box.h"
+#include "ui/mileage_edit_dialog.h"
+#include "ui/mileage_entry_frame.h"
+#include "ui/mileage_keys.h"
+#include "ui/mileage_menus.h"
 #include "ui/mileage_plot_window.h"
+#include "ui/mileage_rescue.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/window_tracker.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDateEdit>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QProgressDialog>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cstdlib>
-#include <exception>
 
 namespace milora::ui {
 
@@ -43,140 +38,19 @@ using ui::qt_text;
 
 namespace {
 
-// The platform's fixed-pitch font; some platforms (the offscreen one among them) name none, and
-// then the font matcher is asked for a typewriter face.
-QFont fixed_pitch_font() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (QFontInfo(f).fixedPitch()) {
-        return f;
-    }
-    for (const char* family : {"monospace", "DejaVu Sans Mono", "Liberation Mono", "Courier New"}) {
-        f.setFamily(latin_text(family));
-        f.setStyleHint(QFont::TypeWriter);
-        f.setFixedPitch(true);
-        if (QFontInfo(f).fixedPitch()) {
-            break;
-        }
-    }
-    return f;
-}
-
-// The year field of a date format as four digits; text in quotes is left alone.
-QString with_four_digit_year(const QString& format) {
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size();) {
-        const QChar c = format[i];
-        if (c == QLatin1Char('\'')) {
-            quoted = !quoted;
-        }
-        if (quoted || c != QLatin1Char('y')) {
-            out += c;
-            ++i;
-            continue;
-        }
-        while (i < format.size() && format[i] == QLatin1Char('y')) {
-            ++i;
-        }
-        out += QStringLiteral("yyyy");
-    }
-    return out;
-}
-
-// The column headings sit above the list's columns: each is centred over where the column's
-// figures stand (the list's columns are character positions of its fixed-pitch font).
-class ColumnHeadings : public QWidget {
-public:
-    ColumnHeadings(MileageListView* list, QWidget* parent) : QWidget(parent), list_(list) {
-        const struct {
-            const char* name;
-            const char* caption;
-            double centre; // 1-based character column
-            double width;  // in characters
-        } headings[] = {{"lblDate", "Date", 5.5, 10},
-                        {"lblOdometer", "Odometer (miles)", 18.5, 14},
-                        {"Label4", "Gas Purchased (gallons)", 33.5, 14},
-                        {"Label5", "MPG since last fillup", 50.5, 14},
-                        {"Label6", "MPG (5-tank average)", 65.5, 14}};
-        for (const auto& h : headings) {
-            auto* label = new QLabel(latin_text(h.caption), this);
-            label->setObjectName(latin_text(h.name));
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-            labels_.push_back({label, h.centre, h.width});
-        }
-        setMinimumHeight(2 * fontMetrics().lineSpacing() + 4);
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QWidget::resizeEvent(event);
-        const double column = list_->character_width();
-        const double left = list_->frameWidth() + list_->unscrolled_column_x(0);
-        for (const Heading& h : labels_) {
-            const double x = left + (h.centre - 0.5 - h.width / 2) * column;
-            h.label->setGeometry(static_cast<int>(x), 0, static_cast<int>(h.width * column),
-                                 height());
-        }
-    }
-
-private:
-    struct Heading {
-        QLabel* label;
-        double centre;
-        double width;
-    };
-    MileageListView* list_;
-    std::vector<Heading> labels_;
-};
-
-QPushButton* make_button(const char* name, const char* caption, const char* tooltip,
-                         QWidget* parent) {
-    auto* b = new QPushButton(latin_text(caption), parent);
-    b->setObjectName(latin_text(name));
-    b->setToolTip(latin_text(tooltip));
-    b->setAutoDefault(false);
-    return b;
-}
-
 ui::FileDialogRequest request(const FileDialogDesc& d) {
     return {latin_text(d.title), latin_text(d.filter), latin_text(d.default_suffix),
             ui::program_folder(), QString()};
 }
 
-// The open trackers, for the rescue of their unsaved logs when the program goes down on an error.
-std::vector<const MileageWindow*>& open_trackers() {
-    static std::vector<const MileageWindow*> windows;
-    return windows;
-}
-
-std::terminate_handler previous_terminate = nullptr;
-
-[[noreturn]] void rescue_and_terminate() {
-    MileageWindow::save_unsaved_logs_for_recovery();
-    if (previous_terminate != nullptr) {
-        previous_terminate();
-    }
-    std::abort();
-}
-
 } // namespace
 
 QString MileageWindow::recovery_path() {
-    return QDir(ui::program_folder()).filePath(QStringLiteral("Unsaved mileage log.miloragas"));
+    return rescue_path();
 }
 
 void MileageWindow::save_unsaved_logs_for_recovery() noexcept {
-    try {
-        // The last tracker opened wins; there is rarely more than one.
-        for (const MileageWindow* w : open_trackers()) {
-            if (w->tracker_.data_changed() && !w->tracker_.log().empty()) {
-                write_mileage_file(path_text(recovery_path()), w->tracker_.log());
-            }
-        }
-    } catch (...) {
-        // Going down already: nothing more can be done.
-    }
+    save_unsaved_logs();
 }
 
 MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
@@ -187,17 +61,16 @@ MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
     });
     build();
     add_use_in_calculators(*this, app);
+    const QString saved = QSettings().value(QStringLiteral("Settings/MileageUnits")).toString();
+    set_units(units_named(saved.toStdString()).value_or(Units::UsMpg));
     tracker_.set_read_progress(
-        [this](std::size_t done, std::size_t total) { return show_read_progress(done, total); });
+        [this](std::size_t done, std::size_t total) { return progress_.step(done, total); });
     sync();
-    open_trackers().push_back(this);
-    if (previous_terminate == nullptr) {
-        previous_terminate = std::set_terminate(rescue_and_terminate);
-    }
+    watch_for_rescue(&tracker_);
 }
 
 MileageWindow::~MileageWindow() {
-    std::erase(open_trackers(), this);
+    stop_watching_for_rescue(&tracker_);
     if (plot_) {
         plot_->disconnect(this);
         delete plot_;
@@ -219,81 +92,30 @@ QWidget* MileageWindow::build_list_column() {
                            scroll);
     list_->setMinimumHeight(m.lineSpacing() * 14);
 
-    v->addWidget(new ColumnHeadings(list_, column));
+    headings_ = new ColumnHeadings(list_, column);
+    v->addWidget(headings_);
     v->addWidget(list_, 1);
-    frame_ = build_entry_frame();
-    v->addWidget(frame_);
-    return column;
-}
-
-QGroupBox* MileageWindow::build_entry_frame() {
-    auto* frame = new QGroupBox(QStringLiteral("Gas Purchase Data"), this);
-    frame->setObjectName(QStringLiteral("fraAddNew"));
-    auto* grid = new QGridLayout(frame);
-
-    picker_ = new QDateEdit(QDate::currentDate(), frame);
-    picker_->setObjectName(QStringLiteral("DTPicker1"));
-    picker_->setToolTip(QStringLiteral("Enter the date of the gas purchase"));
-    picker_->setCalendarPopup(true);
-    picker_->setDisplayFormat(fillup_date_format(QLocale()));
-    miles_ = new QLineEdit(frame);
-    miles_->setObjectName(QStringLiteral("txtMiles"));
-    miles_->setToolTip(QStringLiteral("Enter the odometer reading at the time you bought the gas"));
-    gallons_ = new QLineEdit(frame);
-    gallons_->setObjectName(QStringLiteral("txtGallons"));
-    gallons_->setToolTip(
-        QStringLiteral("Enter the number of gallons you bought when you filled up"));
-
-    const struct {
-        const char* name;
-        const char* caption;
-        QWidget* field;
-    } rows[] = {{"lblPurchase_Date", "Purchase Date", picker_},
-                {"lblMiles", "Odometer Mileage", miles_},
-                {"lblGallons", "Gallons Purchased At Fillup", gallons_}};
-    int r = 0;
-    for (const auto& row : rows) {
-        auto* label = new QLabel(latin_text(row.caption), frame);
-        label->setObjectName(latin_text(row.name));
-        label->setBuddy(row.field);
-        row.field->setMinimumWidth(120);
-        grid->addWidget(label, r, 0, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(row.field, r, 1);
-        ++r;
-    }
-
-    auto* add_button = make_button(
-        "cmdAddEntry", "Add Purchase",
-        "After entering the data in the boxes at left, click here to add the data to the list "
-        "above",
-        frame);
-    auto* missing = make_button(
-        "cmdAdd_With_Missing", "Add Purchase (With Missing Data)",
-        "If you've lost or misplaced the data for one or more gas purchases, use this button",
-        frame);
-    auto* done = make_button("cmdDoneAdding", "Finished",
-                             "Click this when you're done entering data, or if you change your "
-                             "mind and don't want to enter any",
-                             frame);
-    connect(add_button, &QPushButton::clicked, this, [this] { add(false); });
-    connect(missing, &QPushButton::clicked, this, [this] { add(true); });
-    connect(done, &QPushButton::clicked, this, [this] {
+    frame_ = new MileageEntryFrame(this);
+    frame_->on_add = [this](bool with_missing) { add(with_missing); };
+    frame_->on_done = [this] {
         tracker_.done_adding();
         sync();
-    });
-    grid->addWidget(add_button, 0, 3);
-    grid->addWidget(missing, 1, 3);
-    grid->addWidget(done, 2, 3);
-    grid->setColumnMinimumWidth(2, 16);
-    grid->setColumnStretch(2, 1);
-    return frame;
+    };
+    v->addWidget(frame_);
+    return column;
 }
 
 void MileageWindow::build() {
     setObjectName(latin_text(kTrackerWindow));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* root = new QHBoxLayout(this);
+    root->setMenuBar(build_menu_bar(this, menu_commands()));
+    undo_ = findChild<QAction*>(QStringLiteral("mnuUndo"));
+    delete_ = findChild<QAction*>(QStringLiteral("mnuDelete_Entry"));
+    edit_ = findChild<QAction*>(QStringLiteral("mnuEdit_Entry"));
     root->addWidget(build_list_column(), 1);
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MileageWindow::enable_menu_commands);
 
     // The main buttons, grouped by what they do; enable_main_buttons sets all ten.
     auto* side = new QVBoxLayout;
@@ -306,7 +128,7 @@ void MileageWindow::build() {
         for (const auto& desc : main_buttons()) {
             d = desc.button == b ? &desc : d;
         }
-        auto* button = make_button(d->name, d->caption, d->tooltip, this);
+        auto* button = make_tracker_button(d->name, d->caption, d->tooltip, this);
         buttons_[b] = button;
         connect(button, &QPushButton::clicked, this, [this, b] { on_main_button(b); });
         if (b == MainButton::Open || b == MainButton::Help) {
@@ -326,25 +148,92 @@ void MileageWindow::sync() {
     }
     frame_->setVisible(tracker_.entry_frame_visible());
     apply_list_changes();
+    enable_menu_commands();
+}
+
+std::vector<MenuCommand> MileageWindow::menu_commands() {
+    std::vector<MenuCommand> commands{
+        {"mnuEdit", "&Edit", "mnuUndo", "&Undo", QKeySequence::Undo, [this] { undo(); }},
+        {"mnuEdit", "&Edit", "mnuDelete_Entry", "&Delete Entry", {}, [this] { delete_entry(); }},
+        {"mnuEdit", "&Edit", "mnuEdit_Entry", "&Edit Entry...", {}, [this] { edit_entry(); }},
+    };
+    commands.push_back({"mnuView", "&View", "mnuShow_List", "Show the &List", {}, [this] {
+                            tracker_.show_list();
+                            sync();
+                        }});
+    for (const UnitsDesc& u : all_units()) {
+        commands.push_back({"mnuUnits",
+                            "&Units",
+                            u.menu_name,
+                            u.menu_text,
+                            {},
+                            [this, units = u.units] { set_units(units); },
+                            true});
+    }
+    return commands;
+}
+
+void MileageWindow::set_units(Units units) {
+    tracker_.set_units(units);
+    QSettings settings;
+    settings.setValue(QStringLiteral("Settings/MileageUnits"), latin_text(describe(units).key));
+    findChild<QAction*>(latin_text(describe(units).menu_name))->setChecked(true);
+    headings_->set_units(units);
+    frame_->set_units(units);
+    sync();
+}
+
+void MileageWindow::enable_menu_commands() {
+    undo_->setEnabled(tracker_.can_undo());
+    findChild<QAction*>(QStringLiteral("mnuShow_List"))->setEnabled(tracker_.summary_shown());
+    // The column headings belong to the list of entries, not to a summary in its place.
+    headings_->setVisible(!tracker_.summary_shown());
+    delete_->setEnabled(selected_entry().has_value());
+    edit_->setEnabled(delete_->isEnabled());
+}
+
+std::optional<MileageLog::Index> MileageWindow::selected_entry() const {
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    if (rows.size() != 1) {
+        return std::nullopt;
+    }
+    return tracker_.entry_on_line(list_->list_model()->first_line() + rows.front().row());
+}
+
+void MileageWindow::undo() {
+    tracker_.undo();
+    sync();
+}
+
+void MileageWindow::delete_entry() {
+    if (const auto i = selected_entry()) {
+        tracker_.delete_entry(*i);
+        sync();
+    }
+}
+
+void MileageWindow::edit_entry() {
+    const auto i = selected_entry();
+    if (!i) {
+        return;
+    }
+    MileageEditDialog dialog(
+        tracker_.log().entry(*i), tracker_.units(),
+        [this, at = *i](const EntryDate& date, const std::string& miles, const std::string& gallons,
+                        bool missing) {
+            return tracker_.edit_entry(at, date, miles, gallons, missing);
+        },
+        this);
+    dialog.exec();
+    sync();
 }
 
 void MileageWindow::apply_list_changes() {
     list_->follow(tracker_.take_list_changes());
 }
 
-QString fillup_date_format(const QLocale& locale) {
-    const QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (locale.language() == QLocale::C || format.contains(QStringLiteral("MMM"))) {
-        // The C locale's short form names the month ("9 Dec 2026"); its numeric form is the
-        // month, day and year of the POSIX date representation.
-        return QStringLiteral("MM/dd/yyyy");
-    }
-    return with_four_digit_year(format);
-}
-
 QString MileageWindow::picker_date_text() const {
-    const QLocale locale;
-    return locale.toString(picker_->date(), fillup_date_format(locale));
+    return frame_->picker()->stored_text();
 }
 
 void MileageWindow::on_main_button(MainButton b) {
@@ -369,7 +258,7 @@ void MileageWindow::on_main_button(MainButton b) {
     case MainButton::AddNew:
         tracker_.add_new();
         sync();
-        miles_->setFocus(Qt::OtherFocusReason);
+        frame_->miles()->setFocus(Qt::OtherFocusReason);
         return;
     case MainButton::Plot:
         open_plot();
@@ -405,7 +294,7 @@ void MileageWindow::open_log(Replacing what) {
     } else {
         tracker_.open(path_text(path));
     }
-    end_read_progress();
+    progress_.end();
     if (!tracker_.log().empty()) {
         remember_last_log(path);
     }
@@ -426,18 +315,20 @@ void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
 }
 
 void MileageWindow::add(bool with_missing) {
-    const std::string date = picker_date_text().toStdString();
-    const std::string miles = miles_->text().toStdString();
-    const std::string gallons = gallons_->text().toStdString();
+    const EntryDate date = frame_->picker()->entry_date();
+    const std::string miles = frame_->miles()->text().toStdString();
+    const std::string gallons = frame_->gallons()->text().toStdString();
     const EntryOutcome outcome = with_missing ? tracker_.add_with_missing(date, miles, gallons)
                                               : tracker_.add_entry(date, miles, gallons);
     sync();
     if (outcome.added) {
-        miles_->clear();
-        gallons_->clear();
-        miles_->setFocus(Qt::OtherFocusReason);
+        frame_->miles()->clear();
+        frame_->gallons()->clear();
+        frame_->miles()->setFocus(Qt::OtherFocusReason);
     } else if (outcome.focus) {
-        QLineEdit* box = *outcome.focus == EntryBox::Miles ? miles_ : gallons_;
+        QLineEdit* box = *outcome.focus == EntryBox::Date    ? frame_->picker()
+                         : *outcome.focus == EntryBox::Miles ? frame_->miles()
+                                                             : frame_->gallons();
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();
     }
@@ -450,7 +341,7 @@ void MileageWindow::open_plot() {
     tracker_.enable_main_buttons(false);
     sync();
     // Modal to the tracker: it cannot be used until the plot is closed.
-    plot_ = new MileagePlotWindow(tracker_.log(), car_, services_, this);
+    plot_ = new MileagePlotWindow(tracker_.log(), car_, services_, this, tracker_.units());
     connect(plot_, &QObject::destroyed, this, [this] {
         tracker_.enable_main_buttons(true);
         sync();
@@ -470,57 +361,19 @@ void MileageWindow::showEvent(QShowEvent* event) {
 }
 
 void MileageWindow::tell_of_rescued_log() {
-    const QString rescued = recovery_path();
-    if (!QFileInfo::exists(rescued)) {
-        return;
-    }
-    // Kept under a name of its own, so that this is said once and a later rescue cannot
-    // overwrite it.
-    const QString kept = QDir(ui::program_folder())
-                             .filePath(QStringLiteral("Rescued mileage log %1.miloragas")
-                                           .arg(QDateTime::currentDateTime().toString(
-                                               QStringLiteral("yyyy-MM-dd hh.mm.ss"))));
-    const QString named = QFile::rename(rescued, kept) ? kept : rescued;
-    services_.messages->show(
-        this, Message{kProgramTitle,
-                      "Milora stopped on an error the last time it ran, while the mileage "
-                      "tracker held entries that were not saved. They were saved to the file \"" +
-                          path_text(QDir::toNativeSeparators(named)) +
-                          "\"; open it with \"Load Datafile\".",
-                      Icon::Information, Buttons::Ok});
-}
-
-bool MileageWindow::show_read_progress(std::size_t done, std::size_t total) {
-    if (!progress_) {
-        progress_ = new QProgressDialog(QStringLiteral("Reading the mileage file..."),
-                                        QStringLiteral("Cancel"), 0, 1000, this);
-        progress_->setObjectName(QStringLiteral("prgReading"));
-        progress_->setWindowTitle(latin_text(kProgramTitle));
-        // Nothing else may change while the file is read between the events.
-        progress_->setWindowModality(Qt::ApplicationModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-        progress_->show();
-    }
-    const double share = total == 0 ? 0.0 : static_cast<double>(done) / static_cast<double>(total);
-    progress_->setValue(static_cast<int>(share * 1000));
-    QCoreApplication::processEvents();
-    return !progress_->wasCanceled();
-}
-
-void MileageWindow::end_read_progress() {
-    if (progress_) {
-        progress_->hide();
-        progress_->deleteLater();
-        progress_ = nullptr;
+    if (const auto told = take_rescued_log()) {
+        services_.messages->show(this, *told);
     }
 }
 
 void MileageWindow::keyPressEvent(QKeyEvent* event) {
-    // In the entry frame Enter adds the purchase and Escape finishes, as their buttons do.
+    // Enter on a button presses it; in an entry box Enter adds the purchase. Escape in the entry
+    // frame finishes, as its button does.
+    if (press_focused_button(this, event)) {
+        return;
+    }
     if (frame_->isVisible()) {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (is_enter_key(event) && frame_->is_entry_box(focusWidget())) {
             add(false);
             return;
         }

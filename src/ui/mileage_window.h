@@ -10,18 +10,19 @@
 
 #include "base/car_data.h"
 #include "mileage/mileage_tracker.h"
+#include "ui/mileage_dates.h"
+#include "ui/mileage_menus.h"
+#include "ui/mileage_read_progress.h"
 #include "ui/mileage_window_list.h"
 #include "ui/services.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <optional>
+#include <vector>
 
-class QDateEdit;
-class QGroupBox;
-class QLineEdit;
-class QLocale;
-class QProgressDialog;
+class QAction;
 class QPushButton;
 
 namespace milora::ui {
@@ -30,12 +31,9 @@ class Application;
 
 namespace milora::ui {
 
+class ColumnHeadings;
+class MileageEntryFrame;
 class MileagePlotWindow;
-
-// The date form of new fill-ups, in the picker, the list and the files: the locale's short date
-// order with a four-digit year ("9/16/2006" in the US); a numeric form also where the locale's
-// short form names the month.
-QString fillup_date_format(const QLocale& locale);
 
 class MileageWindow : public QWidget {
     Q_OBJECT
@@ -60,7 +58,6 @@ protected:
 private:
     void build();
     QWidget* build_list_column();
-    QGroupBox* build_entry_frame();
     void sync();
     void apply_list_changes();
     void on_main_button(mileage::MainButton b);
@@ -68,21 +65,30 @@ private:
     void write_log(const mileage::FileDialogDesc& dialog, bool save);
     void add(bool with_missing);
     void open_plot();
-    bool show_read_progress(std::size_t done, std::size_t total);
-    void end_read_progress();
     void tell_of_rescued_log();
+    // The Edit menu.
+    std::vector<MenuCommand> menu_commands();
+    std::optional<mileage::MileageLog::Index> selected_entry() const;
+    void undo();
+    void delete_entry();
+    void edit_entry();
+    void enable_menu_commands();
+    // The Units menu: the list, summary, plot and entry boxes follow the choice, which the
+    // settings keep.
+    void set_units(mileage::Units units);
 
     const CarData& car_;
     ui::Services services_;
     mileage::MileageTracker tracker_;
     std::map<mileage::MainButton, QPushButton*> buttons_;
     MileageListView* list_ = nullptr;
-    QGroupBox* frame_ = nullptr;
-    QDateEdit* picker_ = nullptr;
-    QLineEdit* miles_ = nullptr;
-    QLineEdit* gallons_ = nullptr;
+    MileageEntryFrame* frame_ = nullptr;
+    ColumnHeadings* headings_ = nullptr;
     QPointer<MileagePlotWindow> plot_;
-    QProgressDialog* progress_ = nullptr;
+    ReadProgress progress_{this};
+    QAction* undo_ = nullptr;
+    QAction* delete_ = nullptr;
+    QAction* edit_ = nullptr;
     bool exiting_ = false;
     bool centred_ = false;
 };

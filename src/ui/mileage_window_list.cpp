@@ -61,25 +61,33 @@ int MileageListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant MileageListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= tracker_.list_line_count()) {
+    const std::int64_t line = first_line_ + index.row();
+    if (!index.isValid() || line >= tracker_.list_line_count()) {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return QString::fromStdString(tracker_.list_line(index.row()));
+        return QString::fromStdString(tracker_.list_line(line));
     }
     if (role == LeadRole) {
-        return static_cast<int>(std::min<std::size_t>(tracker_.list_line_lead(index.row()),
+        return static_cast<int>(std::min<std::size_t>(tracker_.list_line_lead(line),
                                                       MileageListView::kLeadColumns + 1000));
     }
     return {};
 }
 
+std::int64_t MileageListModel::shown_from() const {
+    return tracker_.list_line_count() > 0 && tracker_.list_line(0).empty() ? 1 : 0;
+}
+
 void MileageListModel::apply(const std::vector<ListChange>& changes) {
-    const int now = static_cast<int>(std::min<std::int64_t>(tracker_.list_line_count(), INT_MAX));
+    const std::int64_t from = shown_from();
+    const int now =
+        static_cast<int>(std::min<std::int64_t>(tracker_.list_line_count() - from, INT_MAX));
     const bool replaced =
         std::any_of(changes.begin(), changes.end(), [](const ListChange& c) { return c.replace; });
-    if (replaced || now < rows_) {
+    if (replaced || now < rows_ || from != first_line_) {
         beginResetModel();
+        first_line_ = from;
         rows_ = now;
         endResetModel();
     } else if (now > rows_) {

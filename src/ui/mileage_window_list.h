@@ -23,10 +23,16 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     // Brings the rows up to the tracker's list after `changes`.
     void apply(const std::vector<mileage::ListChange>& changes);
+    // The tracker's list line that row 0 shows: the empty line a list of entries starts with is
+    // not shown.
+    std::int64_t first_line() const { return first_line_; }
 
 private:
+    std::int64_t shown_from() const;
+
     const mileage::MileageTracker& tracker_;
     int rows_ = 0;
+    std::int64_t first_line_ = 0;
 };
 
 class MileageListView : public QListView {

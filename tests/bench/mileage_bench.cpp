@@ -78,6 +78,32 @@ void BM_ReadFileAndBuildList(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadFileAndBuildList)->Unit(benchmark::kMillisecond);
 
+// Delete Entry on the first entry: every MPG after it is derived again, and the tracker's list is
+// made anew from the log (the rows themselves are made only when shown).
+void BM_DeleteFirstEntry(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        MileageLog log = big_log();
+        state.ResumeTiming();
+        log.erase(1);
+        benchmark::DoNotOptimize(log.last().Overall_MPG);
+    }
+}
+BENCHMARK(BM_DeleteFirstEntry)->Unit(benchmark::kMillisecond);
+
+void BM_DeleteFirstEntryInTheTracker(benchmark::State& state) {
+    const std::string& path = file_path();
+    MileageTracker tracker([](const Message&) { return Answer::Yes; });
+    for (auto _ : state) {
+        state.PauseTiming();
+        tracker.open(path);
+        state.ResumeTiming();
+        tracker.delete_entry(1);
+        benchmark::DoNotOptimize(tracker.list_line(tracker.list_line_count() - 1));
+    }
+}
+BENCHMARK(BM_DeleteFirstEntryInTheTracker)->Unit(benchmark::kMillisecond);
+
 void BM_Summary(benchmark::State& state) {
     const MileageLog& log = big_log();
     for (auto _ : state) {

@@ -66,9 +66,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",    "--car",      "--json", "--no-calculate",
-                                            "--from",    "--summary",  "--plot", "--help",
-                                            "--version", "--measured", "--log"};
+    const std::set<std::string> accepted = {
+        "--list", "--car",  "--json",    "--no-calculate", "--from",     "--summary",
+        "--plot", "--help", "--version", "--units",        "--measured", "--log"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -78,6 +78,7 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {"mileage", kLog, "--car", kCar, "--summary", "--plot"},
         {"mileage", kLog, "--json"},
         {"mileage", kLog, "--from", "milora"},
+        {"mileage", kLog, "--units", "uk", "--summary"},
         {"mileage", kLog, "--measured"},
         {window, "--log", kLog},
     };

@@ -145,3 +145,29 @@ TEST(MileageCliTest, AFileThatCannotBeOpenedStillGivesJsonWithTheReason) {
         << r.out;
     EXPECT_NE(r.err.find("could not be opened: it is not a regular file."), std::string::npos);
 }
+
+TEST(MileageCliTest, UnitsChangeTheListAndSummaryAndJsonNamesThem) {
+    const CliRun km = run({"mileage", kSix, "--units", "l100km", "--summary"});
+    EXPECT_EQ(km.status, 0) << km.err;
+    // Entry 2 of 1000, 1300, ... miles on 10 gallons: 2092 km, 37.9 litres, 7.8 L/100 km.
+    EXPECT_NE(km.out.find(" 9/23/2006       2092          37.9              7.8"),
+              std::string::npos)
+        << km.out;
+    EXPECT_NE(km.out.find("Your overall average fuel economy is 7.8 litres per 100 km."),
+              std::string::npos);
+
+    const CliRun json = run({"mileage", kSix, "--json", "--units=kml"});
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find("\"economy\": \"km/L\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"name\": \"kml\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"odometer\": 1300"), std::string::npos); // entries stay in miles
+
+    // Without --units: miles and US gallons, and no units in the JSON.
+    const CliRun plain = run({"mileage", kSix, "--json"});
+    EXPECT_EQ(plain.out.find("\"units\""), std::string::npos);
+    EXPECT_EQ(run({"mileage", kSix, "--units", "us"}).out, run({"mileage", kSix}).out);
+
+    const CliRun bad = run({"mileage", kSix, "--units", "mpg"});
+    EXPECT_EQ(bad.status, cli::kExitUsage);
+    EXPECT_NE(bad.err.find("--units"), std::string::npos) << bad.err;
+}

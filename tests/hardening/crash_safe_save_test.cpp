@@ -320,3 +320,25 @@ TEST_F(CrashSafeSaveTest, TemporariesAKilledSaveLeftAreRemovedByTheNextSave) {
     }
     EXPECT_EQ(slurp(car), cardata::car_data_text(other_car()));
 }
+
+// Under a file-size limit (ulimit -f) with nobody ignoring SIGXFSZ, as the program starts, a save
+// that passes the limit fails with its reason instead of the signal ending the program.
+TEST_F(CrashSafeSaveTest, ASaveUnderAFileSizeLimitFailsWithItsReason) {
+    const std::string path = (dir / "limited.miloragas").string();
+    EXPECT_EXIT(
+        {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            limit.rlim_cur = 4096;
+            limit.rlim_max = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            mileage::MileageLog log;
+            for (int i = 0; i < 1000; ++i) {
+                log.append("9/16/2006", static_cast<float>(1000 + 300 * i), 10);
+            }
+            const WriteResult w = write_mileage_file(path, log);
+            const bool reason = w.error.find("ulimit -f") != std::string::npos;
+            std::_Exit(!w.ok && reason && !fs::exists(path) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}

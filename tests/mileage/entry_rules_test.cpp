@@ -197,3 +197,82 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         EXPECT_EQ(log.fillup_count(), 2);
     }
 }
+
+namespace {
+
+EntryDate typed(const char* text, CivilDate today = {2024, 6, 1}) {
+    return EntryDate::typed(read_typed_date(text, DateOrder::MonthDayYear), text, today,
+                            DateOrder::MonthDayYear, "6/1/2024");
+}
+
+} // namespace
+
+TEST(EntryRulesTest, ATypedTextThatIsNoDateIsRefusedFirst) {
+    Asker user;
+    MileageLog log = thirty_mpg_log();
+    for (auto* add : {&add_entry, &add_with_missing}) {
+        if (add == &add_with_missing) {
+            user.answers = {Answer::Yes}; // "Is This The Right Option?"
+        }
+        const EntryOutcome out =
+            (*add)(log, typed("2/30/2024"), "abc", "10", user.ask(), Units::UsMpg);
+        EXPECT_FALSE(out.added);
+        EXPECT_EQ(out.focus, EntryBox::Date); // before the odometer, which is no number either
+        EXPECT_EQ(user.shown.back(), messages::date_invalid("6/1/2024"));
+        EXPECT_EQ(user.shown.back().icon, Icon::Warning);
+    }
+    EXPECT_EQ(log.fillup_count(), 3);
+}
+
+TEST(EntryRulesTest, AFutureDateOrOneBeforeThePreviousEntryAsksAndNoCorrectsIt) {
+    MileageLog log = make_log({{"5/1/2024", 1000, 10}, {"5/8/2024", 1300, 10}});
+    const struct {
+        const char* date;
+        std::optional<Message> question;
+    } cases[] = {
+        {"6/2/2024", std::nullopt}, // tomorrow: a time zone away, no question
+        {"6/3/2024", messages::date_in_future("6/3/2024")},
+        {"5/8/2024", std::nullopt}, // the same day as the previous entry
+        {"5/7/2024", messages::date_before_previous("5/7/2024", "5/8/2024")},
+    };
+    for (const auto& c : cases) {
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            Asker user;
+            MileageLog copy = log;
+            if (c.question) {
+                user.answers = {answer};
+            }
+            const EntryOutcome out = add_entry(copy, typed(c.date), "1600", "10", user.ask());
+            if (!c.question) {
+                EXPECT_TRUE(out.added) << c.date;
+                EXPECT_TRUE(user.shown.empty()) << c.date;
+                continue;
+            }
+            ASSERT_EQ(user.shown.size(), 1U) << c.date;
+            EXPECT_EQ(user.shown[0], *c.question);
+            EXPECT_EQ(user.shown[0].default_answer, Answer::No);
+            EXPECT_EQ(out.added, answer == Answer::Yes) << c.date;
+            EXPECT_EQ(copy.fillup_count(), answer == Answer::Yes ? 3 : 2);
+            if (answer == Answer::No) {
+                EXPECT_EQ(out.focus, EntryBox::Date);
+            }
+        }
+    }
+}
+
+TEST(EntryRulesTest, DateQuestionsComeOnlyAfterTheBoxesPassed) {
+    Asker user;
+    MileageLog log = thirty_mpg_log();
+    // A future date with an odometer below the last: refused for the odometer, nothing asked.
+    const EntryOutcome out = add_entry(log, typed("7/1/2024"), "1500", "10", user.ask());
+    EXPECT_FALSE(out.added);
+    ASSERT_EQ(user.shown.size(), 1U);
+    EXPECT_EQ(user.shown[0], messages::odometer_not_above());
+}
+
+TEST(EntryRulesTest, TheSlipQuestionsDefaultToNo) {
+    for (const Message& m : {messages::far_above_average(), messages::far_below_average(),
+                             messages::missing_confirm()}) {
+        EXPECT_EQ(m.default_answer, Answer::No) << m.title;
+    }
+}

@@ -20,14 +20,14 @@ using milora::test::make_log;
 
 namespace {
 
-Measured measured(const MileageLog& log, DateOrder order = DateOrder::MonthFirst) {
+Measured measured(const MileageLog& log, DayMonthOrder order = DayMonthOrder::MonthFirst) {
     const Measurement m = measure_log(log, order);
     EXPECT_EQ(m.reason, "");
     EXPECT_TRUE(m.measured.has_value());
     return m.measured.value_or(Measured{});
 }
 
-std::string reason(const MileageLog& log, DateOrder order = DateOrder::MonthFirst) {
+std::string reason(const MileageLog& log, DayMonthOrder order = DayMonthOrder::MonthFirst) {
     const Measurement m = measure_log(log, order);
     EXPECT_FALSE(m.measured.has_value());
     return m.reason;
@@ -166,7 +166,7 @@ TEST(Measured, RefusesToMeasureAcrossAFillupTheReaderSkipped) {
                                      {"3/1/2025", 1900, 10},
                                      {"4/1/2025", 2200, 10}});
     const MileageLog::Index inside[] = {3};
-    EXPECT_EQ(measure_log(log, DateOrder::MonthFirst, inside).reason,
+    EXPECT_EQ(measure_log(log, DayMonthOrder::MonthFirst, inside).reason,
               "A fill-up before the one of 3/1/2025 was skipped in the file, so the fuel bought "
               "then is missing; Milora cannot measure across it");
     // One before the start does not matter.
@@ -176,18 +176,18 @@ TEST(Measured, RefusesToMeasureAcrossAFillupTheReaderSkipped) {
                                         {"2/1/2025", 1300, 10},
                                         {"3/1/2025", 1600, 10}});
     const MileageLog::Index before[] = {2};
-    EXPECT_TRUE(measure_log(longer, DateOrder::MonthFirst, before).measured.has_value());
+    EXPECT_TRUE(measure_log(longer, DayMonthOrder::MonthFirst, before).measured.has_value());
 }
 
 TEST(Measured, ReadsTheDatesOfEveryForm) {
-    const auto day = [](std::string_view text, DateOrder order = DateOrder::MonthFirst) {
+    const auto day = [](std::string_view text, DayMonthOrder order = DayMonthOrder::MonthFirst) {
         return fillup_day(text, order);
     };
     EXPECT_EQ(day("1/1/1970"), 0);
     EXPECT_EQ(day("1970-01-02"), 1);
     EXPECT_EQ(day("2/29/2024"), 19782);
-    EXPECT_EQ(day("29.02.2024", DateOrder::DayFirst), 19782);
-    EXPECT_EQ(day("29/2/2024", DateOrder::DayFirst), 19782);
+    EXPECT_EQ(day("29.02.2024", DayMonthOrder::DayFirst), 19782);
+    EXPECT_EQ(day("29/2/2024", DayMonthOrder::DayFirst), 19782);
     EXPECT_EQ(day(" 02/29/24 "), 19782);
     EXPECT_EQ(day("12/31/69"), day("12/31/2069"));
     EXPECT_EQ(day("1/1/70"), 0);
@@ -204,8 +204,8 @@ TEST(Measured, ReadsTheDatesOfEveryForm) {
     EXPECT_EQ(measured(uk).days, 32);
     const MileageLog either =
         make_log({{"2/1/2025", 1000, 10}, {"5/1/2025", 1300, 10}, {"3/2/2025", 1600, 10}});
-    EXPECT_EQ(measured(either, DateOrder::DayFirst).days, 32);
-    EXPECT_EQ(reason(either, DateOrder::MonthFirst),
+    EXPECT_EQ(measured(either, DayMonthOrder::DayFirst).days, 32);
+    EXPECT_EQ(reason(either, DayMonthOrder::MonthFirst),
               "Fill-up 2 is dated 5/1/2025, after the fill-up that follows it (3/2/2025); "
               "Milora needs the fill-ups in date order");
 }
@@ -235,7 +235,7 @@ TEST(Measured, LogsReadByTheTrackersReader) {
     // fill-up after missed ones entered with the gallons of "Add Purchase (With Missing Data)".
     MileageLog fuelly;
     const LogRead read = read_log_text(file_text("import/fuelly.csv"), fuelly);
-    const Measurement f = measure_read(read, fuelly, DateOrder::MonthFirst);
+    const Measurement f = measure_read(read, fuelly, DayMonthOrder::MonthFirst);
     ASSERT_TRUE(f.measured.has_value()) << f.reason;
     EXPECT_EQ(f.measured->fill_ups(), 5);
     EXPECT_NEAR(f.measured->gallons, 10.3 + 10 + 22.26451 + 10, 1e-5);
@@ -245,6 +245,6 @@ TEST(Measured, LogsReadByTheTrackersReader) {
     // A file whose reading stopped part-way is not measured: its later fill-ups are missing.
     MileageLog cut;
     const LogRead stopped = read_log_text("\"1/1/2025\",1000,10\r\n\"2/1/2025\",1300,x\r\n", cut);
-    EXPECT_EQ(measure_read(stopped, cut, DateOrder::MonthFirst).reason,
+    EXPECT_EQ(measure_read(stopped, cut, DayMonthOrder::MonthFirst).reason,
               "line 2 cannot be read: the gallons \"x\" are not a number");
 }

@@ -150,3 +150,82 @@ TEST(MileageLogTest, HoldsFarMoreThanFiveHundredEntries) {
     EXPECT_EQ(log.fillup_count(), 2000);
     EXPECT_EQ(log.last().Five_Tank_MPG, 30.0F);
 }
+
+namespace {
+
+// Every stored and derived value of both logs, bit for bit.
+void expect_same_log(const milora::mileage::MileageLog& a, const milora::mileage::MileageLog& b,
+                     const std::string& what) {
+    ASSERT_EQ(a.fillup_count(), b.fillup_count()) << what;
+    for (milora::mileage::MileageLog::Index i = 1; i <= a.fillup_count(); ++i) {
+        const auto x = a.entry(i);
+        const auto y = b.entry(i);
+        EXPECT_EQ(x.Fillup_Date, y.Fillup_Date) << what << " entry " << i;
+        EXPECT_EQ(x.Fillup_Odometer, y.Fillup_Odometer) << what << " entry " << i;
+        EXPECT_EQ(x.Fillup_Gallons, y.Fillup_Gallons) << what << " entry " << i;
+        EXPECT_EQ(x.Tank_MPG, y.Tank_MPG) << what << " entry " << i;
+        EXPECT_EQ(x.Overall_MPG, y.Overall_MPG) << what << " entry " << i;
+        EXPECT_EQ(x.Five_Tank_MPG, y.Five_Tank_MPG) << what << " entry " << i;
+    }
+    EXPECT_EQ(a.gallons_after_first(), b.gallons_after_first()) << what;
+}
+
+} // namespace
+
+TEST(MileageLogTest, AChangedLogIsDerivedAsIfItHadBeenTypedThatWay) {
+    using milora::mileage::Fillup;
+    using milora::mileage::MileageLog;
+    // Nine uneven fill-ups, so that every five-tank window and running sum differs.
+    std::vector<milora::test::Row> rows;
+    float odometer = 1000;
+    for (int i = 0; i < 9; ++i) {
+        odometer += 250.3F + 17.1F * static_cast<float>(i % 4);
+        rows.push_back({"d" + std::to_string(i), odometer, 8.7F + 0.37F * static_cast<float>(i)});
+    }
+    auto typed = [](const std::vector<milora::test::Row>& r) {
+        MileageLog log;
+        for (const auto& row : r) {
+            log.append(row.date, row.odometer, row.gallons);
+        }
+        return log;
+    };
+    const MileageLog whole = typed(rows);
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        const auto i = static_cast<MileageLog::Index>(at + 1);
+        auto fewer = rows;
+        fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(at));
+        MileageLog erased = whole;
+        erased.erase(i);
+        expect_same_log(erased, typed(fewer), "erase " + std::to_string(i));
+
+        MileageLog back = erased;
+        back.insert(i, whole.entry(i));
+        expect_same_log(back, whole, "insert " + std::to_string(i));
+
+        auto changed = rows;
+        changed[at].gallons += 1.25F;
+        MileageLog replaced = whole;
+        Fillup f = whole.entry(i);
+        f.Fillup_Gallons = changed[at].gallons;
+        replaced.replace(i, f);
+        expect_same_log(replaced, typed(changed), "replace " + std::to_string(i));
+    }
+    MileageLog popped = whole;
+    popped.pop_back();
+    expect_same_log(popped, typed({rows.begin(), rows.end() - 1}), "pop_back");
+    popped.append(rows.back().date, rows.back().odometer, rows.back().gallons);
+    expect_same_log(popped, whole, "pop_back and append");
+}
+
+TEST(MileageLogTest, AChangeWithNoMeaningfulMpgLeavesTheLogAsItWas) {
+    using milora::mileage::MileageLog;
+    const MileageLog log = milora::test::six_entry_log();
+    MileageLog changed = log;
+    auto f = log.entry(3);
+    f.Fillup_Gallons = 0;
+    EXPECT_THROW(changed.replace(3, f), milora::numbers::FloatFault);
+    expect_same_log(changed, log, "no gallons");
+    EXPECT_THROW(changed.erase(7), std::out_of_range);
+    EXPECT_THROW(changed.insert(0, f), std::out_of_range);
+    expect_same_log(changed, log, "out of range");
+}

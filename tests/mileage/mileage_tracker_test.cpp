@@ -343,3 +343,109 @@ TEST_F(MileageTrackerTest, AReadingStoppedByTheUserKeepsTheLogThatWasThere) {
     EXPECT_EQ(tracker.list_line(40000), entry_line(tracker.log(), 40000));
     EXPECT_EQ(tracker.list_line(0), "");
 }
+
+TEST_F(MileageTrackerTest, DeleteAndEditChangeOneEntryAndUndoTakesEveryChangeBack) {
+    enter_thirty_mpg_entries(5);
+    tracker.done_adding();
+    const std::string saved = put("five.miloragas", "");
+    ASSERT_TRUE(tracker.save(saved));
+    const std::string five = mileage_file_text(tracker.log());
+    const std::string list = tracker.list();
+
+    // The list's first line is the empty line, then entry 1: line k shows entry k.
+    EXPECT_EQ(tracker.entry_on_line(0), std::nullopt);
+    EXPECT_EQ(tracker.entry_on_line(2), 2);
+    EXPECT_EQ(tracker.entry_on_line(6), std::nullopt);
+
+    answers = {Answer::No}; // asked first; No keeps it
+    EXPECT_FALSE(tracker.delete_entry(2));
+    EXPECT_EQ(shown.back().title, "Delete Entry?");
+    EXPECT_EQ(shown.back().default_answer, Answer::No);
+    EXPECT_FALSE(tracker.data_changed());
+    answers = {Answer::Yes};
+    ASSERT_TRUE(tracker.delete_entry(2));
+    EXPECT_TRUE(tracker.data_changed());
+    EXPECT_EQ(tracker.log().fillup_count(), 4);
+    EXPECT_EQ(tracker.log().entry(2).Tank_MPG, 60.0F); // 600 miles on entry 3's 10 gallons
+    EXPECT_EQ(tracker.list(), list_text(tracker.log()));
+
+    // An edit follows the rules of a new entry against the entries around it.
+    EXPECT_FALSE(tracker.edit_entry(2, "d3", "900", "10", false).added);
+    EXPECT_EQ(shown.back(), messages::odometer_not_above());
+    EXPECT_FALSE(tracker.edit_entry(2, "d3", "1900", "10", false).added);
+    EXPECT_EQ(shown.back(), messages::odometer_not_below_next());
+    EXPECT_EQ(tracker.edit_entry(2, "d3", "1500", "0", false).focus, EntryBox::Gallons);
+    ASSERT_TRUE(tracker.edit_entry(2, "d3b", "1500", "10", false).added);
+    EXPECT_EQ(tracker.log().entry(2).Fillup_Date, "d3b");
+    EXPECT_EQ(tracker.log().entry(3).Tank_MPG, 40.0F); // 1900 - 1500 on 10 gallons
+    // The missing-data mark stores the gallons at the average of the entries before it.
+    answers = {Answer::Yes}; // "Is This The Right Option?"
+    ASSERT_TRUE(tracker.edit_entry(3, "d4", "2100", "1", true).added);
+    EXPECT_EQ(tracker.log().entry(3).Fillup_Gallons, 12.0F); // 600 miles at 50 MPG
+
+    tracker.undo();
+    tracker.undo();
+    EXPECT_EQ(tracker.log().entry(2).Fillup_Odometer, 1600.0F);
+    tracker.undo();
+    EXPECT_EQ(mileage_file_text(tracker.log()), five);
+    EXPECT_EQ(tracker.list(), list);
+    EXPECT_FALSE(tracker.data_changed()); // the log is the saved file again
+    EXPECT_EQ(slurp(saved), five);        // undo touches no file
+}
+
+TEST_F(MileageTrackerTest, UndoBringsBackAReplacedLogAndCountsAsAChangeAfterASave) {
+    enter_thirty_mpg_entries(3);
+    tracker.done_adding();
+    const std::string three = mileage_file_text(tracker.log());
+    tracker.clear_data();
+    EXPECT_EQ(tracker.log().fillup_count(), 0);
+    tracker.undo();
+    EXPECT_EQ(mileage_file_text(tracker.log()), three);
+    EXPECT_TRUE(tracker.data_changed()); // never saved
+    EXPECT_TRUE(tracker.enabled(MainButton::Plot));
+
+    const std::string other = put("other.miloragas", "\"x\",5000,10\r\n\"y\",5300,10\r\n");
+    answers = {Answer::Yes};
+    ASSERT_TRUE(tracker.may_replace_log(Replacing::Open));
+    tracker.open(other);
+    ASSERT_TRUE(tracker.save(put("saved.miloragas", "")));
+    tracker.undo(); // back to the three entries before the file was opened
+    EXPECT_EQ(mileage_file_text(tracker.log()), three);
+    EXPECT_EQ(tracker.caption(), "Track Your Gas Mileage");
+    EXPECT_TRUE(tracker.data_changed());
+
+    // Undo keeps a bounded number of steps.
+    tracker.add_new();
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_TRUE(tracker.add_entry("e", std::to_string(2000 + 300 * i), "10").added);
+    }
+    int undone = 0;
+    while (tracker.can_undo()) {
+        tracker.undo();
+        ++undone;
+    }
+    EXPECT_EQ(undone, static_cast<int>(MileageTracker::kUndoLevels));
+    EXPECT_EQ(tracker.log().fillup_count(), 3 + 30 - 20);
+}
+
+TEST_F(MileageTrackerTest, EntriesTypedInKilometresAndLitresReadBackAsTyped) {
+    tracker.set_units(Units::LitresPer100Km);
+    tracker.add_new();
+    ASSERT_TRUE(tracker.add_entry("d1", "12345", "40").added);
+    ASSERT_TRUE(tracker.add_entry("d2", "12845", "37.5").added);
+    tracker.done_adding();
+    // Stored in miles and US gallons, so the file format is unchanged.
+    EXPECT_NEAR(tracker.log().entry(1).Fillup_Odometer, 12345 / 1.609344, 1e-3);
+    EXPECT_NEAR(tracker.log().entry(2).Fillup_Gallons, 37.5 / 3.785411784, 1e-5);
+    const std::string file = put("km.miloragas", "");
+    ASSERT_TRUE(tracker.save(file));
+
+    MileageTracker again{[](const Message&) { return Answer::Ok; }};
+    again.set_units(Units::LitresPer100Km);
+    again.open(file);
+    ASSERT_EQ(again.log().fillup_count(), 2);
+    EXPECT_EQ(again.list_line(1).substr(10, 25), "      12345          40.0");
+    EXPECT_EQ(again.list_line(2).substr(10, 42), "      12845          37.5              7.5");
+    again.set_units(Units::UsMpg);
+    EXPECT_EQ(again.list(), list_text(again.log()));
+}

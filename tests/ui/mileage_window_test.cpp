@@ -8,12 +8,16 @@
 #include "mileage/summary.h"
 #include "support/tracker_fixture.h"
 #include "ui/application.h"
+#include "ui/mileage_date_box.h"
 #include "ui/mileage_plot_window.h"
+#include "ui/mileage_rescue.h"
 #include "ui/program_folder.h"
+#include "ui/qt_text.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -22,6 +26,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -61,7 +66,7 @@ protected:
     // Types one fill-up into the open entry frame and clicks Add Purchase.
     void enter(QDate date, const char* miles, const char* gallons,
                const char* button_name = "cmdAddEntry") {
-        child<QDateEdit>(window, QStringLiteral("DTPicker1"))->setDate(date);
+        child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"))->setDate(date);
         type_into(box("txtMiles"), QString::fromLatin1(miles));
         type_into(box("txtGallons"), QString::fromLatin1(gallons));
         click(button(button_name));
@@ -74,8 +79,10 @@ protected:
         }
         click(button("cmdDoneAdding"));
     }
+    // The text as the list shows it: the empty line a list of entries starts with is not shown.
     static QString shown(const std::string& crlf_text) {
-        return QString::fromStdString(crlf_text).remove(QLatin1Char('\r'));
+        QString text = QString::fromStdString(crlf_text).remove(QLatin1Char('\r'));
+        return text.startsWith(QLatin1Char('\n')) ? text.mid(1) : text;
     }
     bool all_main_buttons_enabled(bool on) {
         for (const char* name : kMainButtons) {
@@ -134,7 +141,7 @@ TEST_F(MileageWindowTest, OpensEmptyWithItsControlsCaptionsAndTooltips) {
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("lblMiles"))->buddy(), box("txtMiles"));
     EXPECT_EQ(child<QLabel>(window, QStringLiteral("lblGallons"))->text(),
               "Gallons Purchased At Fillup");
-    EXPECT_EQ(child<QDateEdit>(window, QStringLiteral("DTPicker1"))->toolTip(),
+    EXPECT_EQ(child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"))->toolTip(),
               "Enter the date of the gas purchase");
 }
 
@@ -154,8 +161,7 @@ TEST_F(MileageWindowTest, EntriesAddedThroughTheFrameShowInTheList) {
     EXPECT_EQ(box("txtGallons")->text(), "");
     EXPECT_EQ(window->picker_date_text(), "9/23/2006"); // the picker keeps its date
     // Columns 1-10, 11-21, 22-35, 36-52, 53-67 (and two blanks up to 69).
-    EXPECT_EQ(list()->shown_text(), "\n"
-                                    " 9/16/2006"
+    EXPECT_EQ(list()->shown_text(), " 9/16/2006"
                                     "       1000"
                                     "          10.0"
                                     "             XXXX"
@@ -220,7 +226,7 @@ TEST_F(MileageWindowTest, HeadingsStandAboveTheirColumns) {
     enter_log(2);
     // Column 50.5 of the list (the middle of the tank MPG "30.0") lies under "MPG since last
     // fillup"; column 65.5 under the five-tank heading.
-    const int row = 2;
+    const int row = 1;
     ASSERT_GT(list()->model()->rowCount(), row);
     const struct {
         const char* heading;
@@ -252,6 +258,14 @@ TEST_F(MileageWindowTest, SummaryReplacesTheList) {
               -1);
     EXPECT_TRUE(fakes.messages.shown.empty());
     EXPECT_TRUE(fakes.printer.printed.empty()); // nothing goes to a printer
+    // The headings do not stand over the summary, and one command brings the list back.
+    EXPECT_FALSE(child<QLabel>(window, QStringLiteral("Label5"))->isVisible());
+    auto* show_list = window->findChild<QAction*>(QStringLiteral("mnuShow_List"));
+    ASSERT_TRUE(show_list && show_list->isEnabled());
+    show_list->trigger();
+    EXPECT_EQ(list()->shown_text(), shown(mileage::list_text(window->tracker().log())));
+    EXPECT_TRUE(child<QLabel>(window, QStringLiteral("Label5"))->isVisible());
+    EXPECT_FALSE(show_list->isEnabled());
 }
 
 TEST_F(MileageWindowTest, ExportThenImportGivesTheSameLog) {
@@ -347,7 +361,7 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
     fakes.files.open_answers = {path("long.miloragas")};
     click(button("cmdOpen"));
     QAbstractItemModel* rows = list()->model();
-    ASSERT_EQ(rows->rowCount(), 3001);
+    ASSERT_EQ(rows->rowCount(), 3000); // no empty first line
     const int length = rows->rowCount();
     int changed_from = -1;
     int removed = 0;
@@ -357,7 +371,7 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
     QObject::connect(rows, &QAbstractItemModel::rowsRemoved, window, [&] { ++removed; });
     click(button("cmdAddNew"));
     enter(QDate(2006, 9, 23), "901000", "10");
-    EXPECT_EQ(rows->rowCount(), 3002);
+    EXPECT_EQ(rows->rowCount(), 3001);
     EXPECT_EQ(removed, 0);
     EXPECT_GE(changed_from, length - 1);
     EXPECT_EQ(list()->shown_text(), shown(mileage::list_text(window->tracker().log())));
@@ -370,11 +384,12 @@ TEST_F(MileageWindowTest, AnEntryAddsOneLineToALongList) {
 TEST_F(MileageWindowTest, SelectedLinesCanBeCopied) {
     enter_log(3);
     list()->setFocus();
-    list()->selectionModel()->select(list()->model()->index(3, 0), QItemSelectionModel::Select);
-    list()->selectionModel()->select(list()->model()->index(1, 0), QItemSelectionModel::Select);
+    list()->selectionModel()->select(list()->model()->index(2, 0), QItemSelectionModel::Select);
+    list()->selectionModel()->select(list()->model()->index(0, 0), QItemSelectionModel::Select);
     QTest::keySequence(list(), QKeySequence::Copy);
     const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), rows[1] + QLatin1Char('\n') + rows[3]);
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), rows[0] + QLatin1Char('\n') + rows[2]);
 }
 
 TEST_F(MileageWindowTest, ExitAsksAboutUnsavedEntriesAlsoFromTheTitleBar) {
@@ -553,7 +568,7 @@ TEST_F(MileageWindowTest, WritesScreenshotsWhenAsked) {
 
 TEST_F(MileageWindowTest, EnterAddsThePurchaseAndEscapeFinishes) {
     click(button("cmdAddNew"));
-    child<QDateEdit>(window, QStringLiteral("DTPicker1"))->setDate(QDate(2006, 9, 16));
+    child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"))->setDate(QDate(2006, 9, 16));
     // Thousands separators are read as in the calculator boxes: "12,345" is 12345, not 12.
     type_into(box("txtMiles"), QStringLiteral("12,345"));
     type_into(box("txtGallons"), QStringLiteral("10"));
@@ -579,8 +594,9 @@ TEST_F(MileageWindowTest, EnterAddsThePurchaseAndEscapeFinishes) {
     QTest::keyClick(box("txtMiles"), Qt::Key_Escape);
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
     EXPECT_TRUE(all_main_buttons_enabled(true));
-    // Outside the entry frame the keys do nothing.
-    QTest::keyClick(window, Qt::Key_Return);
+    // Outside the entry frame, and on no button, Enter does nothing.
+    list()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_EQ(window->tracker().log().fillup_count(), 2);
     EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
 }
@@ -591,7 +607,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
         QLocale locale;
         const char* text;
     } cases[] = {{QLocale(QLocale::English, QLocale::UnitedStates), "12/9/2026"},
-                 {QLocale::c(), "12/09/2026"},
+                 {QLocale::c(), "12/9/2026"}, // as the import writes its dates
                  {QLocale(QLocale::German, QLocale::Germany), "09.12.2026"},
                  {QLocale(QLocale::English, QLocale::UnitedKingdom), "09/12/2026"}};
     for (const auto& c : cases) {
@@ -601,7 +617,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
     for (const auto& c : {cases[0], cases[1]}) {
         QLocale::setDefault(c.locale);
         MileageWindow other(app);
-        auto* picker = child<QDateEdit>(&other, QStringLiteral("DTPicker1"));
+        auto* picker = child<ui::MileageDateBox>(&other, QStringLiteral("DTPicker1"));
         picker->setDate(day);
         EXPECT_EQ(picker->text(), c.text);
         EXPECT_EQ(other.picker_date_text(), c.text);
@@ -610,7 +626,7 @@ TEST_F(MileageWindowTest, DatesHaveAFourDigitYearInTheLocalesOrder) {
     click(button("cmdAddNew"));
     enter(day, "1000", "10");
     click(button("cmdDoneAdding"));
-    EXPECT_EQ(list()->shown_text(), "\n 12/9/2026       1000          10.0             XXXX     "
+    EXPECT_EQ(list()->shown_text(), " 12/9/2026       1000          10.0             XXXX     "
                                     "     XXXX   ");
     fakes.files.save_answers = {path("dates.miloragas")};
     click(button("cmdSave"));
@@ -624,12 +640,12 @@ TEST_F(MileageWindowTest, ADateFromAFileIsKeptAndALongOneRunsFurtherLeft) {
     fakes.files.open_answers = {path("old.miloragas")};
     click(button("cmdOpen"));
     const QStringList rows = list()->shown_text().split(QLatin1Char('\n'));
-    ASSERT_EQ(rows.size(), 3);
-    EXPECT_EQ(rows[1].left(21), "   9/16/06       1000");
-    EXPECT_EQ(rows[2].left(24), "Sept 23, 2006       1300");
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].left(21), "   9/16/06       1000");
+    EXPECT_EQ(rows[1].left(24), "Sept 23, 2006       1300");
     QAbstractItemModel* m = list()->model();
-    EXPECT_EQ(m->index(1, 0).data(ui::MileageListModel::LeadRole).toInt(), 0);
-    EXPECT_EQ(m->index(2, 0).data(ui::MileageListModel::LeadRole).toInt(), 3);
+    EXPECT_EQ(m->index(0, 0).data(ui::MileageListModel::LeadRole).toInt(), 0);
+    EXPECT_EQ(m->index(1, 0).data(ui::MileageListModel::LeadRole).toInt(), 3);
     // Both odometer readings end at the same place on the screen.
     EXPECT_GE(list()->column_x(-3), 0.0);
     fakes.files.save_answers = {path("again.miloragas")};
@@ -678,7 +694,7 @@ TEST_F(MileageWindowTest, ReadingALongFileShowsProgressAndACancelKeepsTheLog) {
     watch.stop();
     EXPECT_GT(progress_seen, 0);
     EXPECT_EQ(window->tracker().log().fillup_count(), 100000);
-    EXPECT_EQ(list()->model()->rowCount(), 100001);
+    EXPECT_EQ(list()->model()->rowCount(), 100000);
     EXPECT_FALSE(window->tracker().data_changed());
     settle();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -737,4 +753,274 @@ TEST_F(MileageWindowTest, AnExceptionEscapingIntoTheEventLoopRescuesTheUnsavedLo
         "");
     EXPECT_EQ(slurp(MileageWindow::recovery_path()), expected);
     QFile::remove(MileageWindow::recovery_path());
+}
+
+TEST_F(MileageWindowTest, ADateIsStoredAsTypedFromWhereverTheFocusCameIn) {
+    click(button("cmdAddNew"));
+    auto* date = child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"));
+    const char* const typed[] = {"2/2/2024", "02/02/2024", "2-2-2024", "2024-02-02", "020224"};
+    // How the focus came into the box: Shift+Tab back from the odometer box (the whole text is
+    // selected), a click into the middle of the text and Ctrl+A, a click at its end and
+    // Backspace over what it held.
+    const char* const ways[] = {"Shift+Tab", "click middle, Ctrl+A", "click end, Backspace"};
+    int odometer = 1000;
+    std::printf("%-12s %-22s %s\n", "typed", "focus", "stored");
+    for (const char* text : typed) {
+        for (const char* way : ways) {
+            const std::string how = way;
+            if (how == "Shift+Tab") {
+                box("txtMiles")->setFocus(Qt::OtherFocusReason);
+                QTest::keyClick(box("txtMiles"), Qt::Key_Backtab, Qt::ShiftModifier);
+            } else {
+                const bool end = how.find("end") != std::string::npos;
+                const QRect r = date->rect();
+                QTest::mouseClick(date, Qt::LeftButton, {},
+                                  QPoint(end ? r.width() - 40 : r.width() / 4, r.height() / 2));
+                if (end) {
+                    QTest::keyClick(date, Qt::Key_End);
+                    for (int i = 0; i < 12; ++i) {
+                        QTest::keyClick(date, Qt::Key_Backspace);
+                    }
+                } else {
+                    QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+                }
+            }
+            ASSERT_EQ(QApplication::focusWidget(), date) << way;
+            QTest::keyClicks(date, QString::fromLatin1(text));
+            odometer += 300;
+            type_into(box("txtMiles"), QString::number(odometer));
+            type_into(box("txtGallons"), QStringLiteral("10"));
+            QTest::keyClick(box("txtGallons"), Qt::Key_Return);
+            const std::string stored = window->tracker().log().last().Fillup_Date;
+            std::printf("%-12s %-22s %s\n", text, way, stored.c_str());
+            EXPECT_EQ(stored, "2/2/2024") << text << ", " << way;
+        }
+    }
+    EXPECT_TRUE(fakes.messages.shown.empty());
+    EXPECT_EQ(window->tracker().log().fillup_count(),
+              static_cast<int>(std::size(typed) * std::size(ways)));
+}
+
+TEST_F(MileageWindowTest, ABadDateIsRefusedAndAnOddOneAskedAboutKeepingWhatWasTyped) {
+    click(button("cmdAddNew"));
+    auto* date = child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"));
+    const QString future =
+        QLocale().toString(QDate::currentDate().addDays(3), QStringLiteral("M/d/yyyy"));
+    const struct {
+        QString text;
+        const char* title;
+    } cases[] = {{QStringLiteral("2/30/2024"), "Data Error"},
+                 {QStringLiteral("2/2"), "Data Error"},
+                 {future, "Is Your Data Correct?"}};
+    for (const auto& c : cases) {
+        fakes.messages.answers = {Answer::No}; // the question's answer; an OK box takes none
+        type_into(date, c.text);
+        type_into(box("txtMiles"), QStringLiteral("1000"));
+        type_into(box("txtGallons"), QStringLiteral("10"));
+        QTest::keyClick(box("txtGallons"), Qt::Key_Return);
+        ASSERT_FALSE(fakes.messages.shown.empty());
+        EXPECT_EQ(fakes.messages.shown.back().title, c.title);
+        EXPECT_EQ(window->tracker().log().fillup_count(), 0);
+        EXPECT_EQ(date->text(), c.text); // kept as typed
+        EXPECT_EQ(QApplication::focusWidget(), date);
+        EXPECT_EQ(box("txtMiles")->text(), "1000");
+        fakes.messages.answers.clear();
+    }
+    EXPECT_NE(fakes.messages.shown[0].text.find("valid date"), std::string::npos);
+    EXPECT_EQ(fakes.messages.shown.back().default_answer, Answer::No);
+}
+
+TEST_F(MileageWindowTest, EnterPressesTheFocusedButton) {
+    enter_log(2);
+    click(button("cmdAddNew"));
+    child<ui::MileageDateBox>(window, QStringLiteral("DTPicker1"))->setDate(QDate(2006, 10, 7));
+    type_into(box("txtMiles"), QStringLiteral("1900"));
+    type_into(box("txtGallons"), QStringLiteral("40")); // 10 MPG as a plain purchase
+    fakes.messages.answers = {Answer::Yes};             // "Is This The Right Option?"
+    button("cmdAdd_With_Missing")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("cmdAdd_With_Missing"), Qt::Key_Return);
+    ASSERT_EQ(fakes.messages.shown.size(), 1U);
+    EXPECT_EQ(fakes.messages.shown[0].title, "Is This The Right Option?");
+    EXPECT_EQ(fakes.messages.shown[0].default_answer, Answer::No);
+    ASSERT_EQ(window->tracker().log().fillup_count(), 3);
+    EXPECT_EQ(window->tracker().log().last().Fillup_Gallons, 20.0F); // at the average, not 40
+
+    type_into(box("txtMiles"), QStringLiteral("2200"));
+    type_into(box("txtGallons"), QStringLiteral("10"));
+    button("cmdDoneAdding")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("cmdDoneAdding"), Qt::Key_Enter);
+    EXPECT_EQ(window->tracker().log().fillup_count(), 3); // finished, nothing added
+    EXPECT_FALSE(child<QGroupBox>(window, QStringLiteral("fraAddNew"))->isVisible());
+
+    // A main button too, and in the plot window.
+    expected_modal_windows() = {QStringLiteral("B08_MileagePlot")};
+    button("cmdPlot")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button("cmdPlot"), Qt::Key_Return);
+    auto* plot = window->findChild<ui::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
+    ASSERT_NE(plot, nullptr);
+    show_active(plot);
+    QPointer<QWidget> guard(plot);
+    auto* help = child<QPushButton>(plot, QStringLiteral("cmdHelp"));
+    help->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_EQ(fakes.help.topics, QStringList{"What_s_Your_True_MPG.htm"});
+    EXPECT_FALSE(guard.isNull());
+    auto* done = child<QPushButton>(plot, QStringLiteral("cmdDonePlot"));
+    done->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(done, Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(guard.isNull());
+    expected_modal_windows().clear();
+}
+
+TEST_F(MileageWindowTest, TheEditMenuDeletesAndChangesTheSelectedEntryAndUndoesIt) {
+    enter_log(4);
+    const QString four = list()->shown_text();
+    auto* undo = window->findChild<QAction*>(QStringLiteral("mnuUndo"));
+    auto* del = window->findChild<QAction*>(QStringLiteral("mnuDelete_Entry"));
+    auto* edit = window->findChild<QAction*>(QStringLiteral("mnuEdit_Entry"));
+    ASSERT_TRUE(undo && del && edit);
+    EXPECT_EQ(undo->text(), "&Undo");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_FALSE(del->isEnabled()); // nothing selected
+    auto select_row = [&](int row) {
+        list()->setFocus();
+        list()->selectionModel()->select(list()->model()->index(row, 0),
+                                         QItemSelectionModel::ClearAndSelect);
+    };
+    select_row(1); // entry 2: the list shows no empty first line
+
+    ASSERT_TRUE(del->isEnabled());
+    fakes.messages.answers = {Answer::Yes};
+    del->trigger();
+    EXPECT_EQ(fakes.messages.shown.back().title, "Delete Entry?");
+    ASSERT_EQ(window->tracker().log().fillup_count(), 3);
+    EXPECT_EQ(window->tracker().log().entry(2).Tank_MPG, 60.0F); // recomputed without it
+    EXPECT_EQ(list()->shown_text(), shown(mileage::list_text(window->tracker().log())));
+
+    // Edit Entry: a refused box keeps the dialog open; OK changes the entry.
+    expected_modal_windows() = {QStringLiteral("dlgEdit_Entry")};
+    select_row(1);
+    bool refused_seen = false;
+    QTimer::singleShot(0, window, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(child<QLineEdit>(dialog, QStringLiteral("txtMiles"))->text(), "1600");
+        type_into(child<QLineEdit>(dialog, QStringLiteral("txtGallons")), QStringLiteral("0"));
+        click(child<QPushButton>(dialog, QStringLiteral("cmdOK")));
+        refused_seen = dialog->isVisible();
+        type_into(child<QLineEdit>(dialog, QStringLiteral("txtMiles")), QStringLiteral("1450"));
+        type_into(child<QLineEdit>(dialog, QStringLiteral("txtGallons")), QStringLiteral("15"));
+        click(child<QPushButton>(dialog, QStringLiteral("cmdOK")));
+    });
+    edit->trigger();
+    EXPECT_TRUE(refused_seen);
+    EXPECT_EQ(fakes.messages.shown.back().title, "Data Error");
+    EXPECT_EQ(window->tracker().log().entry(2).Fillup_Odometer, 1450.0F);
+    EXPECT_EQ(window->tracker().log().entry(2).Tank_MPG, 30.0F); // 450 miles on 15 gallons
+    expected_modal_windows().clear();
+
+    // Ctrl+Z twice brings the four entries back.
+    show_active(window);
+    list()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->tracker().log().entry(2).Fillup_Odometer, 1600.0F);
+    QTest::keyClick(list(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(list()->shown_text(), four);
+    EXPECT_TRUE(window->tracker().data_changed());
+}
+
+TEST_F(MileageWindowTest, RunningOutOfMemoryRescuesTheUnsavedLogAndSaysWhere) {
+    QFile::remove(MileageWindow::recovery_path());
+    const std::string nothing = ui::rescue_on_out_of_memory();
+    EXPECT_EQ(nothing, "Milora: there is not enough memory to go on; the program was stopped.");
+    EXPECT_FALSE(QFile::exists(MileageWindow::recovery_path()));
+
+    enter_log(3);
+    const std::string said = ui::rescue_on_out_of_memory();
+    EXPECT_NE(said.find(ui::path_text(QDir::toNativeSeparators(MileageWindow::recovery_path()))),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(slurp(MileageWindow::recovery_path()),
+              mileage::mileage_file_text(window->tracker().log()));
+    QFile::remove(MileageWindow::recovery_path());
+}
+
+TEST_F(MileageWindowTest, TheUnitsMenuChangesWhatIsShownAndTypedAndIsRemembered) {
+    QSettings().remove(QStringLiteral("Settings/MileageUnits"));
+    enter_log(3);
+    const QString miles_list = list()->shown_text();
+    auto* litres = window->findChild<QAction*>(QStringLiteral("mnuUnits_L100km"));
+    ASSERT_NE(litres, nullptr);
+    EXPECT_EQ(litres->text(), "Kilometres and Litres (L/100 km)");
+    EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->isChecked());
+    litres->trigger();
+    EXPECT_TRUE(litres->isChecked());
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("lblOdometer"))->text(), "Odometer (km)");
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("Label5"))->text(),
+              "L/100 km since last fillup");
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("lblGallons"))->text(),
+              "Litres Purchased At Fillup");
+    EXPECT_EQ(list()->shown_text().section(QLatin1Char('\n'), 1, 1).mid(10, 42),
+              "       2092          37.9              7.8");
+    // Typed in km and litres, stored in miles and US gallons.
+    click(button("cmdAddNew"));
+    enter(QDate(2006, 10, 7), "3058", "37.854");
+    ASSERT_EQ(window->tracker().log().fillup_count(), 4);
+    EXPECT_NEAR(window->tracker().log().last().Fillup_Odometer, 1900.2, 0.1);
+    EXPECT_NEAR(window->tracker().log().last().Fillup_Gallons, 10.0, 1e-4);
+    click(button("cmdDoneAdding"));
+    EXPECT_EQ(QSettings().value(QStringLiteral("Settings/MileageUnits")).toString(), "l100km");
+
+    // A tracker opened later starts in the units chosen; back in miles the list is as before.
+    MileageWindow other(app);
+    EXPECT_EQ(other.tracker().units(), mileage::Units::LitresPer100Km);
+    window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->trigger();
+    EXPECT_TRUE(list()->shown_text().startsWith(miles_list));
+    EXPECT_EQ(child<QLabel>(window, QStringLiteral("lblGallons"))->text(),
+              "Gallons Purchased At Fillup");
+    QSettings().remove(QStringLiteral("Settings/MileageUnits"));
+}
+
+TEST_F(MileageWindowTest, APlotLineOutsideTheRangeIsSaidToBeThere) {
+    expected_modal_windows() = {QStringLiteral("B08_MileagePlot")};
+    enter_log(3); // 30 MPG: range 28 to 32; K = 17 lies below it
+    click(button("cmdPlot"));
+    auto* plot = window->findChild<ui::MileagePlotWindow*>(QStringLiteral("B08_MileagePlot"));
+    ASSERT_NE(plot, nullptr);
+    auto* note = child<QLabel>(plot, QStringLiteral("lblHidden_Lines"));
+    EXPECT_FALSE(note->isVisible());
+    click(child<QCheckBox>(plot, QStringLiteral("chkShow_EPA_Corrected")));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "The corrected EPA line, 17.0 MPG, lies below the plotted range.");
+    plot->close();
+    settle();
+    expected_modal_windows().clear();
+}
+
+// Pictures of the tracker in each of its units: MILORA_SHOT_DIR=folder.
+TEST_F(MileageWindowTest, WritesScreenshotsInEveryUnitWhenAsked) {
+    const QString out = QString::fromLocal8Bit(qgetenv("MILORA_SHOT_DIR"));
+    if (out.isEmpty()) {
+        return;
+    }
+    const int miles[] = {0, 270, 300, 330, 255, 345, 285, 315};
+    click(button("cmdAddNew"));
+    int odometer = 41250;
+    for (int i = 0; i < 8; ++i) {
+        odometer += miles[i];
+        enter(QDate(2024, 1, 6).addDays(9 * i), std::to_string(odometer).c_str(),
+              i == 0 ? "12.4" : "10.5");
+    }
+    click(button("cmdDoneAdding"));
+    for (const mileage::UnitsDesc& u : mileage::all_units()) {
+        window->findChild<QAction*>(QString::fromLatin1(u.menu_name))->trigger();
+        click(button("cmdAddNew"));
+        settle();
+        window->grab().save(
+            out + QStringLiteral("/tracker_units_%1.png").arg(QString::fromLatin1(u.key)));
+        click(button("cmdDoneAdding"));
+    }
+    window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->trigger();
+    QSettings().remove(QStringLiteral("Settings/MileageUnits"));
 }

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Milora developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The units the tracker shows: the log itself always holds miles and US gallons (and so do its
+// files); the list, the summary, the plot and the entry boxes show and take the user's units.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace milora::mileage {
+
+enum class Units { UsMpg, ImperialMpg, LitresPer100Km, KmPerLitre };
+
+struct UnitsDesc {
+    Units units;
+    const char* key;           // "us": the settings value and `milora-calc mileage --units`
+    const char* menu_text;     // "Miles and US Gallons (MPG)"
+    const char* distance;      // "miles", "km"
+    const char* volume;        // "gallons", "imperial gallons", "litres"
+    const char* economy;       // "MPG", "L/100 km", "km/L"
+    const char* economy_words; // "miles per gallon", as the summary says it
+    const char* menu_name;     // the menu item's object name
+};
+
+const std::array<UnitsDesc, 4>& all_units();
+const UnitsDesc& describe(Units units);
+std::optional<Units> units_named(std::string_view key);
+
+// From the log's miles, US gallons and MPG to the units shown, and back.
+double shown_distance(Units units, double miles);
+double shown_volume(Units units, double gallons);
+double shown_economy(Units units, double mpg);
+double miles_from(Units units, double distance);
+double gallons_from(Units units, double volume);
+
+} // namespace milora::mileage
