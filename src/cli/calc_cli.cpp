@@ -6,6 +6,7 @@
 #include "base/shown_text.h"
 #include "calc/registry.h"
 #include "cardata/car_data_file.h"
+#include "cli/measured_cli.h"
 #include "cli/mileage_cli.h"
 #include "cli/options.h"
 #include "numbers/number_reading.h"
@@ -130,6 +131,11 @@ int run_window(const WindowOptions& o, std::ostream& out, std::ostream& err) {
     if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
         err << "cannot read the car data file " << safe_text(o.car_file) << '\n';
         return kExitFault;
+    }
+    if (!o.log_file.empty()) {
+        if (const auto status = use_measured_log(o.log_file, car, err)) {
+            return *status;
+        }
     }
     auto calculator = entry->make();
     const calc::WindowDescription& d = calculator->description();

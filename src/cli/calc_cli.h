@@ -5,8 +5,8 @@
 // milora-calc: runs any calculator, or reads a mileage file, without a window.
 //
 //   milora-calc --list
-//   milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...
-//   milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json]
+//   milora-calc WINDOW [--car FILE] [--log FILE] [--json] [--no-calculate] [NAME=VALUE]...
+//   milora-calc mileage FILE [--car FILE] [--summary] [--plot] [--json] [--measured]
 //
 // Exit status: 0 done; 2 usage; 3 a box refused its text; 4 a calculation fault or an unreadable
 // file. Message boxes go to standard error as "TITLE: TEXT".

@@ -6,6 +6,7 @@
 #include "base/shown_text.h"
 #include "cardata/car_data_file.h"
 #include "cli/calc_cli.h"
+#include "cli/measured_cli.h"
 #include "mileage/entry_list.h"
 #include "mileage/fuel_import.h"
 #include "mileage/mileage_file.h"
@@ -169,6 +170,7 @@ struct MileageRun {
     std::optional<std::string> summary;
     std::optional<PlotResult> plot;
     std::vector<Message> messages;
+    std::optional<mileage::Measurement> measured; // --measured
 };
 
 void compute(const MileageOptions& o, const CarData& car, MileageRun& run,
@@ -239,6 +241,13 @@ void write_json(const MileageRun& run, std::ostream& out) {
     j.member("messages", messages_json(run.messages));
     j.member("read_error", read_error_json(run));
     j.member("import", run.read.understood ? import_json(run.read.report) : Json(nullptr));
+    if (run.measured) {
+        Json measured;
+        add_measured_json(*run.measured, measured);
+        for (const auto& [key, value] : measured.items()) {
+            j.member(key, value);
+        }
+    }
 }
 
 void write_text(const MileageRun& run, std::ostream& out) {
@@ -265,6 +274,9 @@ void write_text(const MileageRun& run, std::ostream& out) {
         } else {
             out << "U: none (the EPA figures give no combined MPG)\nK: none\n";
         }
+    }
+    if (run.measured) {
+        print_measured(*run.measured, out);
     }
 }
 
@@ -316,6 +328,9 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
         show(*run.read_error);
     }
     compute(o, car, run, show);
+    if (o.measured) {
+        run.measured = measure_option(run.read, run.log, o.file, !run.read_error, show);
+    }
     if (o.json) {
         write_json(run, out);
     } else {

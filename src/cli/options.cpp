@@ -14,9 +14,10 @@ namespace {
 constexpr const char* kForms =
     "Usage:\n"
     "  milora-calc --list\n"
-    "  milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...\n"
+    "  milora-calc WINDOW [--car FILE] [--log FILE] [--json] [--no-calculate]\n"
+    "                     [NAME=VALUE]...\n"
     "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]\n"
-    "                           [--dates ORDER] [--vehicle NAME] [--units UNITS]\n"
+    "                           [--dates ORDER] [--vehicle NAME] [--units UNITS] [--measured]\n"
     "  milora-calc --help | --version\n"
     "\n"
     "WINDOW opens a calculator as its window does, from the built-in car data or from the\n"
@@ -26,7 +27,8 @@ constexpr const char* kForms =
     "\n"
     "mileage FILE reads a mileage or CSV file, or another fuel-log app's export, as the\n"
     "tracker's Open does and prints its list; --summary adds the summary, --plot the\n"
-    "plot's range, labels and EPA values.\n";
+    "plot's range, labels and EPA values; --measured the combined MPG and yearly miles\n"
+    "measured from the fill-ups of the log's last year.\n";
 
 constexpr const char* kExamplesAndStatus =
     "Examples:\n"
@@ -76,6 +78,10 @@ std::unique_ptr<CLI::App> make_parser(Targets& t) {
     WindowOptions& w = t.line.window;
     app->add_option("--car", w.car_file, "start from the car data in FILE (*.miloracar)")
         ->option_text("FILE");
+    app->add_option("--log", w.log_file,
+                    "use the combined MPG and yearly miles measured from the mileage log FILE "
+                    "instead of the car data's")
+        ->option_text("FILE");
     app->add_flag("--json", w.json, "print the whole result as JSON");
     app->add_flag("--no-calculate{false}", w.calculate, "do not click Calculate");
     app->add_option("WINDOW", t.window_args, "a window name, then NAME=VALUE...");
@@ -111,6 +117,8 @@ std::unique_ptr<CLI::App> make_parser(Targets& t) {
     m->add_flag("--summary", mo.summary, "add the summary text");
     m->add_flag("--plot", mo.plot, "add the plot's range, axis labels and EPA values");
     m->add_flag("--json", mo.json, "print all of it as JSON");
+    m->add_flag("--measured", mo.measured,
+                "add the combined MPG and yearly miles measured from the last year's fill-ups");
     return app;
 }
 

@@ -16,18 +16,18 @@
 
 namespace milora::cli {
 
-// milora-calc WINDOW [--car FILE] [--json] [--no-calculate] [NAME=VALUE]...
+// milora-calc WINDOW [--car FILE] [--log FILE] [--json] [--no-calculate] [NAME=VALUE]...
 struct WindowOptions {
     std::string window;
     std::string car_file;
+    std::string log_file; // the measured MPG and yearly miles replace the car data's
     bool json = false;
     bool calculate = true;
     std::vector<std::pair<std::string, std::string>> assignments; // in the order given
 };
 
-// milora-calc mileage FILE [--from FORMAT] [--dates ORDER] [--vehicle NAME] [--units UNITS] [--car
-// FILE] [--summary] [--plot]
-// [--json]
+// milora-calc mileage FILE [--from FORMAT] [--dates ORDER] [--vehicle NAME] [--units UNITS]
+//                         [--car FILE] [--summary] [--plot] [--json] [--measured]
 struct MileageOptions {
     std::string file;
     std::string car_file;
@@ -36,6 +36,7 @@ struct MileageOptions {
     bool summary = false;
     bool plot = false;
     bool json = false;
+    bool measured = false; // add the measured MPG and yearly miles
 };
 
 struct CommandLine {

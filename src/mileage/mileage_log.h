@@ -108,6 +108,10 @@ public:
     // The figures of entry i without its date, for loops over a long log.
     float odometer(Index i) const { return stored_.at(static_cast<std::size_t>(i - 1)).odometer; }
     float gallons(Index i) const { return stored_.at(static_cast<std::size_t>(i - 1)).gallons; }
+    std::string_view date(Index i) const {
+        const Stored& s = stored_.at(static_cast<std::size_t>(i - 1));
+        return std::string_view(dates_).substr(s.date_at, s.date_size);
+    }
 
     // Appends a fill-up and derives its MPG values in single precision. When they are not finite
     // (no gallons, an overflow) it throws numbers::FloatFault and the log is unchanged.

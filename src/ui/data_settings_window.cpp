@@ -6,6 +6,7 @@
 #include "cardata/car_data_file.h"
 #include "ui/application.h"
 #include "ui/labels.h"
+#include "ui/measured_dialog.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/validating_edit.h"
@@ -147,6 +148,8 @@ void DataSettingsWindow::build_section_boxes(QGridLayout& grid, const std::vecto
     if (fields.front() == Field::CombinedMpg) {
         QPushButton* button = build_button(button_info(Command::CalculateCombined));
         grid.addWidget(button, row++, 0, 1, 2, Qt::AlignRight);
+        QPushButton* measured = build_measured_button();
+        grid.addWidget(measured, row++, 0, 1, 2, Qt::AlignRight);
     }
 }
 
@@ -169,6 +172,21 @@ QVBoxLayout* DataSettingsWindow::build_description(Field first, const char* name
     }
     column->addStretch(1);
     return column;
+}
+
+QPushButton* DataSettingsWindow::build_measured_button() {
+    auto* button = new QPushButton(QStringLiteral("From Mileage Log..."), this);
+    button->setObjectName(QStringLiteral("cmdFrom_Mileage_Log"));
+    button->setToolTip(QStringLiteral("Click on this button to measure your combined MPG and "
+                                      "yearly miles from your own fill-ups in a mileage log"));
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, [this] {
+        if (ui::ValidatingEdit::validate_focused(this)) {
+            ui::measure_for_data_settings(*this, services_);
+        }
+    });
+    return button;
 }
 
 void DataSettingsWindow::build_file_label(QVBoxLayout* root) {
@@ -222,7 +240,8 @@ void DataSettingsWindow::set_tab_order() {
     const auto after_combined =
         std::find(order.begin(), order.end(), boxes_[static_cast<std::size_t>(Field::CombinedMpg)]);
     order.insert(after_combined + 1,
-                 findChild<QPushButton*>(qt_text(button_info(Command::CalculateCombined).name)));
+                 {findChild<QPushButton*>(qt_text(button_info(Command::CalculateCombined).name)),
+                  findChild<QPushButton*>(QStringLiteral("cmdFrom_Mileage_Log"))});
     for (const ButtonInfo& b : kButtons) {
         if (b.command != Command::CalculateCombined) {
             order.push_back(findChild<QPushButton*>(qt_text(b.name)));

@@ -58,6 +58,7 @@ private:
     QVBoxLayout* build_description(cardata::Field first, const char* name, const std::string& text);
     ui::ValidatingEdit* build_box(const cardata::BoxInfo& info, QLabel*& caption);
     QPushButton* build_button(const cardata::ButtonInfo& b);
+    QPushButton* build_measured_button();
     void build_file_label(QVBoxLayout* root);
     void build_buttons(QVBoxLayout* root);
     void set_tab_order();

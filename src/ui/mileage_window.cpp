@@ -3,6 +3,7 @@
 #include "ui/mileage_window.h"
 
 #include "ui/application.h"
+#include "ui/measured_dialog.h"
 #include "ui/mileage_column_headings.h"
 #include "ui/mileage_date_box.h"
 #include "ui/mileage_edit_dialog.h"
@@ -59,6 +60,7 @@ MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
         return services_.previews == nullptr || services_.previews->confirm(this, p);
     });
     build();
+    add_use_in_calculators(*this, app);
     const QString saved = QSettings().value(QStringLiteral("Settings/MileageUnits")).toString();
     set_units(units_named(saved.toStdString()).value_or(Units::UsMpg));
     tracker_.set_read_progress(
@@ -293,6 +295,9 @@ void MileageWindow::open_log(Replacing what) {
         tracker_.open(path_text(path));
     }
     progress_.end();
+    if (!tracker_.log().empty()) {
+        remember_last_log(path);
+    }
 }
 
 void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
@@ -301,7 +306,9 @@ void MileageWindow::write_log(const FileDialogDesc& dialog, bool save) {
         return;
     }
     if (save) {
-        tracker_.save(path_text(path));
+        if (tracker_.save(path_text(path))) {
+            remember_last_log(path);
+        }
     } else {
         tracker_.export_csv(path_text(path));
     }

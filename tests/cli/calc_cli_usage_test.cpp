@@ -66,9 +66,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
          it != std::sregex_iterator(); ++it) {
         named.insert(it->str());
     }
-    const std::set<std::string> accepted = {"--list",    "--car",     "--json",  "--no-calculate",
-                                            "--from",    "--summary", "--plot",  "--help",
-                                            "--version", "--units",   "--dates", "--vehicle"};
+    const std::set<std::string> accepted = {
+        "--list", "--car",     "--json",  "--no-calculate", "--from", "--summary", "--plot",
+        "--help", "--version", "--units", "--measured",     "--log",  "--dates",   "--vehicle"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -79,6 +79,8 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {"mileage", kLog, "--json"},
         {"mileage", kLog, "--from", "milora"},
         {"mileage", kLog, "--units", "uk", "--summary"},
+        {"mileage", kLog, "--measured"},
+        {window, "--log", kLog},
     };
     for (const auto& args : runs) {
         const CliRun r = run(args);

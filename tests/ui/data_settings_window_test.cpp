@@ -557,18 +557,19 @@ TEST_F(DataSettingsWindowTest, TabFollowsTheReadingOrder) {
     box("txtGlobal_Gas_Cost")->setFocus(Qt::TabFocusReason);
     settle();
     QStringList order;
-    for (int i = 0; i < 17; ++i) {
+    for (int i = 0; i < 18; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         settle();
     }
-    EXPECT_EQ(order,
-              (QStringList{"txtGlobal_Gas_Cost", "txtGlobal_EPA_City_MPG",
-                           "txtGlobal_EPA_Highway_MPG", "lblGo_To_EPA", "txtGlobal_City_Percent",
-                           "txtGlobal_Highway_Percent", "txtGlobal_Combined_MPG",
-                           "cmdCalculate_Combined_MPG", "txtGlobal_Yearly_Miles_Traveled",
-                           "txtGlobal_Mileage_Cost", "txtGlobal_Time_Cost", "cmdOK", "cmdCancel",
-                           "cmdSave", "cmdSave_As_Default", "cmdLoad_Data_Settings", "cmdHelp"}));
+    EXPECT_EQ(
+        order,
+        (QStringList{"txtGlobal_Gas_Cost", "txtGlobal_EPA_City_MPG", "txtGlobal_EPA_Highway_MPG",
+                     "lblGo_To_EPA", "txtGlobal_City_Percent", "txtGlobal_Highway_Percent",
+                     "txtGlobal_Combined_MPG", "cmdCalculate_Combined_MPG", "cmdFrom_Mileage_Log",
+                     "txtGlobal_Yearly_Miles_Traveled", "txtGlobal_Mileage_Cost",
+                     "txtGlobal_Time_Cost", "cmdOK", "cmdCancel", "cmdSave", "cmdSave_As_Default",
+                     "cmdLoad_Data_Settings", "cmdHelp"}));
     EXPECT_TRUE(fakes.messages.shown.empty());
 }
 
