@@ -166,7 +166,7 @@ void BM_AddOneEntryInTheWindow(benchmark::State& state) {
     FixedFile files;
     files.path = QString::fromStdString(path);
     ui::Application app({&messages, &files, nullptr, nullptr, nullptr});
-    MileageWindow window(app);
+    ui::MileageWindow window(app);
     window.show();
     window.findChild<QPushButton*>(QStringLiteral("cmdOpen"))->click();
     window.findChild<QPushButton*>(QStringLiteral("cmdAddNew"))->click();
