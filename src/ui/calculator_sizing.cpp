@@ -109,14 +109,16 @@ void CalculatorSizing::fix(const std::vector<calc::FormState>& states,
     window_.ensurePolished();
     QLayout& layout = *window_.layout();
     fix_one_line_widths(states);
-    int width = design_width_;
+    int least = 0;
     for (const calc::FormState& s : states) {
         form_.show_labels(s);
         layout.invalidate();
         layout.activate();
-        width = std::max(width, layout.minimumSize().width());
+        least = std::max(least, layout.minimumSize().width());
     }
-    width = std::min(width, available_width());
+    // The design's width where the screen has the room, never less than the texts need side by
+    // side: where the screen is narrower than that, the window scrolls rather than overlap them.
+    const int width = std::max(std::min(std::max(design_width_, least), available_width()), least);
     // Each text gets the lines it needs at this width in the state that needs most. Reserved on
     // the labels themselves, since a grid does not always give a wrapped text the lines it needs.
     window_.setFixedWidth(width);

@@ -41,6 +41,10 @@ void expect_on_screen_and_whole(QWidget* window, int* scrolled) {
         << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
         << window->frameGeometry().width() << "x" << window->frameGeometry().height();
     QWidget* page = ui::content_page(window);
+    // Nothing is squeezed below what its texts need side by side.
+    if (page->layout() != nullptr) {
+        EXPECT_GE(page->width(), page->layout()->minimumSize().width());
+    }
     if (page == window) {
         EXPECT_GE(window->height(), window->minimumHeight());
         return;
