@@ -94,9 +94,9 @@ int run_program(int argc, char** argv) {
     QApplication::setApplicationVersion(milora::ui::program_version());
 
     if (milora::ui::program_folder().isEmpty()) {
-        std::fprintf(stderr, "%s\n", milora::ui::kNoProgramFolderMessage);
-        QMessageBox::critical(nullptr, QStringLiteral("Milora"),
-                              QString::fromLatin1(milora::ui::kNoProgramFolderMessage));
+        const QString why = milora::ui::no_program_folder_message();
+        std::fprintf(stderr, "%s\n", why.toLocal8Bit().constData());
+        QMessageBox::critical(nullptr, QStringLiteral("Milora"), why);
         return 2;
     }
 

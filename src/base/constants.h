@@ -14,4 +14,8 @@ inline constexpr const char* kFaultMessage =
     "These numbers give no meaningful result (the calculation overflows or divides by zero). "
     "Please check the numbers you entered.";
 
+// Said when a box is given a positive number above the largest a single holds.
+inline constexpr const char* kTooLargeMessage =
+    "This number is too large for the calculation. Please enter a number below 3.402823E+38.";
+
 } // namespace milora

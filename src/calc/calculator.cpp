@@ -47,11 +47,14 @@ bool is_too_large(const std::string& text) {
 
 bool is_valid_box_text(const std::string& text, bool zero_allowed) {
     // Every box holds a single, so a number a single cannot hold ("1e39") is refused here too.
-    if (!numbers::parse_single(text)) {
+    const auto held = numbers::parse_single(text);
+    if (!held) {
         return false;
     }
+    // A number too small for a single ("1e-50") is held as 0: above zero only as typed, it would
+    // reach Calculate as a zero.
     const double lead = numbers::leading_number(text);
-    return zero_allowed ? lead >= 0 : lead > 0;
+    return zero_allowed ? lead >= 0 : lead > 0 && *held > 0;
 }
 
 std::optional<Message> validate_box(const FormState& state, const std::string& box) {

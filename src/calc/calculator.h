@@ -90,7 +90,4 @@ bool is_too_large(const std::string& text);
 Status run_calculate(Calculator& calc, FormState& state);
 Status run_click_option(Calculator& calc, FormState& state, const std::string& group, int index);
 
-inline constexpr const char* kTooLargeMessage =
-    "This number is too large for the calculation. Please enter a number below 3.402823E+38.";
-
 } // namespace milora::calc

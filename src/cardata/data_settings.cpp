@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "cardata/data_settings.h"
 
+#include "base/constants.h"
 #include "base/web_links.h"
 #include "cardata/car_data_file.h"
 #include "numbers/number_reading.h"
@@ -327,12 +328,22 @@ std::optional<Message> DataSettings::validate(Field field) const {
     if (ok) {
         return std::nullopt;
     }
-    return Message{"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok};
+    return Message{"Data Error", refusal_text(field), Icon::Warning, Buttons::Ok};
+}
+
+std::string DataSettings::refusal_text(Field field) const {
+    // A positive number no single can hold: the box's own "greater than zero" would mislead. A
+    // percentage keeps its message, which names its upper bound.
+    const auto typed = numbers::parse_number(text(field));
+    if (!is_percent(field) && typed && *typed > std::numeric_limits<float>::max()) {
+        return kTooLargeMessage;
+    }
+    return box_info(field).message;
 }
 
 void DataSettings::refuse(Field field) {
     focus_ = field;
-    dialogue_.tell({"Data Error", box_info(field).message, Icon::Warning, Buttons::Ok});
+    dialogue_.tell({"Data Error", refusal_text(field), Icon::Warning, Buttons::Ok});
 }
 
 bool DataSettings::estimate() {

@@ -196,6 +196,8 @@ private:
     void fill_from_car();
     void couple(Field field, const std::string& text);
     void refuse(Field field);
+    // The reason a refused box is given: its own message, or that its number is too large.
+    std::string refusal_text(Field field) const;
 
     ProgramState& state_;
     std::array<std::string, kFieldCount> texts_{};

@@ -191,7 +191,8 @@ void Conversion::keep_rising() {
     accepted_.reserve(order_.size());
     for (const std::size_t i : order_) {
         if (!(miles_[i] > 0)) {
-            drop(i, "the odometer reading is too large");
+            drop(i, miles_[i] == kNoMiles ? "the odometer reading is too large"
+                                          : "the odometer reading is not above zero");
             continue;
         }
         if (!accepted_.empty() && !(miles_[i] > miles_[accepted_.back()])) {

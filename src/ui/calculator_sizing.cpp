@@ -4,12 +4,13 @@
 
 #include "calc/registry.h"
 #include "ui/calculator_form.h"
-#include "ui/window_tracker.h"
+#include "ui/on_screen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -66,11 +67,25 @@ int CalculatorSizing::available_width() const {
     return s != nullptr ? s->availableGeometry().width() - kFrame : design_width_;
 }
 
-int CalculatorSizing::available_height() const {
-    const QScreen* s =
-        window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
-    constexpr int kFrame = 40;
-    return s != nullptr ? s->availableGeometry().height() - kFrame : QWIDGETSIZE_MAX;
+QWidget& CalculatorSizing::page() const {
+    return *content_page(&window_);
+}
+
+void CalculatorSizing::grow_to(int width, int height) {
+    QWidget& p = page();
+    if (&p == &window_) {
+        window_.setFixedSize(width, height);
+    } else {
+        // The window scrolls: the page takes the size, the window as much of it as fits.
+        p.setFixedSize(width, height);
+        const int bar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
+        window_.setMaximumSize(window_.maximumSize().expandedTo(QSize(width + bar, height + bar)));
+        window_.resize(window_.size().expandedTo(QSize(width, height)));
+    }
+    if (const QScreen* s = window_.screen(); s != nullptr && window_.isVisible()) {
+        fit_in(&window_, s->availableGeometry());
+    }
+    keep_on_screen(&window_);
 }
 
 void CalculatorSizing::fix_one_line_widths(const std::vector<calc::FormState>& states) {
@@ -94,14 +109,16 @@ void CalculatorSizing::fix(const std::vector<calc::FormState>& states,
     window_.ensurePolished();
     QLayout& layout = *window_.layout();
     fix_one_line_widths(states);
-    int width = design_width_;
+    int least = 0;
     for (const calc::FormState& s : states) {
         form_.show_labels(s);
         layout.invalidate();
         layout.activate();
-        width = std::max(width, layout.minimumSize().width());
+        least = std::max(least, layout.minimumSize().width());
     }
-    width = std::min(width, available_width());
+    // The design's width where the screen has the room, never less than the texts need side by
+    // side: where the screen is narrower than that, the window scrolls rather than overlap them.
+    const int width = std::max(std::min(std::max(design_width_, least), available_width()), least);
     // Each text gets the lines it needs at this width in the state that needs most. Reserved on
     // the labels themselves, since a grid does not always give a wrapped text the lines it needs.
     window_.setFixedWidth(width);
@@ -116,7 +133,9 @@ void CalculatorSizing::fix(const std::vector<calc::FormState>& states,
         height = std::max(height, layout.totalHeightForWidth(width));
     }
     form_.show_labels(current);
-    window_.setFixedSize(width, std::min(height, available_height()));
+    // The whole height, even where the screen is lower: the window then scrolls (see
+    // centre_on_screen) rather than squeezing its texts.
+    window_.setFixedSize(width, height);
     layout.invalidate();
     layout.activate();
     // Row captions keep the width they have now when a huge figure asks for more room.
@@ -127,8 +146,8 @@ void CalculatorSizing::fix(const std::vector<calc::FormState>& states,
 }
 
 bool CalculatorSizing::reserve_label_heights() {
-    window_.layout()->invalidate();
-    window_.layout()->activate();
+    page().layout()->invalidate();
+    page().layout()->activate();
     bool raised = false;
     for (const auto& [key, label] : form_.labels()) {
         if (!label->isVisibleTo(&window_) || label->text().isEmpty()) {
@@ -156,22 +175,21 @@ void CalculatorSizing::keep_texts_whole() {
             l->setMinimumWidth(std::min(word, available_width() / 2));
         }
     }
-    QLayout& layout = *window_.layout();
+    QWidget& p = page();
+    QLayout& layout = *p.layout();
     layout.invalidate();
     layout.activate();
     const int wide = std::min(layout.minimumSize().width(), available_width());
-    if (wide > window_.width()) {
-        window_.setFixedWidth(wide);
-        keep_on_screen(&window_);
+    if (wide > p.width()) {
+        grow_to(wide, p.height());
     }
     if (!reserve_label_heights()) {
         return;
     }
     layout.invalidate();
-    const int needed = layout.totalHeightForWidth(window_.width());
-    if (needed > window_.height()) {
-        window_.setFixedHeight(std::min(needed, std::max(window_.height(), available_height())));
-        keep_on_screen(&window_);
+    const int needed = layout.totalHeightForWidth(p.width());
+    if (needed > p.height()) {
+        grow_to(p.width(), needed);
     }
 }
 

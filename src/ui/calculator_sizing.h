@@ -6,7 +6,8 @@
 // the texts the window can show with the numbers it opened with (the intro, the result, each
 // option), so that Calculate and option clicks do not move its buttons. Texts wrap within that
 // width, which never exceeds the screen. Far larger numbers typed later may still need more room:
-// then the window grows, never shrinks, and never past the screen.
+// then the window grows, never shrinks, and never past the screen; what the screen cannot hold
+// scrolls.
 
 #include "base/car_data.h"
 #include "calc/calculator.h"
@@ -35,7 +36,9 @@ public:
 
 private:
     int available_width() const;
-    int available_height() const;
+    // The widget the form is laid out on: the window, or the page it scrolls.
+    QWidget& page() const;
+    void grow_to(int width, int height);
     void fix_one_line_widths(const std::vector<calc::FormState>& states);
     bool reserve_label_heights();
 

@@ -11,6 +11,7 @@
 #include "ui/help_highlight.h"
 #include "ui/help_index.h"
 #include "ui/help_search.h"
+#include "ui/on_screen.h"
 #include "ui/qt_text.h"
 
 #include <QApplication>
@@ -272,18 +273,20 @@ void HelpWindow::showEvent(QShowEvent* event) {
 }
 
 void HelpWindow::place() {
-    // Where the user last put it, while that is on a screen; else beside the window that asked
-    // for help, not over it; else in the middle of the screen.
-    if (has_saved_position_ && QGuiApplication::screenAt(saved_position_ + QPoint(40, 20))) {
-        move(saved_position_);
+    // Where the user last put it, while a screen shows its title bar there; else beside the
+    // window that asked for help, not over it; else in the middle of the screen. Never larger
+    // than the screen's free area.
+    if (has_saved_position_ && place_at_stored(this, saved_position_)) {
         return;
     }
     const QScreen* screen = owner_ != nullptr ? owner_->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }
+    const QRect room = screen->availableGeometry();
+    fit_in(this, room);
     move(beside(owner_ != nullptr ? owner_->frameGeometry() : QRect(), frameGeometry().size(),
-                screen->availableGeometry()));
+                room));
 }
 
 void HelpWindow::moveEvent(QMoveEvent* event) {

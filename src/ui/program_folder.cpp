@@ -20,13 +20,28 @@ bool is_installed_copy(const QString& executable_folder) {
            QFileInfo(installed_data_folder_for(executable_folder)).isDir();
 }
 
-// The per-user data folder, or empty when there is none: without HOME (and XDG_DATA_HOME) Qt
-// would name one under "/", a folder shared by every user.
-QString per_user_data_folder() {
+// Why there is no per-user data folder; empty when there is one. Without HOME (and
+// XDG_DATA_HOME) Qt would name one under "/" whoever runs the program; a relative HOME would
+// name a different folder in every folder the program is started from. HOME=/ is a home like any
+// other: the program starts, and a folder it cannot write is reported where it writes.
+QString no_per_user_folder_reason() {
     const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) {
+        return {};
+    }
     const QString home = qEnvironmentVariable("HOME");
-    if (!(!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) &&
-        !(!home.isEmpty() && QDir::isAbsolutePath(home) && home != QDir::rootPath())) {
+    if (home.isEmpty()) {
+        return QStringLiteral("HOME is not set");
+    }
+    if (!QDir::isAbsolutePath(home)) {
+        return QStringLiteral("HOME (%1) is not an absolute folder").arg(home);
+    }
+    return {};
+}
+
+// The per-user data folder, or empty when there is none.
+QString per_user_data_folder() {
+    if (!no_per_user_folder_reason().isEmpty()) {
         return {};
     }
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -48,6 +63,17 @@ QString program_folder_for(const QString& executable_folder) {
         return executable_folder;
     }
     return per_user_data_folder();
+}
+
+QString no_program_folder_message() {
+    const QString reason = no_per_user_folder_reason();
+    if (reason == QLatin1String("HOME is not set")) {
+        return QString::fromLatin1(kNoProgramFolderMessage);
+    }
+    return QStringLiteral("Milora cannot find a folder for its data: %1. Set HOME to your home "
+                          "folder (a full path, starting with /), or MILORA_HOME to the folder "
+                          "for Milora's data, and start Milora again.")
+        .arg(reason);
 }
 
 QString default_car_data_path() {

@@ -6,8 +6,9 @@
 // MILORA_HOME when set; else the executable's folder when it is writable (a build tree, a
 // portable copy); else the per-user data folder. An installed copy (a bin/ folder with
 // share/milora beside it) always uses the per-user data folder: run by root, /usr/bin is writable,
-// and user files do not belong there. Without a home folder (HOME and XDG_DATA_HOME unset) there is
-// no per-user folder: program_folder() is then empty and the program refuses to start.
+// and user files do not belong there. Without a home folder (HOME and XDG_DATA_HOME unset, or
+// HOME not a full path) there is no per-user folder: program_folder() is then empty and the
+// program refuses to start, saying why.
 
 #include <QString>
 
@@ -18,6 +19,8 @@ QString program_folder();
 inline constexpr const char* kNoProgramFolderMessage =
     "Milora cannot find a folder for its data: HOME is not set. Set HOME, or MILORA_HOME to the "
     "folder for Milora's data, and start Milora again.";
+// What the user is told when program_folder() is empty, with the reason that applies.
+QString no_program_folder_message();
 // The same choice for an executable in `executable_folder`.
 QString program_folder_for(const QString& executable_folder);
 // The full path of default.miloracar in the program folder.

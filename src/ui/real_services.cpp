@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/real_services.h"
 
+#include "ui/on_screen.h"
 #include "ui/program_folder.h"
 #include "ui/qt_text.h"
 #include "ui/validating_edit.h"
@@ -169,8 +170,10 @@ constexpr int kPdfResolution = 1200;
 
 } // namespace
 
-bool paint_widget_page(QWidget* widget, QPagedPaintDevice& device) {
-    const FocusHidden hidden(widget);
+bool paint_widget_page(QWidget* window, QPagedPaintDevice& device) {
+    // All of a window that scrolls on a small screen, not only the part in view.
+    QWidget* widget = content_page(window);
+    const FocusHidden hidden(window);
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;

@@ -5,6 +5,8 @@
 // Keeps each named window at most once: opening it again brings the open one to the front
 // without reloading it. Closing the main window closes the rest, newest first.
 
+#include "ui/on_screen.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -35,11 +37,5 @@ private:
     };
     std::vector<Entry> windows_; // oldest first
 };
-
-// Places a top-level window in the middle of the free area of its screen, shrinking it (not
-// below its minimum) where it is larger than that area, and never above or left of the area.
-void centre_on_screen(QWidget* window);
-// Moves a shown window that reaches past its screen's free area back inside it.
-void keep_on_screen(QWidget* window);
 
 } // namespace milora::ui

@@ -80,6 +80,26 @@ TEST(Validation, ANumberTooLargeForASingleIsToldSoAndNotGreaterThanZero) {
     s.box("txtPlain") = "2";
 }
 
+TEST(Validation, ANumberTooSmallForASingleIsNotAboveZeroAndNeverTooLarge) {
+    Divide calc;
+    FormState s = open_window(calc, CarData{});
+    // Held as 0 by the box: refused with the box's own "above zero" message, never as too large,
+    // and never passed on to Calculate as a zero divisor.
+    for (const char* text :
+         {"1e-320", "1e-50", "0.00000000000000000000000000000000000000000000001"}) {
+        s.box("txtA") = text;
+        EXPECT_EQ(validate_box(s, "txtA"),
+                  (Message{"Data Error", "Please enter A.", Icon::Warning, Buttons::Ok}))
+            << text;
+    }
+    // Where zero is allowed, a tiny number is the zero it is held as; the smallest normal single
+    // is a number above zero.
+    s.box("txtTime_Worth") = "1e-320";
+    EXPECT_FALSE(validate_box(s, "txtTime_Worth").has_value());
+    s.box("txtA") = "1.2e-38";
+    EXPECT_FALSE(validate_box(s, "txtA").has_value());
+}
+
 TEST(Validation, TimeWorthAcceptsZeroAndOneBoxHasAPlainMessage) {
     Divide calc;
     FormState s = open_window(calc, CarData{});

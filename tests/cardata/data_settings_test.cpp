@@ -3,6 +3,7 @@
 #include "cardata/data_settings.h"
 #include "support/temp_folder.h"
 
+#include "base/constants.h"
 #include "cardata/car_data_file.h"
 
 #include <cmath>
@@ -152,6 +153,32 @@ TEST_F(DataSettingsTest, ValidationRefusesZeroNonNumbersAndPercentagesOfAHundred
                            "Please enter a valid number for the percentage of your driving "
                            "done on the highway, greater than zero but less than 100%.",
                            Icon::Warning, Buttons::Ok}));
+}
+
+TEST_F(DataSettingsTest, ARefusalSaysWhetherTheNumberIsTooLargeOrNotAboveZero) {
+    const auto refusal = [&](Field f, const char* text) {
+        form.change(f, text);
+        const auto m = form.validate(f);
+        return m ? m->text : std::string();
+    };
+    const std::string gas = "Please enter a valid number for the cost of gas ($/gallon), "
+                            "greater than zero.";
+    // Above zero but beyond a single: too large, not "greater than zero".
+    for (const char* t : {"1e39", "1e300", "3.5e38"}) {
+        EXPECT_EQ(refusal(Field::GasCost, t), kTooLargeMessage) << t;
+    }
+    // Too small to hold, negative, or no number: the box's own message.
+    for (const char* t : {"1e-320", "1e-50", "-1e39", "abc"}) {
+        EXPECT_EQ(refusal(Field::GasCost, t), gas) << t;
+    }
+    // A percentage names its upper bound already.
+    EXPECT_NE(refusal(Field::CityPercent, "1e39"), kTooLargeMessage);
+    // Estimate refuses with the same reason.
+    form.change(Field::EpaCity, "1e39");
+    EXPECT_FALSE(form.estimate());
+    const auto told = form.dialogue().take_kept();
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back().text, kTooLargeMessage);
 }
 
 TEST_F(DataSettingsTest, TheEstimateTermsAreSinglePrecision) {

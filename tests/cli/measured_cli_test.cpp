@@ -4,6 +4,7 @@
 // the options stand, and go through the Data Settings boxes' check; a log that gives no figures
 // stops the run before any calculation.
 
+#include "base/constants.h"
 #include "cli/calc_cli.h"
 #include "support/temp_folder.h"
 
@@ -65,8 +66,7 @@ TEST(MeasuredCliTest, LogThatCannotGiveTheFiguresOrThatABoxRefusesStopsTheRun) {
     const CliRun refused = run({kWindow, "--log", huge});
     EXPECT_EQ(refused.status, cli::kExitRefused);
     EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err, "Data Error: Please enter a valid number for the distance in miles you "
-                           "drive your car in year, greater than zero.\n");
+    EXPECT_EQ(refused.err, std::string("Data Error: ") + kTooLargeMessage + "\n");
 
     const CliRun usage = run({kWindow, "--log"});
     EXPECT_EQ(usage.status, cli::kExitUsage);

@@ -41,7 +41,7 @@ const BoxCase kBoxCases[] = {
     {"inf",                 false, 0},
     {"-inf",                false, 0},
     {"1e39",                false, 0},  // beyond what a single holds
-    {"1e-50",               true,  0},  // above zero as typed, zero as a single: a fault if divided by
+    {"1e-50",               false, 0},  // above zero as typed, but zero as a single: refused
     {"--5",                 false, 0},
     {"5-",                  false, 0},
     {"1,2,3",               false, 0},  // thousands separators only between groups of three

@@ -357,6 +357,10 @@ TEST(FuelImportTest, NumbersBeyondASingleAreSkippedNotStored) {
     for (const Fillup& f : r.log.entries()) {
         EXPECT_TRUE(std::isfinite(f.Tank_MPG));
     }
+    // A reading too small to be stored is zero, not too large.
+    const Read tiny = read_text("Date,Odometer,Gallons\n1/1/2024,1e-320,10\n1/3/2024,1000,10\n");
+    ASSERT_EQ(tiny.read.report.skipped.size(), 1U);
+    EXPECT_EQ(tiny.read.report.skipped[0].reason, "the odometer reading is not above zero");
 }
 
 TEST(FuelImportTest, QuotedCellsMayHoldLineEndsAndLinesStillCount) {

@@ -49,8 +49,15 @@ int main(int argc, char** argv) {
     const QString screens = home.path() + QStringLiteral("/screens.json");
     QFile config(screens);
     if (config.open(QIODevice::WriteOnly)) {
-        config.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1920,
-                         "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        // MILORA_TEST_SCREEN=WIDTHxHEIGHT runs the windows on a smaller (or larger) screen.
+        const QStringList asked =
+            qEnvironmentVariable("MILORA_TEST_SCREEN", QStringLiteral("1920x1080"))
+                .split(QLatin1Char('x'));
+        const QByteArray width = asked.value(0, QStringLiteral("1920")).toLatin1();
+        const QByteArray height = asked.value(1, QStringLiteral("1080")).toLatin1();
+        config.write(R"({"screens": [{"name": "Screen", "x": 0, "y": 0, "width": )" + width +
+                     R"(, "height": )" + height +
+                     R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
         config.close();
     }
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());

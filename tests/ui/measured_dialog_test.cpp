@@ -5,6 +5,7 @@
 // modified flag set, the car data untouched until a commit); a log that gives no figures, or a
 // value a box refuses, changes nothing.
 
+#include "base/constants.h"
 #include "support/tracker_fixture.h"
 #include "ui/data_settings_window.h"
 #include "ui/measured_dialog.h"
@@ -142,10 +143,7 @@ TEST_F(MeasuredDialogTest, ALogThatGivesNoFiguresOrAValueABoxRefusesChangesNothi
     click(child<QPushButton>(d, QStringLiteral("cmdOK")));
     ASSERT_EQ(fakes.messages.shown.size(), 3U);
     EXPECT_EQ(fakes.messages.shown[2],
-              (Message{"Data Error",
-                       "Please enter a valid number for the distance in miles you drive your car "
-                       "in year, greater than zero.",
-                       Icon::Warning, Buttons::Ok}));
+              (Message{"Data Error", kTooLargeMessage, Icon::Warning, Buttons::Ok}));
     EXPECT_EQ(dialog(settings), d);
     EXPECT_EQ(box("txtGlobal_Combined_MPG"), QStringLiteral("20"));
     EXPECT_FALSE(settings->settings().modified());

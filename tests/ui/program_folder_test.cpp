@@ -80,7 +80,7 @@ TEST_F(ProgramFolderTest, ReadOnlyOrMissingExecutableFolderFallsBackToThePerUser
         });
 }
 
-TEST_F(ProgramFolderTest, WithoutHomeThereIsNoPerUserFolderUnderTheRoot) {
+TEST_F(ProgramFolderTest, WithoutAUsableHomeThereIsNoPerUserFolderAndTheRefusalSaysWhy) {
     const QByteArray saved = qgetenv("HOME");
     const QByteArray saved_xdg = qgetenv("XDG_DATA_HOME");
     qunsetenv("HOME");
@@ -88,11 +88,17 @@ TEST_F(ProgramFolderTest, WithoutHomeThereIsNoPerUserFolderUnderTheRoot) {
     const QString bin = folder(QStringLiteral("usr/bin"));
     folder(QStringLiteral("usr/share/milora"));
     const QString installed = ui::program_folder_for(bin);
+    const QString unset_why = ui::no_program_folder_message();
     // A build tree or portable copy keeps its own folder; nothing else may become /.local/...
     const QString build = folder(QStringLiteral("build"));
     const QString portable = ui::program_folder_for(build);
+    qputenv("HOME", "relative/home");
+    const QString relative_home = ui::program_folder_for(bin);
+    const QString relative_why = ui::no_program_folder_message();
+    // "/" is a full path like any other home: the program starts with its folder under it.
     qputenv("HOME", "/");
     const QString root_home = ui::program_folder_for(bin);
+    qputenv("HOME", "relative/home");
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder(QStringLiteral("xdg"))));
     const QString with_xdg = ui::program_folder_for(bin);
     qputenv("HOME", saved);
@@ -102,8 +108,13 @@ TEST_F(ProgramFolderTest, WithoutHomeThereIsNoPerUserFolderUnderTheRoot) {
         qputenv("XDG_DATA_HOME", saved_xdg);
     }
     EXPECT_EQ(installed, QString());
+    EXPECT_EQ(unset_why, QString::fromLatin1(ui::kNoProgramFolderMessage));
     EXPECT_EQ(portable, build);
-    EXPECT_EQ(root_home, QString());
+    EXPECT_EQ(relative_home, QString());
+    EXPECT_TRUE(relative_why.contains(QStringLiteral("HOME (relative/home) is not an absolute")))
+        << relative_why.toStdString();
+    EXPECT_FALSE(relative_why.contains(QStringLiteral("not set")));
+    EXPECT_FALSE(root_home.isEmpty());
     // XDG_DATA_HOME names a per-user folder of its own (the test mode's folder stands in here).
     EXPECT_FALSE(with_xdg.isEmpty());
 }
