@@ -9,6 +9,8 @@
 #include "numbers/precision.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace milora::mileage {
@@ -57,6 +59,35 @@ std::string shown(std::string_view item) {
     return shown_text(item, 32);
 }
 
+// A figure of the file: the number text form, which keeps 7 significant digits. That is enough
+// for a value typed in miles or US gallons, but a value typed in kilometres or litres is held in
+// miles or US gallons with all of a single's digits, and 7 of them may read back as a neighbouring
+// single that shows one unit off (12345 km as 12346). Such a value is written with the fewest
+// digits that read back to the very single held, up to 9.
+std::string figure_text(float value) {
+    std::string text = numbers::number_text(value);
+    float back = 0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+    if (read.ec == std::errc{} && back == value) {
+        return text;
+    }
+    char buf[64];
+    const float magnitude = std::fabs(value);
+    const bool plain = magnitude >= 1e-5F && magnitude < 1e7F;
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
+    text.assign(buf, res.ptr);
+    if (!plain) {
+        // The exponent as the number text form writes it: "1.2345679E+07".
+        const std::size_t e = text.find('e');
+        if (e != std::string::npos) {
+            text[e] = 'E';
+        }
+    }
+    return text;
+}
+
 std::string entries_read(std::int64_t n) {
     return n == 1 ? "1 entry was read" : std::to_string(n) + " entries were read";
 }
@@ -75,9 +106,9 @@ std::string mileage_file_text(const MileageLog& log) {
     for (const Fillup& f : log.entries()) {
         append_quoted(out, f.Fillup_Date);
         out += ',';
-        out += numbers::number_text(f.Fillup_Odometer);
+        out += figure_text(f.Fillup_Odometer);
         out += ',';
-        out += numbers::number_text(f.Fillup_Gallons);
+        out += figure_text(f.Fillup_Gallons);
         out += "\r\n";
     }
     return out;

@@ -8,10 +8,12 @@
 //     "9/16/2006",12345,10.5<CR><LF>
 //
 // the date text in double quotes (a quote inside it doubled), then the odometer reading and the
-// gallons in the number text form. Reading takes each line as one record of three comma-separated
-// items: a quoted item without its quotes, an unquoted one up to the next comma with blanks
-// around it dropped; the two numbers are plain decimal numbers with a point (no thousands
-// separators). CR LF, a lone CR or a lone LF ends a line; blank lines are skipped.
+// gallons in the number text form, or with up to 9 significant digits where 7 would not read back
+// to the value held (a value typed in kilometres or litres and held in miles or US gallons).
+// Reading takes each line as one record of three comma-separated items: a quoted item without its
+// quotes, an unquoted one up to the next comma with blanks around it dropped; the two numbers are
+// plain decimal numbers with a point (no thousands separators). CR LF, a lone CR or a lone LF ends
+// a line; blank lines are skipped.
 //
 // Reading stops at the first line that is not such a record, or whose fill-up gives no
 // meaningful MPG (no gallons); the entries before it stay in the log, and the result says at

@@ -65,6 +65,29 @@ TEST_F(MileageFileTest, EachEntryIsAQuotedDateAndTwoNumbersEndedByCrLf) {
     EXPECT_EQ(mileage_file_text(MileageLog{}), "");
 }
 
+TEST_F(MileageFileTest, AFigureIsWrittenWithMoreDigitsOnlyWhereSevenDoNotReadBack) {
+    // 12345 km held in miles: 7 digits ("7670.86") would read back as another single.
+    const float km_odometer = 12345 / 1.609344F;
+    const float litres = 40.37F / 3.785411784F;
+    const float seven = 1234.567F; // typed in miles: seven digits are the value
+    const MileageLog log =
+        make_log({{"a", seven, 0.1234567F}, {"b", 7670.827F, litres}, {"c", 1.0e8F, 9.5F}});
+    const std::string text = mileage_file_text(log);
+    EXPECT_EQ(text.substr(0, 24), "\"a\",1234.567,0.1234567\r\n");
+    EXPECT_EQ(text.substr(24), "\"b\",7670.827,10.664625\r\n\"c\",1E+08,9.5\r\n");
+    const MileageLog back = read_text(text).log;
+    expect_same_entries(log, back);
+
+    // Every single of a wide spread reads back as itself, plain or in the exponent form.
+    MileageLog spread;
+    float odometer = 1e-4F;
+    for (int i = 0; i < 250; ++i) {
+        spread.append("d", odometer, km_odometer / static_cast<float>(i + 1));
+        odometer = odometer * 1.37F + 0.001F;
+    }
+    expect_same_entries(spread, read_text(mileage_file_text(spread)).log);
+}
+
 TEST_F(MileageFileTest, SavedThenReadGivesBackTheSameEntriesAndDerivedValues) {
     const MileageLog log = make_log({{"9/16/2006", 12345.6F, 11.111F},
                                      {"Sep 23, 2006", 12601.3F, 9.87654F},

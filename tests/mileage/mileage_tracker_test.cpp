@@ -428,6 +428,46 @@ TEST_F(MileageTrackerTest, UndoBringsBackAReplacedLogAndCountsAsAChangeAfterASav
     EXPECT_EQ(tracker.log().fillup_count(), 3 + 30 - 20);
 }
 
+TEST_F(MileageTrackerTest, WhatIsTypedInEachUnitsIsWhatTheListAndBoxesShowAfterOpen) {
+    struct Typed {
+        const char* odometer;
+        const char* volume;
+    };
+    // Figures whose miles or US gallons need more than seven digits to read back as typed.
+    const std::vector<Typed> typed{{"12345", "40.37"},
+                                   {"12862.5", "9.25"},
+                                   {"13500", "45.06"},
+                                   {"98765.4", "37.5"},
+                                   {"123457", "41.3"}};
+    for (const UnitsDesc& u : all_units()) {
+        MileageTracker t{[](const Message&) { return Answer::Yes; }};
+        t.set_units(u.units);
+        t.add_new();
+        for (std::size_t k = 0; k < typed.size(); ++k) {
+            ASSERT_TRUE(
+                t.add_entry("d" + std::to_string(k), typed[k].odometer, typed[k].volume).added)
+                << u.key << " " << k;
+        }
+        t.done_adding();
+        const std::string before = t.list();
+        const std::string file = put(std::string(u.key) + ".miloragas", "");
+        ASSERT_TRUE(t.save(file));
+        MileageTracker again{[](const Message&) { return Answer::Ok; }};
+        again.set_units(u.units);
+        again.open(file);
+        EXPECT_EQ(again.list(), before) << u.key;
+        for (std::size_t k = 0; k < typed.size(); ++k) {
+            const Fillup f = again.log().entry(static_cast<MileageLog::Index>(k) + 1);
+            EXPECT_EQ(distance_box_text(u.units, f.Fillup_Odometer), typed[k].odometer) << u.key;
+            EXPECT_EQ(volume_box_text(u.units, f.Fillup_Gallons), typed[k].volume) << u.key;
+        }
+        if (u.units == Units::UsMpg) {
+            // Typed in miles and US gallons, the file is the number text form as ever.
+            EXPECT_EQ(slurp(file).substr(0, 18), "\"d0\",12345,40.37\r\n");
+        }
+    }
+}
+
 TEST_F(MileageTrackerTest, EntriesTypedInKilometresAndLitresReadBackAsTyped) {
     tracker.set_units(Units::LitresPer100Km);
     tracker.add_new();
