@@ -324,6 +324,9 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     } else if (run.read.milora.stop) {
         run.read_error = mileage::read_stopped_message(o.file, run.read.milora);
     }
+    if (run.read.understood && run.read.milora.skipped_lines > 0) {
+        show(mileage::lines_skipped_message(o.file, run.read.milora));
+    }
     if (run.read_error) {
         show(*run.read_error);
     }

@@ -88,6 +88,13 @@ std::string figure_text(float value) {
     return text;
 }
 
+void skip(ReadResult& result, std::int64_t line, std::string reason) {
+    if (result.skipped.size() < ReadResult::kSkippedKept) {
+        result.skipped.push_back(ReadStop{line, std::move(reason)});
+    }
+    ++result.skipped_lines;
+}
+
 std::string entries_read(std::int64_t n) {
     return n == 1 ? "1 entry was read" : std::to_string(n) + " entries were read";
 }
@@ -133,6 +140,7 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     import::CsvReader reader(text, ',', import::CsvReader::Quotes::OneLine);
     import::CsvRecord r;
     std::int64_t next_progress = kProgressLines;
+    bool after_skip = false; // a line was skipped since the last entry
     while (reader.next(r)) {
         if (progress && r.line >= next_progress) {
             next_progress = (r.line / kProgressLines + 1) * kProgressLines;
@@ -156,6 +164,14 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
             stop("the gallons \"" + shown(r[2]) + "\" are not a number");
             break;
         }
+        if (!log.empty() && !(*odometer > log.odometer(log.fillup_count()))) {
+            skip(result, r.line,
+                 "its odometer reading " + numbers::number_text(*odometer) +
+                     " is not above the previous entry's " +
+                     numbers::number_text(log.odometer(log.fillup_count())));
+            after_skip = true;
+            continue;
+        }
         try {
             log.append(std::string(r[0]), *odometer, *gallons);
         } catch (const numbers::FloatFault&) {
@@ -163,6 +179,10 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
             break;
         }
         ++result.entries;
+        if (after_skip) {
+            result.unreliable.push_back(log.fillup_count());
+            after_skip = false;
+        }
     }
     return result;
 }
@@ -185,6 +205,24 @@ Message read_stopped_message(const std::string& path, const ReadResult& result) 
             "Reading of the file \"" + path + "\" stopped at line " + std::to_string(s.line) +
                 ": " + s.reason + ". " + entries_read(result.entries) + " before that line.",
             Icon::Warning, Buttons::Ok};
+}
+
+Message lines_skipped_message(const std::string& path, const ReadResult& result) {
+    constexpr std::size_t kShown = 5;
+    const std::int64_t n = result.skipped_lines;
+    std::string text = "In the file \"" + path + "\", " +
+                       (n == 1 ? std::string("1 line was") : std::to_string(n) + " lines were") +
+                       " skipped, so that no MPG counts them:";
+    for (std::size_t i = 0; i < result.skipped.size() && i < kShown; ++i) {
+        text += "\nline " + std::to_string(result.skipped[i].line) + ": " +
+                result.skipped[i].reason + ";";
+    }
+    if (n > static_cast<std::int64_t>(kShown)) {
+        text += "\nand " + std::to_string(n - static_cast<std::int64_t>(kShown)) + " more;";
+    }
+    text.back() = '.';
+    text += "\nSaving the log leaves the skipped lines out of the file.";
+    return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
 }
 
 Message cannot_open_message(const std::string& path, const std::string& why) {

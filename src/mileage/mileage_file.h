@@ -28,6 +28,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace milora::mileage {
 
@@ -48,13 +49,22 @@ struct ReadResult {
     std::int64_t entries = 0;     // entries appended to the log
     std::optional<ReadStop> stop; // set when reading stopped before the end of the file
     bool cancelled = false;       // `progress` said to stop
+    // Lines skipped because their odometer reading is not above the entry before (a hand-edited
+    // or merged file): the first kSkippedKept of them, and how many there are in all.
+    static constexpr std::size_t kSkippedKept = 1000;
+    std::vector<ReadStop> skipped;
+    std::int64_t skipped_lines = 0;
+    // Entries (1-based) right after a skipped line: their tank lost that fill-up's fuel.
+    std::vector<MileageLog::Index> unreliable;
 };
 
 // Whether `line` is one record of the format above (how a file in it is recognised).
 bool is_mileage_record(std::string_view line);
 
-// Appends the records of `contents` to `log`. `progress`, when given, is told now and then how many
-// bytes of `contents` have been read; when it returns false, reading stops there (cancelled).
+// Appends the records of `contents` to `log`. A line whose odometer reading is not above the last
+// entry's is skipped and listed (it would give a tank of negative or no MPG), and reading goes on.
+// `progress`, when given, is told now and then how many bytes of `contents` have been read; when it
+// returns false, reading stops there (cancelled).
 ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
                              const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
@@ -66,6 +76,8 @@ std::optional<std::string> read_mileage_contents(const std::string& path,
 // What the user is told when reading stopped part-way, when a file cannot be opened, and when a
 // save fails.
 Message read_stopped_message(const std::string& path, const ReadResult& result);
+// What the user is told when lines were skipped (result.skipped_lines > 0).
+Message lines_skipped_message(const std::string& path, const ReadResult& result);
 Message cannot_open_message(const std::string& path, const std::string& why = {});
 Message save_failed_message(const std::string& path, const std::string& why);
 

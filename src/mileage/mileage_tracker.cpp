@@ -143,6 +143,9 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     }
     whole = !r.milora.stop;
     converted = r.report.format != ImportFormat::Milora;
+    if (r.milora.skipped_lines > 0) {
+        ask_(lines_skipped_message(path, r.milora));
+    }
     if (r.milora.stop) {
         ask_(read_stopped_message(path, r.milora));
     }

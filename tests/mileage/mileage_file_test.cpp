@@ -207,3 +207,44 @@ TEST_F(MileageFileTest, AFileThatCannotBeOpenedReadsAsNothing) {
     EXPECT_FALSE(read_mileage_contents(dir.string()));
     EXPECT_EQ(cannot_open_message("/x/y.csv").text, "The file \"/x/y.csv\" could not be opened.");
 }
+
+TEST_F(MileageFileTest, ALineWhoseOdometerGoesBackIsSkippedAndCountsInNoMpg) {
+    // A hand-edited or merged file: 1300 then 1, and an equal reading later.
+    const Read r =
+        read_text("\"1/1/2024\",1000,10\r\n\"1/8/2024\",1300,10\r\n\"1/15/2024\",1,10\r\n"
+                  "\"1/22/2024\",1600,10\r\n\"1/29/2024\",1600,5\r\n\"2/5/2024\",1900,10\r\n");
+    EXPECT_FALSE(r.result.stop);
+    EXPECT_EQ(r.result.entries, 4);
+    ASSERT_EQ(r.log.fillup_count(), 4);
+    for (MileageLog::Index i = 2; i <= 4; ++i) {
+        EXPECT_FLOAT_EQ(r.log.entry(i).Tank_MPG, 30) << i;
+        EXPECT_FLOAT_EQ(r.log.entry(i).Overall_MPG, 30) << i;
+        EXPECT_FLOAT_EQ(r.log.entry(i).Five_Tank_MPG, 30) << i;
+    }
+    ASSERT_EQ(r.result.skipped_lines, 2);
+    ASSERT_EQ(r.result.skipped.size(), 2U);
+    EXPECT_EQ(r.result.skipped[0].line, 3);
+    EXPECT_EQ(r.result.skipped[0].reason,
+              "its odometer reading 1 is not above the previous entry's 1300");
+    EXPECT_EQ(r.result.skipped[1].line, 5);
+    // The entry after each skipped line lost that fill-up's fuel.
+    EXPECT_EQ(r.result.unreliable, (std::vector<MileageLog::Index>{3, 4}));
+    EXPECT_EQ(lines_skipped_message("log.miloragas", r.result).text,
+              "In the file \"log.miloragas\", 2 lines were skipped, so that no MPG counts them:\n"
+              "line 3: its odometer reading 1 is not above the previous entry's 1300;\n"
+              "line 5: its odometer reading 1600 is not above the previous entry's 1600.\n"
+              "Saving the log leaves the skipped lines out of the file.");
+
+    // A long run of them is counted whole and listed in part.
+    std::string text = "\"a\",5000,10\r\n";
+    for (int i = 0; i < 1200; ++i) {
+        text += "\"b\",1,1\r\n";
+    }
+    const Read many = read_text(text + "\"c\",5300,10\r\n");
+    EXPECT_EQ(many.result.skipped_lines, 1200);
+    EXPECT_EQ(many.result.skipped.size(), ReadResult::kSkippedKept);
+    EXPECT_EQ(many.log.fillup_count(), 2);
+    const std::string shown = lines_skipped_message("f", many.result).text;
+    EXPECT_NE(shown.find("1200 lines were skipped"), std::string::npos);
+    EXPECT_NE(shown.find("\nand 1195 more.\n"), std::string::npos);
+}

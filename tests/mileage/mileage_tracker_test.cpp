@@ -489,3 +489,23 @@ TEST_F(MileageTrackerTest, EntriesTypedInKilometresAndLitresReadBackAsTyped) {
     again.set_units(Units::UsMpg);
     EXPECT_EQ(again.list(), list_text(again.log()));
 }
+
+TEST_F(MileageTrackerTest, AFileWhoseOdometerGoesBackIsToldOnLoadAndAveragesNothingNegative) {
+    const std::string file =
+        put("back.miloragas",
+            "\"1/1/2024\",1000,10\r\n\"1/8/2024\",1300,10\r\n"
+            "\"1/15/2024\",1,10\r\n\"1/22/2024\",1600,10\r\n\"1/29/2024\",1900,10\r\n");
+    tracker.open(file);
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_NE(shown[0].text.find("line 3: its odometer reading 1 is not above the previous "
+                                 "entry's 1300"),
+              std::string::npos);
+    EXPECT_EQ(tracker.log().fillup_count(), 4);
+    EXPECT_EQ(tracker.list().find('-'), std::string::npos) << tracker.list();
+    const std::string summary = summary_text(tracker.log()).value();
+    EXPECT_NE(summary.find("overall average fuel economy is 30.0 miles"), std::string::npos);
+    EXPECT_NE(summary.find("lowest single-tank MPG was 30.0"), std::string::npos);
+    const PlotRange range = plot_range(tracker.log());
+    EXPECT_GE(range.lo, 28);
+    EXPECT_LE(range.hi, 32);
+}
