@@ -307,10 +307,9 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
         err << safe_text(m.title + ": " + m.text) << '\n';
         run.messages.push_back(m);
     };
-    std::string why;
-    const auto contents = mileage::read_mileage_contents(o.file, &why);
+    const auto contents = mileage::read_mileage_contents(o.file);
     if (!contents) {
-        show(mileage::cannot_open_message(o.file, why));
+        show(mileage::cannot_open_message(o.file, contents.reason()));
         if (o.json) {
             write_cannot_open(run.messages, out);
         }

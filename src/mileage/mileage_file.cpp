@@ -121,8 +121,8 @@ std::string mileage_file_text(const MileageLog& log) {
     return out;
 }
 
-WriteResult write_mileage_file(const std::string& path, const MileageLog& log,
-                               const std::function<void()>& before_rename) {
+Status write_mileage_file(const std::string& path, const MileageLog& log,
+                          const std::function<void()>& before_rename) {
     return write_file_atomically(path, mileage_file_text(log), before_rename);
 }
 
@@ -187,16 +187,8 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     return result;
 }
 
-std::optional<std::string> read_mileage_contents(const std::string& path, std::string* why) {
-    std::string contents;
-    std::string failed = read_whole_file_why(path, contents);
-    if (!failed.empty()) {
-        if (why != nullptr) {
-            *why = std::move(failed);
-        }
-        return std::nullopt;
-    }
-    return contents;
+Result<std::string> read_mileage_contents(const std::string& path) {
+    return read_file(path);
 }
 
 Message read_stopped_message(const std::string& path, const ReadResult& result) {

@@ -21,6 +21,7 @@
 
 #include "base/atomic_file.h"
 #include "base/message.h"
+#include "base/result.h"
 #include "mileage/mileage_log.h"
 
 #include <cstdint>
@@ -37,8 +38,8 @@ std::string mileage_file_text(const MileageLog& log);
 
 // Creates or replaces the file atomically: a failed write leaves an old file whole.
 // `before_rename` as for write_file_atomically (a test's stand-in for a crash).
-WriteResult write_mileage_file(const std::string& path, const MileageLog& log,
-                               const std::function<void()>& before_rename = {});
+Status write_mileage_file(const std::string& path, const MileageLog& log,
+                          const std::function<void()>& before_rename = {});
 
 struct ReadStop {
     std::int64_t line = 0; // 1-based line of the file where reading stopped
@@ -68,10 +69,9 @@ bool is_mileage_record(std::string_view line);
 ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
                              const std::function<bool(std::size_t, std::size_t)>& progress = {});
 
-// Reads a whole file first: nullopt when it cannot be opened or read, and then the log is
-// untouched and `why` (when given) says what kept it from being read.
-std::optional<std::string> read_mileage_contents(const std::string& path,
-                                                 std::string* why = nullptr);
+// Reads a whole file first: a failure when it cannot be opened or read, whose reason says what
+// kept it from being read (and then the log is untouched).
+Result<std::string> read_mileage_contents(const std::string& path);
 
 // What the user is told when reading stopped part-way, when a file cannot be opened, and when a
 // save fails.

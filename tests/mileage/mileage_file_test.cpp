@@ -97,7 +97,7 @@ TEST_F(MileageFileTest, SavedThenReadGivesBackTheSameEntriesAndDerivedValues) {
                                      {"10/14/2006", 13811, 8.001F},
                                      {"10/21/2006", 14100.2F, 10.3F}});
     const std::string p = path("log.miloragas");
-    ASSERT_TRUE(write_mileage_file(p, log).ok);
+    ASSERT_TRUE(write_mileage_file(p, log).ok());
     const auto contents = read_mileage_contents(p);
     ASSERT_TRUE(contents);
     const Read back = read_text(*contents);
@@ -192,18 +192,21 @@ TEST_F(MileageFileTest, AFileOfAnyLengthIsReadWhole) {
 
 TEST_F(MileageFileTest, AFailedSaveLeavesTheOldFileWhole) {
     const std::string p = path("log.miloragas");
-    ASSERT_TRUE(write_mileage_file(p, six_entry_log()).ok);
+    ASSERT_TRUE(write_mileage_file(p, six_entry_log()).ok());
     const std::string before = slurp(p);
-    const WriteResult w =
+    const Status w =
         write_mileage_file(p, make_log({{"x", 1, 1}}), [] { throw std::runtime_error("crash"); });
-    EXPECT_FALSE(w.ok);
+    EXPECT_FALSE(w.ok());
+    EXPECT_FALSE(w.reason().empty());
     EXPECT_EQ(slurp(p), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
-    EXPECT_FALSE(write_mileage_file(path("no/such/folder/log.miloragas"), six_entry_log()).ok);
+    EXPECT_FALSE(write_mileage_file(path("no/such/folder/log.miloragas"), six_entry_log()).ok());
 }
 
 TEST_F(MileageFileTest, AFileThatCannotBeOpenedReadsAsNothing) {
-    EXPECT_FALSE(read_mileage_contents(path("missing.miloragas")));
+    const auto missing = read_mileage_contents(path("missing.miloragas"));
+    EXPECT_FALSE(missing);
+    EXPECT_FALSE(missing.reason().empty()); // what the user is told it could not be opened for
     EXPECT_FALSE(read_mileage_contents(dir.string()));
     EXPECT_EQ(cannot_open_message("/x/y.csv").text, "The file \"/x/y.csv\" could not be opened.");
 }
