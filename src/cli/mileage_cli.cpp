@@ -307,10 +307,9 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
         err << safe_text(m.title + ": " + m.text) << '\n';
         run.messages.push_back(m);
     };
-    std::string why;
-    const auto contents = mileage::read_mileage_contents(o.file, &why);
+    const auto contents = mileage::read_mileage_contents(o.file);
     if (!contents) {
-        show(mileage::cannot_open_message(o.file, why));
+        show(mileage::cannot_open_message(o.file, contents.reason()));
         if (o.json) {
             write_cannot_open(run.messages, out);
         }
@@ -323,6 +322,9 @@ int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
         run.read_error = mileage::import_failed_message(o.file, run.read);
     } else if (run.read.milora.stop) {
         run.read_error = mileage::read_stopped_message(o.file, run.read.milora);
+    }
+    if (run.read.understood && run.read.milora.skipped_lines > 0) {
+        show(mileage::lines_skipped_message(o.file, run.read.milora));
     }
     if (run.read_error) {
         show(*run.read_error);

@@ -170,6 +170,11 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
         result.understood = true;
         result.milora = read_mileage_text(contents, log, progress);
         result.report.rows = result.milora.entries;
+        result.report.skipped_rows = result.milora.skipped_lines; // odometer going back
+        for (const ReadStop& line : result.milora.skipped) {
+            result.report.skipped.push_back({line.line, line.reason});
+        }
+        result.report.unreliable = result.milora.unreliable;
         result.report.dates = DateOrder::MonthDayYear;
         return result;
     }

@@ -290,9 +290,9 @@ Measurement measure_read(const LogRead& read, const MileageLog& log, DayMonthOrd
 
 FileMeasurement measure_file(const std::string& path, DayMonthOrder order) {
     FileMeasurement out;
-    std::string why;
-    const auto contents = read_mileage_contents(path, &why);
+    const auto contents = read_mileage_contents(path);
     if (!contents) {
+        const std::string& why = contents.reason();
         out.reason = "it could not be opened" + (why.empty() ? std::string() : ": " + why);
         out.failure = cannot_open_message(path, why);
         return out;

@@ -9,6 +9,8 @@
 #include "numbers/precision.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <string_view>
 
 namespace milora::mileage {
@@ -57,6 +59,42 @@ std::string shown(std::string_view item) {
     return shown_text(item, 32);
 }
 
+// A figure of the file: the number text form, which keeps 7 significant digits. That is enough
+// for a value typed in miles or US gallons, but a value typed in kilometres or litres is held in
+// miles or US gallons with all of a single's digits, and 7 of them may read back as a neighbouring
+// single that shows one unit off (12345 km as 12346). Such a value is written with the fewest
+// digits that read back to the very single held, up to 9.
+std::string figure_text(float value) {
+    std::string text = numbers::number_text(value);
+    float back = 0;
+    const auto read = std::from_chars(text.data(), text.data() + text.size(), back);
+    if (read.ec == std::errc{} && back == value) {
+        return text;
+    }
+    char buf[64];
+    const float magnitude = std::fabs(value);
+    const bool plain = magnitude >= 1e-5F && magnitude < 1e7F;
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
+    text.assign(buf, res.ptr);
+    if (!plain) {
+        // The exponent as the number text form writes it: "1.2345679E+07".
+        const std::size_t e = text.find('e');
+        if (e != std::string::npos) {
+            text[e] = 'E';
+        }
+    }
+    return text;
+}
+
+void skip(ReadResult& result, std::int64_t line, std::string reason) {
+    if (result.skipped.size() < ReadResult::kSkippedKept) {
+        result.skipped.push_back(ReadStop{line, std::move(reason)});
+    }
+    ++result.skipped_lines;
+}
+
 std::string entries_read(std::int64_t n) {
     return n == 1 ? "1 entry was read" : std::to_string(n) + " entries were read";
 }
@@ -75,16 +113,16 @@ std::string mileage_file_text(const MileageLog& log) {
     for (const Fillup& f : log.entries()) {
         append_quoted(out, f.Fillup_Date);
         out += ',';
-        out += numbers::number_text(f.Fillup_Odometer);
+        out += figure_text(f.Fillup_Odometer);
         out += ',';
-        out += numbers::number_text(f.Fillup_Gallons);
+        out += figure_text(f.Fillup_Gallons);
         out += "\r\n";
     }
     return out;
 }
 
-WriteResult write_mileage_file(const std::string& path, const MileageLog& log,
-                               const std::function<void()>& before_rename) {
+Status write_mileage_file(const std::string& path, const MileageLog& log,
+                          const std::function<void()>& before_rename) {
     return write_file_atomically(path, mileage_file_text(log), before_rename);
 }
 
@@ -102,6 +140,7 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
     import::CsvReader reader(text, ',', import::CsvReader::Quotes::OneLine);
     import::CsvRecord r;
     std::int64_t next_progress = kProgressLines;
+    bool after_skip = false; // a line was skipped since the last entry
     while (reader.next(r)) {
         if (progress && r.line >= next_progress) {
             next_progress = (r.line / kProgressLines + 1) * kProgressLines;
@@ -125,6 +164,14 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
             stop("the gallons \"" + shown(r[2]) + "\" are not a number");
             break;
         }
+        if (!log.empty() && !(*odometer > log.odometer(log.fillup_count()))) {
+            skip(result, r.line,
+                 "its odometer reading " + numbers::number_text(*odometer) +
+                     " is not above the previous entry's " +
+                     numbers::number_text(log.odometer(log.fillup_count())));
+            after_skip = true;
+            continue;
+        }
         try {
             log.append(std::string(r[0]), *odometer, *gallons);
         } catch (const numbers::FloatFault&) {
@@ -132,20 +179,16 @@ ReadResult read_mileage_text(const std::string& contents, MileageLog& log,
             break;
         }
         ++result.entries;
+        if (after_skip) {
+            result.unreliable.push_back(log.fillup_count());
+            after_skip = false;
+        }
     }
     return result;
 }
 
-std::optional<std::string> read_mileage_contents(const std::string& path, std::string* why) {
-    std::string contents;
-    std::string failed = read_whole_file_why(path, contents);
-    if (!failed.empty()) {
-        if (why != nullptr) {
-            *why = std::move(failed);
-        }
-        return std::nullopt;
-    }
-    return contents;
+Result<std::string> read_mileage_contents(const std::string& path) {
+    return read_file(path);
 }
 
 Message read_stopped_message(const std::string& path, const ReadResult& result) {
@@ -154,6 +197,24 @@ Message read_stopped_message(const std::string& path, const ReadResult& result) 
             "Reading of the file \"" + path + "\" stopped at line " + std::to_string(s.line) +
                 ": " + s.reason + ". " + entries_read(result.entries) + " before that line.",
             Icon::Warning, Buttons::Ok};
+}
+
+Message lines_skipped_message(const std::string& path, const ReadResult& result) {
+    constexpr std::size_t kShown = 5;
+    const std::int64_t n = result.skipped_lines;
+    std::string text = "In the file \"" + path + "\", " +
+                       (n == 1 ? std::string("1 line was") : std::to_string(n) + " lines were") +
+                       " skipped, so that no MPG counts them:";
+    for (std::size_t i = 0; i < result.skipped.size() && i < kShown; ++i) {
+        text += "\nline " + std::to_string(result.skipped[i].line) + ": " +
+                result.skipped[i].reason + ";";
+    }
+    if (n > static_cast<std::int64_t>(kShown)) {
+        text += "\nand " + std::to_string(n - static_cast<std::int64_t>(kShown)) + " more;";
+    }
+    text.back() = '.';
+    text += "\nSaving the log leaves the skipped lines out of the file.";
+    return {kProgramTitle, text, Icon::Warning, Buttons::Ok};
 }
 
 Message cannot_open_message(const std::string& path, const std::string& why) {

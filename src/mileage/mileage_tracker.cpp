@@ -102,10 +102,9 @@ void MileageTracker::clear_data() {
 }
 
 bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& converted) {
-    std::string why;
-    const auto contents = read_mileage_contents(path, &why);
+    const auto contents = read_mileage_contents(path);
     if (!contents) {
-        ask_(cannot_open_message(path, why));
+        ask_(cannot_open_message(path, contents.reason()));
         return false;
     }
     // Read into a log of its own: a reading the user stops leaves the log as it was.
@@ -143,6 +142,9 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     }
     whole = !r.milora.stop;
     converted = r.report.format != ImportFormat::Milora;
+    if (r.milora.skipped_lines > 0) {
+        ask_(lines_skipped_message(path, r.milora));
+    }
     if (r.milora.stop) {
         ask_(read_stopped_message(path, r.milora));
     }
@@ -173,9 +175,9 @@ void MileageTracker::import_csv(const std::string& path) {
 }
 
 bool MileageTracker::save(const std::string& path) {
-    const WriteResult w = write_mileage_file(path, log_);
-    if (!w.ok) {
-        ask_(save_failed_message(path, w.error));
+    const Status w = write_mileage_file(path, log_);
+    if (!w) {
+        ask_(save_failed_message(path, w.reason()));
         return false;
     }
     data_changed_ = false;
@@ -184,11 +186,11 @@ bool MileageTracker::save(const std::string& path) {
 }
 
 bool MileageTracker::export_csv(const std::string& path) {
-    const WriteResult w = write_mileage_file(path, log_);
-    if (!w.ok) {
-        ask_(save_failed_message(path, w.error));
+    const Status w = write_mileage_file(path, log_);
+    if (!w) {
+        ask_(save_failed_message(path, w.reason()));
     }
-    return w.ok;
+    return w.ok();
 }
 
 void MileageTracker::add_new() {

@@ -3,6 +3,10 @@
 #include "mileage/units.h"
 
 #include "mileage/fuel_import.h"
+#include "numbers/number_reading.h"
+#include "numbers/number_text.h"
+
+#include <cstdio>
 
 namespace milora::mileage {
 
@@ -17,6 +21,32 @@ double litres_per_volume(Units u) {
         return kLitresPerGallon * kGallonsPerImperialGallon;
     }
     return metric(u) ? 1.0 : kLitresPerGallon;
+}
+
+// The figure held for `typed` in the user's units: the converted value in the number text form,
+// read as a box text is read, as a new entry's check does it.
+std::optional<float> held_for(Units units, float typed, double (*to_log)(Units, double)) {
+    if (units == Units::UsMpg) {
+        return typed;
+    }
+    return numbers::parse_single(numbers::number_text(to_log(units, double{typed})));
+}
+
+std::string box_text(Units units, float value, double (*to_log)(Units, double),
+                     double (*shown)(Units, double)) {
+    if (units == Units::UsMpg) {
+        return numbers::number_text(value);
+    }
+    const double in_units = shown(units, double{value});
+    for (int digits = 1; digits <= 7; ++digits) {
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*e", digits - 1, in_units);
+        const auto typed = numbers::parse_single(buf);
+        if (typed && held_for(units, *typed, to_log) == value) {
+            return numbers::number_text(*typed);
+        }
+    }
+    return numbers::number_text(static_cast<float>(in_units));
 }
 
 } // namespace
@@ -70,6 +100,22 @@ double miles_from(Units units, double distance) {
 
 double gallons_from(Units units, double volume) {
     return volume * litres_per_volume(units) / kLitresPerGallon;
+}
+
+std::optional<float> held_distance(Units units, float typed) {
+    return held_for(units, typed, miles_from);
+}
+
+std::optional<float> held_volume(Units units, float typed) {
+    return held_for(units, typed, gallons_from);
+}
+
+std::string distance_box_text(Units units, float held) {
+    return box_text(units, held, miles_from, shown_distance);
+}
+
+std::string volume_box_text(Units units, float held) {
+    return box_text(units, held, gallons_from, shown_volume);
 }
 
 } // namespace milora::mileage

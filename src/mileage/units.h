@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace milora::mileage {
@@ -34,5 +35,16 @@ double shown_volume(Units units, double gallons);
 double shown_economy(Units units, double mpg);
 double miles_from(Units units, double distance);
 double gallons_from(Units units, double volume);
+
+// What the log holds for a figure typed in `units` (its box text already read as a single): the
+// miles or US gallons as a single, nullopt when they lie beyond a single's range.
+std::optional<float> held_distance(Units units, float typed);
+std::optional<float> held_volume(Units units, float typed);
+
+// A held figure as a box shows it in `units`: the fewest significant digits (up to 7) that are
+// held as the very same single when typed again, so that 12345 typed in km shows as 12345 and not
+// as 12344.99; the value rounded to 7 digits when none are.
+std::string distance_box_text(Units units, float held);
+std::string volume_box_text(Units units, float held);
 
 } // namespace milora::mileage

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mileage_edit_dialog.h"
 
-#include "numbers/number_text.h"
 #include "ui/mileage_date_box.h"
 #include "ui/mileage_entry_frame.h"
 #include "ui/qt_text.h"
@@ -15,18 +14,6 @@
 
 namespace milora::ui {
 
-namespace {
-
-// A figure of the log in the units shown, as a box takes it: at single precision, so that an
-// odometer typed as 12345 km shows as 12345 again.
-QString box_text(float value, mileage::Units units, double (*convert)(mileage::Units, double)) {
-    const float shown =
-        units == mileage::Units::UsMpg ? value : static_cast<float>(convert(units, double{value}));
-    return qt_text(numbers::number_text(shown));
-}
-
-} // namespace
-
 MileageEditDialog::MileageEditDialog(const mileage::Fillup& entry, mileage::Units units,
                                      Attempt attempt, QWidget* parent)
     : QDialog(parent), attempt_(std::move(attempt)) {
@@ -35,9 +22,9 @@ MileageEditDialog::MileageEditDialog(const mileage::Fillup& entry, mileage::Unit
     auto* form = new QFormLayout(this);
     date_ = new MileageDateBox(this);
     date_->setText(qt_text(entry.Fillup_Date));
-    miles_ = new QLineEdit(box_text(entry.Fillup_Odometer, units, mileage::shown_distance), this);
+    miles_ = new QLineEdit(qt_text(mileage::distance_box_text(units, entry.Fillup_Odometer)), this);
     miles_->setObjectName(QStringLiteral("txtMiles"));
-    gallons_ = new QLineEdit(box_text(entry.Fillup_Gallons, units, mileage::shown_volume), this);
+    gallons_ = new QLineEdit(qt_text(mileage::volume_box_text(units, entry.Fillup_Gallons)), this);
     gallons_->setObjectName(QStringLiteral("txtGallons"));
     missing_ = new QCheckBox(
         QStringLiteral("Missing data: gallons at the overall average, as for missed fill-ups"),

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/mileage_menus.h"
 
+#include "ui/labels.h"
 #include "ui/qt_text.h"
 
 #include <QAction>
@@ -37,6 +38,8 @@ QMenuBar* build_menu_bar(QWidget* window, const std::vector<MenuCommand>& comman
         }
         QObject::connect(action, &QAction::triggered, window, c.run);
     }
+    // Every menu and item can be reached with Alt and a letter of its own.
+    add_mnemonics(*bar);
     return bar;
 }
 

@@ -93,13 +93,22 @@ MileagePlotWindow::MileagePlotWindow(const MileageLog& log, const CarData& car,
 
 void MileagePlotWindow::build(const MileageLog& log, Units units) {
     range_ = plot_range(log, units);
-    const PlotLabels labels = plot_labels(log, range_);
     last_x_ = static_cast<double>(log.fillup_count());
     for (std::size_t i = 0; i < plot_series().size(); ++i) {
         points_[i] = series_points(log, plot_series()[i].series, epa_, units);
     }
+    economy_ = describe(units).economy;
 
     auto* root = new QVBoxLayout(this);
+    QGridLayout* grid = build_axes(plot_labels(log, range_), units);
+    grid->addLayout(build_legend(), 0, 3, 3, 1);
+    tell_of_hidden_lines();
+    root->addLayout(grid, 1);
+    root->addLayout(build_buttons());
+    resize(860, 480);
+}
+
+QGridLayout* MileagePlotWindow::build_axes(const PlotLabels& labels, Units units) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
@@ -128,7 +137,10 @@ void MileagePlotWindow::build(const MileageLog& log, Units units) {
     dates->addStretch(1);
     dates->addWidget(make_label("lblDateMax", qt_text(labels.lblDateMax), this));
     grid->addLayout(dates, 3, 2);
+    return grid;
+}
 
+QVBoxLayout* MileagePlotWindow::build_legend() {
     // The five series: check box and legend line.
     auto* legend = new QVBoxLayout;
     for (std::size_t i = 0; i < plot_series().size(); ++i) {
@@ -151,11 +163,10 @@ void MileagePlotWindow::build(const MileageLog& log, Units units) {
     hidden_note_->setMaximumWidth(260);
     legend->addWidget(hidden_note_);
     legend->addStretch(1);
-    grid->addLayout(legend, 0, 3, 3, 1);
-    economy_ = describe(units).economy;
-    tell_of_hidden_lines();
-    root->addLayout(grid, 1);
+    return legend;
+}
 
+QHBoxLayout* MileagePlotWindow::build_buttons() {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     const struct {
@@ -174,7 +185,6 @@ void MileagePlotWindow::build(const MileageLog& log, Units units) {
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
-    root->addLayout(buttons);
 
     connect(findChild<QPushButton*>(QStringLiteral("cmdPrintPlot")), &QPushButton::clicked, this,
             [this] { services_.printer->print_widget(this, ui::Orientation::Landscape); });
@@ -182,7 +192,7 @@ void MileagePlotWindow::build(const MileageLog& log, Units units) {
             [this] { services_.help->show_topic(this, latin_text(kHelpTopic)); });
     connect(findChild<QPushButton*>(QStringLiteral("cmdDonePlot")), &QPushButton::clicked, this,
             &QWidget::close);
-    resize(860, 480);
+    return buttons;
 }
 
 void MileagePlotWindow::tell_of_hidden_lines() {

@@ -12,6 +12,9 @@
 #include "mileage/plot.h"
 #include "ui/services.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -41,7 +44,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window in named steps: the axes and drawing area, the legend, the buttons.
     void build(const mileage::MileageLog& log, mileage::Units units);
+    QGridLayout* build_axes(const mileage::PlotLabels& labels, mileage::Units units);
+    QVBoxLayout* build_legend();
+    QHBoxLayout* build_buttons();
     // Says which checked EPA line lies outside the plotted range, where it cannot be seen.
     void tell_of_hidden_lines();
 

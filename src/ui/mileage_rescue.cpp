@@ -57,7 +57,8 @@ bool save_unsaved_logs() noexcept {
         // The last tracker opened wins; there is rarely more than one.
         for (const mileage::MileageTracker* t : watched()) {
             if (t->data_changed() && !t->log().empty()) {
-                saved = mileage::write_mileage_file(path_text(rescue_path()), t->log()).ok || saved;
+                saved =
+                    mileage::write_mileage_file(path_text(rescue_path()), t->log()).ok() || saved;
             }
         }
     } catch (...) {

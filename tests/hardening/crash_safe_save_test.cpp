@@ -144,7 +144,7 @@ void write_old_log(const std::string& path) {
     mileage::MileageLog log;
     log.append("9/16/2006", 1000, 10);
     log.append("9/23/2006", 1300, 10);
-    ASSERT_TRUE(mileage::write_mileage_file(path, log).ok);
+    ASSERT_TRUE(mileage::write_mileage_file(path, log).ok());
 }
 
 void write_old_car(const std::string& path) {
@@ -246,7 +246,7 @@ TEST_F(CrashSafeSaveTest, ASaveReplacesTheFileALinkNamesAndNeverAPipe) {
     // A link to a file yet to be made makes that file.
     const fs::path dangling = dir / "new.miloragas";
     fs::create_symlink(fs::path("real") / "new.miloragas", dangling);
-    ASSERT_TRUE(mileage::write_mileage_file(dangling.string(), mileage::MileageLog{}).ok);
+    ASSERT_TRUE(mileage::write_mileage_file(dangling.string(), mileage::MileageLog{}).ok());
     EXPECT_TRUE(fs::is_regular_file(dir / "real" / "new.miloragas"));
 
     // A pipe (or a device) is not replaced by a file: the save fails and says why.
@@ -264,7 +264,7 @@ TEST_F(CrashSafeSaveTest, AVeryLongFileNameStillSavesAtomically) {
     const std::string name = std::string(250, 'n') + ".csv";
     const std::string path = (dir / name).string();
     write_old_log(path);
-    ASSERT_TRUE(mileage::write_mileage_file(path, mileage::MileageLog{}).ok);
+    ASSERT_TRUE(mileage::write_mileage_file(path, mileage::MileageLog{}).ok());
     EXPECT_EQ(slurp(path), "");
     EXPECT_EQ(files_in_dir(), 1U);
 }

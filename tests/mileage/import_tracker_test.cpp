@@ -105,7 +105,8 @@ TEST(ImportTrackerTest, AnOpenedExportIsUnsavedUntilSavedInMiloraFormat) {
     // The saved file is Milora's own: it opens without a preview, to the same entries.
     std::string saved;
     ASSERT_TRUE(read_whole_file(path, saved));
-    EXPECT_EQ(saved.substr(0, 23), "\"1/28/2024\",27091.78,10");
+    // Kilometres held in miles keep the digits that read back to the same odometer.
+    EXPECT_EQ(saved.substr(0, 24), "\"1/28/2024\",27091.783,10");
     Tracked again;
     again.tracker.open(path);
     EXPECT_TRUE(again.previews.empty());

@@ -428,6 +428,46 @@ TEST_F(MileageTrackerTest, UndoBringsBackAReplacedLogAndCountsAsAChangeAfterASav
     EXPECT_EQ(tracker.log().fillup_count(), 3 + 30 - 20);
 }
 
+TEST_F(MileageTrackerTest, WhatIsTypedInEachUnitsIsWhatTheListAndBoxesShowAfterOpen) {
+    struct Typed {
+        const char* odometer;
+        const char* volume;
+    };
+    // Figures whose miles or US gallons need more than seven digits to read back as typed.
+    const std::vector<Typed> typed{{"12345", "40.37"},
+                                   {"12862.5", "9.25"},
+                                   {"13500", "45.06"},
+                                   {"98765.4", "37.5"},
+                                   {"123457", "41.3"}};
+    for (const UnitsDesc& u : all_units()) {
+        MileageTracker t{[](const Message&) { return Answer::Yes; }};
+        t.set_units(u.units);
+        t.add_new();
+        for (std::size_t k = 0; k < typed.size(); ++k) {
+            ASSERT_TRUE(
+                t.add_entry("d" + std::to_string(k), typed[k].odometer, typed[k].volume).added)
+                << u.key << " " << k;
+        }
+        t.done_adding();
+        const std::string before = t.list();
+        const std::string file = put(std::string(u.key) + ".miloragas", "");
+        ASSERT_TRUE(t.save(file));
+        MileageTracker again{[](const Message&) { return Answer::Ok; }};
+        again.set_units(u.units);
+        again.open(file);
+        EXPECT_EQ(again.list(), before) << u.key;
+        for (std::size_t k = 0; k < typed.size(); ++k) {
+            const Fillup f = again.log().entry(static_cast<MileageLog::Index>(k) + 1);
+            EXPECT_EQ(distance_box_text(u.units, f.Fillup_Odometer), typed[k].odometer) << u.key;
+            EXPECT_EQ(volume_box_text(u.units, f.Fillup_Gallons), typed[k].volume) << u.key;
+        }
+        if (u.units == Units::UsMpg) {
+            // Typed in miles and US gallons, the file is the number text form as ever.
+            EXPECT_EQ(slurp(file).substr(0, 18), "\"d0\",12345,40.37\r\n");
+        }
+    }
+}
+
 TEST_F(MileageTrackerTest, EntriesTypedInKilometresAndLitresReadBackAsTyped) {
     tracker.set_units(Units::LitresPer100Km);
     tracker.add_new();
@@ -448,4 +488,24 @@ TEST_F(MileageTrackerTest, EntriesTypedInKilometresAndLitresReadBackAsTyped) {
     EXPECT_EQ(again.list_line(2).substr(10, 42), "      12845          37.5              7.5");
     again.set_units(Units::UsMpg);
     EXPECT_EQ(again.list(), list_text(again.log()));
+}
+
+TEST_F(MileageTrackerTest, AFileWhoseOdometerGoesBackIsToldOnLoadAndAveragesNothingNegative) {
+    const std::string file =
+        put("back.miloragas",
+            "\"1/1/2024\",1000,10\r\n\"1/8/2024\",1300,10\r\n"
+            "\"1/15/2024\",1,10\r\n\"1/22/2024\",1600,10\r\n\"1/29/2024\",1900,10\r\n");
+    tracker.open(file);
+    ASSERT_EQ(shown.size(), 1U);
+    EXPECT_NE(shown[0].text.find("line 3: its odometer reading 1 is not above the previous "
+                                 "entry's 1300"),
+              std::string::npos);
+    EXPECT_EQ(tracker.log().fillup_count(), 4);
+    EXPECT_EQ(tracker.list().find('-'), std::string::npos) << tracker.list();
+    const std::string summary = summary_text(tracker.log()).value();
+    EXPECT_NE(summary.find("overall average fuel economy is 30.0 miles"), std::string::npos);
+    EXPECT_NE(summary.find("lowest single-tank MPG was 30.0"), std::string::npos);
+    const PlotRange range = plot_range(tracker.log());
+    EXPECT_GE(range.lo, 28);
+    EXPECT_LE(range.hi, 32);
 }

@@ -8,6 +8,7 @@
 #include "mileage/summary.h"
 #include "support/tracker_fixture.h"
 #include "ui/application.h"
+#include "ui/labels.h"
 #include "ui/mileage_date_box.h"
 #include "ui/mileage_plot_window.h"
 #include "ui/mileage_rescue.h"
@@ -24,6 +25,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QSettings>
@@ -950,7 +953,7 @@ TEST_F(MileageWindowTest, TheUnitsMenuChangesWhatIsShownAndTypedAndIsRemembered)
     const QString miles_list = list()->shown_text();
     auto* litres = window->findChild<QAction*>(QStringLiteral("mnuUnits_L100km"));
     ASSERT_NE(litres, nullptr);
-    EXPECT_EQ(litres->text(), "Kilometres and Litres (L/100 km)");
+    EXPECT_EQ(litres->text().remove(QLatin1Char('&')), "Kilometres and Litres (L/100 km)");
     EXPECT_TRUE(window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->isChecked());
     litres->trigger();
     EXPECT_TRUE(litres->isChecked());
@@ -1019,6 +1022,47 @@ TEST_F(MileageWindowTest, WritesScreenshotsInEveryUnitWhenAsked) {
             out + QStringLiteral("/tracker_units_%1.png").arg(QString::fromLatin1(u.key)));
         click(button("cmdDoneAdding"));
     }
+    window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->trigger();
+    QSettings().remove(QStringLiteral("Settings/MileageUnits"));
+}
+
+TEST_F(MileageWindowTest, EveryMenuAndItemHasAnAltLetterOfItsOwnAndKeepsItsText) {
+    auto* bar = window->findChild<QMenuBar*>(QStringLiteral("mnuBar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList texts;
+    QString bar_letters;
+    for (QAction* top : bar->actions()) {
+        const QChar letter = ui::mnemonic_of(top->text());
+        EXPECT_FALSE(letter.isNull()) << top->text().toStdString();
+        EXPECT_FALSE(bar_letters.contains(letter)) << top->text().toStdString();
+        bar_letters += letter;
+        texts << top->text().remove(QLatin1Char('&')) + QLatin1Char(':');
+        QString letters;
+        for (QAction* item : top->menu()->actions()) {
+            const QChar own = ui::mnemonic_of(item->text());
+            EXPECT_FALSE(own.isNull()) << item->objectName().toStdString();
+            EXPECT_FALSE(letters.contains(own)) << item->objectName().toStdString();
+            letters += own;
+            texts << item->text().remove(QLatin1Char('&'));
+        }
+    }
+    EXPECT_EQ(
+        texts.join(u'|').toStdString(),
+        "Edit:|Undo|Delete Entry|Edit Entry...|View:|Show the List|Units:|"
+        "Miles and US Gallons (MPG)|Miles and Imperial Gallons (MPG)|"
+        "Kilometres and Litres (L/100 km)|Kilometres and Litres (km/L)|Tools:|Use In Calculators");
+
+    // The letter of an item chooses it from the keyboard.
+    auto* units = window->findChild<QMenu*>(QStringLiteral("mnuUnits"));
+    auto* km_per_litre = window->findChild<QAction*>(QStringLiteral("mnuUnits_KmL"));
+    ASSERT_NE(units, nullptr);
+    ASSERT_NE(km_per_litre, nullptr);
+    const QChar letter = ui::mnemonic_of(km_per_litre->text());
+    ASSERT_FALSE(letter.isNull());
+    units->popup(window->mapToGlobal(QPoint(0, 0)));
+    QTest::keyClick(units, letter.toLatin1());
+    settle();
+    EXPECT_TRUE(km_per_litre->isChecked());
     window->findChild<QAction*>(QStringLiteral("mnuUnits_US"))->trigger();
     QSettings().remove(QStringLiteral("Settings/MileageUnits"));
 }
