@@ -9,11 +9,13 @@
 #include "cli/measured_cli.h"
 #include "mileage/entry_list.h"
 #include "mileage/fuel_import.h"
+#include "mileage/import_preview.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
 #include "numbers/number_text.h"
 
+#include <cmath>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -156,6 +158,8 @@ Json import_json(const mileage::ImportReport& r) {
                 {"skipped_rows", r.skipped_rows},
                 {"skipped", skipped},
                 {"unreliable_tank_mpg", r.unreliable},
+                {"skipped_fuel_estimated", r.skipped_estimated},
+                {"skipped_fuel_estimated_miles", std::round(r.skipped_estimated_miles * 10) / 10},
                 {"vehicles", vehicles},
                 {"vehicle", r.vehicle.empty() ? Json(nullptr) : Json(r.vehicle)}};
 }
@@ -256,6 +260,13 @@ void write_text(const MileageRun& run, std::ostream& out) {
         out << '\n' << safe_text(mileage::entry_line(run.log, i, run.units));
     }
     out << '\n';
+    // What the import made of the file where it changed a figure the file gives.
+    if (run.read.understood) {
+        const std::string notes = mileage::skipped_fuel_text(run.read.report);
+        if (!notes.empty()) {
+            out << '\n' << safe_text(notes);
+        }
+    }
     if (run.summary) {
         out << '\n' << safe_text(lf_lines(*run.summary));
     }

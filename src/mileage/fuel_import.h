@@ -44,6 +44,10 @@
 //    US gallons; dates ISO (YYYY-MM-DD, a time after it ignored), US (M/D/YYYY) or European
 //    (DD.MM.YYYY); flag columns (full, partial, missed) are true for 1, yes, y, true or x, and a
 //    full column with 0, no, n or false marks a partial.
+// 10. A tank that lost the fuel of a skipped fill-up (a row between it and the entry before, by
+//    odometer or, without one, by its place in the file) is estimated as rule 5 estimates a
+//    missed fill-up, so that the stretch adds no MPG of its own to the averages; the tank of the
+//    second entry, with one entry before it, is only marked unreliable.
 //
 // Entries come out with the odometer in miles (km / 1.609344), the volume in US gallons (litres
 // / 3.785411784, imperial gallons x 1.200949925) and dates as M/D/YYYY. Milora's own files read
@@ -118,8 +122,13 @@ struct ImportReport {
     std::vector<SkippedRow> skipped;
     std::int64_t skipped_rows = 0;
     // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
-    // them and the entry before, so the fuel of that fill-up is missing from their tank.
+    // them and the entry before, so the fuel of that fill-up is missing from their tank, and
+    // there were too few entries before them to estimate it.
     std::vector<MileageLog::Index> unreliable;
+    // Entries (1-based, ascending) whose tank lost a skipped fill-up's fuel and whose gallons are
+    // therefore estimated at the overall average before them (rule 10), and their miles in all.
+    std::vector<MileageLog::Index> skipped_estimated;
+    double skipped_estimated_miles = 0;
     // Files with a vehicle column: every vehicle named, in the order of their first rows, and
     // the one read (empty when the file names one vehicle or none).
     std::vector<VehicleRows> vehicles;

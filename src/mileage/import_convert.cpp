@@ -94,6 +94,7 @@ public:
         keep_rising();
         enter_fillups();
         mark_unreliable();
+        estimate_lost_fuel();
         keep_first_skipped(report_);
     }
 
@@ -111,6 +112,7 @@ private:
     void enter_fillups();
     bool enter(std::size_t i, const std::vector<std::size_t>& pending, double pending_volume);
     void mark_unreliable();
+    void estimate_lost_fuel();
     void neighbours();
 
     std::string fuel_unit_;
@@ -314,6 +316,47 @@ void Conversion::mark_unreliable() {
     std::sort(unreliable.begin(), unreliable.end());
     unreliable.erase(std::unique(unreliable.begin(), unreliable.end()), unreliable.end());
     report_.unreliable = std::move(unreliable);
+}
+
+// A tank that lost a skipped fill-up's fuel would carry its whole stretch on too little fuel and
+// raise every average after it. With two entries or more before it, its gallons are estimated as
+// "Add Purchase (With Missing Data)" estimates them: its miles over the overall average of the
+// entries before it. The log is built once more, so a long log costs one pass however many tanks
+// are estimated. A tank with fewer entries before it stays marked unreliable.
+void Conversion::estimate_lost_fuel() {
+    std::vector<MileageLog::Index>& unreliable = report_.unreliable;
+    const auto first = std::find_if(unreliable.begin(), unreliable.end(),
+                                    [](MileageLog::Index e) { return e >= 3; });
+    if (first == unreliable.end()) {
+        return;
+    }
+    MileageLog rebuilt;
+    rebuilt.reserve(log_.fillup_count());
+    std::vector<MileageLog::Index> kept;
+    auto next = unreliable.begin();
+    for (MileageLog::Index e = 1; e <= log_.fillup_count(); ++e) {
+        const float gallons = log_.gallons(e);
+        if (next == unreliable.end() || *next != e) {
+            rebuilt.append(log_.date(e), log_.odometer(e), gallons);
+            continue;
+        }
+        ++next;
+        const float miles = log_.odometer(e) - log_.odometer(e - 1);
+        if (e >= 3) {
+            try {
+                rebuilt.append(log_.date(e), log_.odometer(e), miles / rebuilt.overall_average());
+                report_.skipped_estimated.push_back(e);
+                report_.skipped_estimated_miles += miles;
+                continue;
+            } catch (const numbers::FloatFault&) {
+                // No meaningful estimate: the tank keeps the fuel bought, marked unreliable.
+            }
+        }
+        kept.push_back(e);
+        rebuilt.append(log_.date(e), log_.odometer(e), gallons);
+    }
+    log_ = std::move(rebuilt);
+    unreliable = std::move(kept);
 }
 
 } // namespace

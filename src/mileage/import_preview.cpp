@@ -54,7 +54,34 @@ std::string figures_line(const MileageLog& log) {
     return text;
 }
 
+// "entry 4, entry 7 and 2 more entries"
+std::string entry_list(const std::vector<MileageLog::Index>& entries) {
+    std::string t;
+    for (std::size_t i = 0; i < entries.size() && i < kPreviewSkippedShown; ++i) {
+        t += (i == 0 ? "" : ", ") + std::string("entry ") + std::to_string(entries[i]);
+    }
+    if (entries.size() > kPreviewSkippedShown) {
+        t += " and " + count(static_cast<std::int64_t>(entries.size() - kPreviewSkippedShown),
+                             "more entry", "more entries");
+    }
+    return t;
+}
+
 } // namespace
+
+std::string skipped_fuel_text(const ImportReport& r) {
+    if (r.skipped_estimated.empty()) {
+        return {};
+    }
+    char miles[64];
+    std::snprintf(miles, sizeof miles, "%.0f", r.skipped_estimated_miles);
+    const std::int64_t n = static_cast<std::int64_t>(r.skipped_estimated.size());
+    return "Fuel of skipped fill-ups estimated: " + count(n, "tank", "tanks") + " (" +
+           entry_list(r.skipped_estimated) + "; " + miles +
+           " miles), each at the overall average before it, as Add Purchase (With Missing Data) "
+           "does, so " +
+           "the skipped " + (n == 1 ? "row does" : "rows do") + " not raise the MPG.\n";
+}
 
 bool needs_preview(const ImportReport& report) {
     return report.format != ImportFormat::Milora;
@@ -78,6 +105,7 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
              " in the file).\n";
     }
     t += figures_line(log);
+    t += skipped_fuel_text(r);
     t += units_line(r) + "\n" + dates_line(r) + "\n";
     t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
          ".\n";
@@ -94,7 +122,8 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
              ".\n";
     }
     if (!r.unreliable.empty()) {
-        t += "Tank MPG unreliable (a skipped row lies before the entry):";
+        t += "Tank MPG unreliable (a skipped row lies before the entry, too early in the log to "
+             "estimate its fuel):";
         for (std::size_t i = 0; i < r.unreliable.size() && i < kPreviewSkippedShown; ++i) {
             const MileageLog::Index e = r.unreliable[i];
             t += (i == 0 ? " " : ", ") + std::string("entry ") + std::to_string(e) + " (" +

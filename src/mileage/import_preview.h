@@ -28,6 +28,9 @@ struct ImportPreview {
 using Preview = std::function<bool(const ImportPreview&)>;
 
 bool needs_preview(const ImportReport& report);
+// What became of the tanks that lost a skipped fill-up's fuel, one line ending in "\n"; empty
+// when none did.
+std::string skipped_fuel_text(const ImportReport& report);
 ImportPreview import_preview(const std::string& path, const ImportReport& report,
                              const MileageLog& log);
 
