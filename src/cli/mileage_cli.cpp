@@ -135,7 +135,7 @@ private:
     bool first_ = true;
 };
 
-Json import_json(const mileage::ImportReport& r) {
+Json import_json(const mileage::ImportReport& r, const MileageLog& log) {
     Json skipped = Json::array();
     for (const mileage::SkippedRow& s : r.skipped) {
         skipped.push_back(Json{{"line", s.line}, {"reason", s.reason}});
@@ -147,9 +147,18 @@ Json import_json(const mileage::ImportReport& r) {
                                 {"first", v.first.empty() ? Json(nullptr) : Json(v.first)},
                                 {"last", v.last.empty() ? Json(nullptr) : Json(v.last)}});
     }
+    Json readings = Json::array();
+    for (const mileage::UnitReading& u : mileage::unit_readings(r, log)) {
+        readings.push_back(Json{{"distance_unit", mileage::unit_name(u.distance)},
+                                {"volume_unit", mileage::unit_name(u.volume)},
+                                {"average_mpg", std::round(u.mpg * 10) / 10}});
+    }
     return Json{{"format", mileage::format_name(r.format)},
                 {"distance_unit", mileage::unit_name(r.distance)},
+                {"distance_unit_from", mileage::source_name(r.distance_from)},
                 {"volume_unit", mileage::unit_name(r.volume)},
+                {"volume_unit_from", mileage::source_name(r.volume_from)},
+                {"unit_readings", readings},
                 {"date_order", mileage::order_name(r.dates)},
                 {"date_order_from", mileage::source_name(r.dates_from)},
                 {"rows", r.rows},
@@ -244,7 +253,7 @@ void write_json(const MileageRun& run, std::ostream& out) {
     j.member("plot", plot_json(run.plot));
     j.member("messages", messages_json(run.messages));
     j.member("read_error", read_error_json(run));
-    j.member("import", run.read.understood ? import_json(run.read.report) : Json(nullptr));
+    j.member("import", run.read.understood ? import_json(run.read.report, run.log) : Json(nullptr));
     if (run.measured) {
         Json measured;
         add_measured_json(*run.measured, measured);
@@ -262,7 +271,8 @@ void write_text(const MileageRun& run, std::ostream& out) {
     out << '\n';
     // What the import made of the file where it changed a figure the file gives.
     if (run.read.understood) {
-        const std::string notes = mileage::skipped_fuel_text(run.read.report);
+        const std::string notes = mileage::skipped_fuel_text(run.read.report) +
+                                  mileage::assumed_units_text(run.read.report, run.log);
         if (!notes.empty()) {
             out << '\n' << safe_text(notes);
         }

@@ -42,11 +42,13 @@ std::string line_ref(std::int64_t line) {
     return "line " + std::to_string(line);
 }
 
-// Rule 6 over the rows in odometer order.
+// Rule 6 over the rows in odometer order: the votes of the rows for each of LubeLogger's modes.
 void tell_lubelogger_units(const std::vector<FillRow>& rows, const std::vector<std::size_t>& order,
                            ImportReport& report) {
+    constexpr double kLitresPerImperialGallon = kLitresPerGallon * kGallonsPerImperialGallon;
     std::int64_t metric = 0;
-    std::int64_t imperial = 0;
+    std::int64_t british = 0;
+    std::int64_t us = 0;
     std::optional<double> last_full;
     double previous = -1;
     double volume = 0;
@@ -63,17 +65,29 @@ void tell_lubelogger_units(const std::vector<FillRow>& rows, const std::vector<s
         if (last_full && !row.missed && row.economy > 0) {
             const double q = (row.odometer - *last_full) / volume;
             const double e = row.economy;
-            if (std::fabs(e - 100 / q) < std::fabs(e - q)) {
+            const double off_metric = std::fabs(e - 100 / q);
+            const double off_british = std::fabs(e - q * kLitresPerImperialGallon);
+            const double off_us = std::fabs(e - q);
+            if (off_metric < off_british && off_metric < off_us) {
                 ++metric;
+            } else if (off_british < off_us) {
+                ++british;
             } else {
-                ++imperial;
+                ++us;
             }
         }
         last_full = row.odometer;
         volume = 0;
     }
-    if (metric > imperial) {
+    if (metric + british + us == 0) {
+        return; // nothing tells: the units stay assumed
+    }
+    report.distance_from = Source::File;
+    report.volume_from = Source::File;
+    if (metric > british && metric > us) {
         report.distance = DistanceUnit::Kilometres;
+        report.volume = VolumeUnit::Litres;
+    } else if (british > us) {
         report.volume = VolumeUnit::Litres;
     }
 }
@@ -87,7 +101,8 @@ public:
     void run() {
         report_.rows += static_cast<std::int64_t>(rows_.size());
         order_rows();
-        if (report_.format == ImportFormat::LubeLogger) {
+        if (report_.format == ImportFormat::LubeLogger &&
+            report_.distance_from == Source::Assumed && report_.volume_from == Source::Assumed) {
             tell_lubelogger_units(rows_, order_, report_);
         }
         to_miles_all();

@@ -149,6 +149,11 @@ bool read_fuelly(std::string_view text, Parsed& p) {
     }
     if (find_column(h, "km") >= 0 || find_column(h, "kilometers") >= 0) {
         p.report.distance = DistanceUnit::Kilometres;
+    } else if (find_column(h, "miles") < 0) {
+        p.report.distance_from = Source::Assumed;
+    }
+    if (vol < 0) {
+        p.report.volume_from = Source::Assumed;
     }
     const int missed = find_column(h, "missed_fuelup");
     const int partial = find_column(h, "partial_fuelup");
@@ -181,6 +186,8 @@ bool read_lubelogger(std::string_view text, Parsed& p) {
     const int full = find_column(h, "isfilltofull");
     const int missed = find_column(h, "missedfuelup");
     const int economy = find_column(h, "fueleconomy");
+    p.report.distance_from = Source::Assumed; // until FuelEconomy tells them (rule 6)
+    p.report.volume_from = Source::Assumed;
     while (records.next(r)) {
         FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), false);

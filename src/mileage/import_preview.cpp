@@ -67,7 +67,98 @@ std::string entry_list(const std::vector<MileageLog::Index>& entries) {
     return t;
 }
 
+double miles_per(DistanceUnit unit) {
+    return unit == DistanceUnit::Kilometres ? 1 / kKilometresPerMile : 1;
+}
+
+double gallons_per(VolumeUnit unit) {
+    switch (unit) {
+    case VolumeUnit::Litres:
+        return 1 / kLitresPerGallon;
+    case VolumeUnit::ImperialGallons:
+        return kGallonsPerImperialGallon;
+    case VolumeUnit::UsGallons:
+        break;
+    }
+    return 1;
+}
+
+// An average below this or above the next is no car's: that reading is not offered.
+constexpr double kLeastPlausibleMpg = 4;
+constexpr double kMostPlausibleMpg = 200;
+
 } // namespace
+
+const char* unit_words(DistanceUnit unit) {
+    return unit == DistanceUnit::Kilometres ? "kilometres" : "miles";
+}
+
+const char* unit_words(VolumeUnit unit) {
+    switch (unit) {
+    case VolumeUnit::Litres:
+        return "litres";
+    case VolumeUnit::ImperialGallons:
+        return "imperial gallons";
+    case VolumeUnit::UsGallons:
+        break;
+    }
+    return "US gallons";
+}
+
+std::vector<UnitReading> unit_readings(const ImportReport& r, const MileageLog& log) {
+    const bool distance_open = r.distance_from == Source::Assumed;
+    const bool volume_open = r.volume_from == Source::Assumed;
+    if ((!distance_open && !volume_open) || log.fillup_count() < 2) {
+        return {};
+    }
+    // Every figure of the log scales with the units, the estimates included: the average under
+    // another reading is the one read, rescaled.
+    const double mpg = log.overall_average();
+    std::vector<UnitReading> out{{r.distance, r.volume, mpg}};
+    for (const DistanceUnit d : {DistanceUnit::Miles, DistanceUnit::Kilometres}) {
+        for (const VolumeUnit v :
+             {VolumeUnit::UsGallons, VolumeUnit::Litres, VolumeUnit::ImperialGallons}) {
+            const bool same = d == r.distance && v == r.volume;
+            const bool open = (distance_open || d == r.distance) && (volume_open || v == r.volume);
+            // Kilometres come with litres wherever a file leaves both open.
+            const bool paired = !(distance_open && volume_open && d == DistanceUnit::Kilometres &&
+                                  v != VolumeUnit::Litres);
+            const double m =
+                mpg * miles_per(d) / miles_per(r.distance) * gallons_per(r.volume) / gallons_per(v);
+            if (!same && open && paired && m >= kLeastPlausibleMpg && m <= kMostPlausibleMpg) {
+                out.push_back({d, v, m});
+            }
+        }
+    }
+    return out;
+}
+
+std::string assumed_units_text(const ImportReport& r, const MileageLog& log) {
+    const bool distance_open = r.distance_from == Source::Assumed;
+    const bool volume_open = r.volume_from == Source::Assumed;
+    if (!distance_open && !volume_open) {
+        return {};
+    }
+    std::string t = distance_open && volume_open ? "Units assumed, since no heading names them: "
+                    : distance_open ? "Distance unit assumed, since no heading names it: "
+                                    : "Fuel unit assumed, since no heading names it: ";
+    t += distance_open && volume_open
+             ? std::string(unit_words(r.distance)) + " and " + unit_words(r.volume) + "."
+         : distance_open ? std::string(unit_words(r.distance)) + "."
+                         : std::string(unit_words(r.volume)) + ".";
+    const std::vector<UnitReading> readings = unit_readings(r, log);
+    if (readings.size() > 1) {
+        t += " Average MPG under each reading:";
+        for (std::size_t i = 0; i < readings.size(); ++i) {
+            char mpg[32];
+            std::snprintf(mpg, sizeof mpg, " %.1f", readings[i].mpg);
+            t += std::string(i == 0 ? " " : "; ") + unit_words(readings[i].distance) + " and " +
+                 unit_words(readings[i].volume) + mpg;
+        }
+        t += ".";
+    }
+    return t + "\n";
+}
 
 std::string skipped_fuel_text(const ImportReport& r) {
     if (r.skipped_estimated.empty()) {
@@ -106,7 +197,7 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
     }
     t += figures_line(log);
     t += skipped_fuel_text(r);
-    t += units_line(r) + "\n" + dates_line(r) + "\n";
+    t += units_line(r) + "\n" + assumed_units_text(r, log) + dates_line(r) + "\n";
     t += "Partial fill-ups merged into the next full one: " + std::to_string(r.merged_partial) +
          ".\n";
     t += "Missed fill-ups estimated at the overall average: " + std::to_string(r.missed) + ".\n";

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace milora::mileage {
 
@@ -26,6 +27,24 @@ struct ImportPreview {
 
 // True when the user said OK.
 using Preview = std::function<bool(const ImportPreview&)>;
+
+// The average MPG a log gives when its file is read in these units.
+struct UnitReading {
+    DistanceUnit distance = DistanceUnit::Miles;
+    VolumeUnit volume = VolumeUnit::UsGallons;
+    double mpg = 0;
+    bool operator==(const UnitReading&) const = default;
+};
+
+// When the file names no unit of its odometer or fuel: the average MPG under each plausible
+// reading, the one used first. Empty when the file names its units (or they were chosen) or the
+// log has fewer than two entries.
+std::vector<UnitReading> unit_readings(const ImportReport& report, const MileageLog& log);
+const char* unit_words(DistanceUnit unit); // "miles"
+const char* unit_words(VolumeUnit unit);   // "US gallons"
+// That the units were assumed and the MPG under each reading, one line ending in "\n"; empty when
+// no unit was assumed.
+std::string assumed_units_text(const ImportReport& report, const MileageLog& log);
 
 bool needs_preview(const ImportReport& report);
 // What became of the tanks that lost a skipped fill-up's fuel, one line ending in "\n"; empty

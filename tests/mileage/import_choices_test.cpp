@@ -5,6 +5,7 @@
 #include "mileage/fuel_import.h"
 #include "mileage/import_preview.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace milora::mileage;
@@ -57,4 +58,81 @@ TEST(ImportChoicesTest, ASkippedFillUpInTheMiddleDoesNotRaiseTheAverage) {
     EXPECT_EQ(missed.read.report.missed, 1);
     EXPECT_TRUE(missed.read.report.skipped_estimated.empty());
     EXPECT_FLOAT_EQ(missed.log.overall_average(), 30);
+}
+
+TEST(ImportChoicesTest, UnitsNoHeadingNamesAreAssumedAndOfferedUnderEachReading) {
+    // km and litres: 625 km on 30 l a tank is 49.0 MPG, read as miles and US gallons 20.8.
+    const std::string text = "date,mileage,volume\n2024-05-02,41200,38\n2024-05-12,41825,30\n"
+                             "2024-05-24,42450,30\n";
+    const Read assumed = read_text(text);
+    const ImportReport& a = assumed.read.report;
+    EXPECT_EQ(a.distance_from, Source::Assumed);
+    EXPECT_EQ(a.volume_from, Source::Assumed);
+    const std::vector<UnitReading> readings = unit_readings(a, assumed.log);
+    ASSERT_EQ(readings.size(), 4U);
+    EXPECT_EQ(readings[0].distance, DistanceUnit::Miles); // the one used comes first
+    EXPECT_NEAR(readings[0].mpg, 20.83, 0.01);
+    const auto km_l = std::find_if(readings.begin(), readings.end(), [](const UnitReading& u) {
+        return u.distance == DistanceUnit::Kilometres && u.volume == VolumeUnit::Litres;
+    });
+    ASSERT_NE(km_l, readings.end());
+    EXPECT_NEAR(km_l->mpg, 49.0, 0.05);
+
+    // The reading offered is the reading given when the units are chosen.
+    ImportChoices metric;
+    metric.distance = DistanceUnit::Kilometres;
+    metric.volume = VolumeUnit::Litres;
+    const Read chosen = read_text(text, metric);
+    EXPECT_EQ(chosen.read.report.distance_from, Source::Chosen);
+    EXPECT_EQ(chosen.read.report.volume_from, Source::Chosen);
+    EXPECT_NEAR(chosen.log.overall_average(), km_l->mpg, 0.01);
+    EXPECT_TRUE(unit_readings(chosen.read.report, chosen.log).empty());
+    EXPECT_TRUE(assumed_units_text(chosen.read.report, chosen.log).empty());
+    EXPECT_NE(import_preview("f.csv", a, assumed.log).text.find("Units assumed"),
+              std::string::npos);
+
+    // Headings that name their units leave nothing assumed; one that names only the fuel leaves
+    // the distance open, and only readings in that fuel unit are offered.
+    const Read named = read_text("Date,Odometer (km),Litres\n2024-05-02,41200,38\n"
+                                 "2024-05-12,41825,30\n");
+    EXPECT_EQ(named.read.report.distance_from, Source::File);
+    EXPECT_EQ(named.read.report.volume_from, Source::File);
+    const Read half = read_text("Date,Odometer,Gallons\n2024-05-02,1000,10\n2024-05-12,1300,10\n");
+    EXPECT_EQ(half.read.report.distance_from, Source::Assumed);
+    EXPECT_EQ(half.read.report.volume_from, Source::File);
+    for (const UnitReading& u : unit_readings(half.read.report, half.log)) {
+        EXPECT_EQ(u.volume, VolumeUnit::UsGallons);
+    }
+}
+
+TEST(ImportChoicesTest, LubeLoggerUnitsAreToldFromEachOfItsModes) {
+    const std::string head = "Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,"
+                             "MissedFuelUp,Notes,Tags,ExtraFields\n";
+    // Every tank 350 distance units on 45.46 volume units; FuelEconomy as each mode shows it.
+    const auto file = [&](const char* economy) {
+        std::string t = head + "2/3/2024,61000,40,1,0,True,False,,,\n";
+        t += std::string("2/14/2024,61350,45.46,1,") + economy + ",True,False,,,\n";
+        t += std::string("2/27/2024,61700,45.46,1,") + economy + ",True,False,,,\n";
+        return t;
+    };
+    const Read british = read_text(file("35.00")); // miles per imperial gallon, from litres
+    EXPECT_EQ(british.read.report.distance, DistanceUnit::Miles);
+    EXPECT_EQ(british.read.report.volume, VolumeUnit::Litres);
+    EXPECT_EQ(british.read.report.volume_from, Source::File);
+    const Read metric = read_text(file("12.99")); // l/100 km
+    EXPECT_EQ(metric.read.report.distance, DistanceUnit::Kilometres);
+    EXPECT_EQ(metric.read.report.volume, VolumeUnit::Litres);
+    const Read us = read_text(file("7.70")); // MPG
+    EXPECT_EQ(us.read.report.distance, DistanceUnit::Miles);
+    EXPECT_EQ(us.read.report.volume, VolumeUnit::UsGallons);
+    // No economy to tell from: assumed, and offered under each reading.
+    const Read none = read_text(file("0"));
+    EXPECT_EQ(none.read.report.distance_from, Source::Assumed);
+    EXPECT_EQ(none.read.report.volume_from, Source::Assumed);
+    // A unit the user chose is never overruled by the economy column.
+    ImportChoices gallons;
+    gallons.volume = VolumeUnit::UsGallons;
+    const Read forced = read_text(file("35.00"), gallons);
+    EXPECT_EQ(forced.read.report.volume, VolumeUnit::UsGallons);
+    EXPECT_EQ(forced.read.report.volume_from, Source::Chosen);
 }
