@@ -140,6 +140,11 @@ struct ImportReport {
     // the one read (empty when the file names one vehicle or none).
     std::vector<VehicleRows> vehicles;
     std::string vehicle;
+    // The headings of the columns read for the date, the odometer and the fuel (in lower case;
+    // empty for Milora's own files, which have none).
+    std::string date_column;
+    std::string odometer_column;
+    std::string fuel_column;
 };
 
 struct LogRead {
@@ -165,6 +170,7 @@ struct ImportChoices {
     // The units of the file's odometer and fuel, whatever its headings say.
     std::optional<DistanceUnit> distance;
     std::optional<VolumeUnit> volume;
+    bool operator==(const ImportChoices&) const = default;
 };
 
 // The layout of `contents` by rule 1, or nullopt.

@@ -262,6 +262,7 @@ bool read_generic(std::string_view text, Parsed& p) {
     generic_units(h[static_cast<std::size_t>(c.odometer)], h[static_cast<std::size_t>(c.volume)],
                   p.report);
     p.fuel_unit = non_volume_unit(h[static_cast<std::size_t>(c.volume)]);
+    name_columns(p.report, h, c.date, c.odometer, c.volume);
     const bool odometer_comma = sep != ',' && decimal_comma(text, sep, c.odometer, false);
     const bool volume_comma = sep != ',' && decimal_comma(text, sep, c.volume, true);
     const int car = vehicle_column(h);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "mileage/import_preview.h"
 
+#include "mileage/entry_list.h"
+
 #include <cstdio>
 
 namespace milora::mileage {
@@ -86,6 +88,21 @@ double gallons_per(VolumeUnit unit) {
 // An average below this or above the next is no car's: that reading is not offered.
 constexpr double kLeastPlausibleMpg = 4;
 constexpr double kMostPlausibleMpg = 200;
+
+// The first entries as the tracker's list will show them.
+std::string first_rows(const MileageLog& log) {
+    if (log.empty()) {
+        return {};
+    }
+    std::string t = log.fillup_count() > kPreviewRowsShown
+                        ? "The first " + std::to_string(kPreviewRowsShown) +
+                              " fill-ups as the log will show them:\n"
+                        : std::string("The fill-ups as the log will show them:\n");
+    for (MileageLog::Index i = 1; i <= log.fillup_count() && i <= kPreviewRowsShown; ++i) {
+        t += entry_line(log, i) + "\n";
+    }
+    return t;
+}
 
 } // namespace
 
@@ -184,6 +201,10 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
     t += r.format == ImportFormat::Generic ? std::string("a CSV file with named columns")
                                            : std::string("a ") + app_name(r.format) + " export";
     t += ".\n";
+    if (!r.date_column.empty() || !r.odometer_column.empty() || !r.fuel_column.empty()) {
+        t += "Columns read: date \"" + r.date_column + "\", odometer \"" + r.odometer_column +
+             "\", fuel \"" + r.fuel_column + "\".\n";
+    }
     t += count(log.fillup_count(), "fill-up", "fill-ups");
     if (!log.empty()) {
         t += log.fillup_count() == 1
@@ -227,8 +248,44 @@ ImportPreview import_preview(const std::string& path, const ImportReport& r,
         }
         t += ".\n";
     }
+    t += first_rows(log);
     t += "OK replaces the current log with these fill-ups; Cancel keeps it.";
-    return {kPreviewTitle, t};
+    ImportPreview p;
+    p.text = std::move(t);
+    return p;
+}
+
+ImportPreview import_preview(const std::string& path, const LogRead& read, const MileageLog& log,
+                             const ImportChoices& asked) {
+    const ImportReport& r = read.report;
+    ImportPreview p;
+    if (read.understood && read.failure.empty()) {
+        p = import_preview(path, r, log);
+    } else {
+        p.text = read.understood ? import_failed_message(path, read).text
+                                 : not_understood_message(path).text;
+        p.can_accept = false;
+    }
+    p.can_accept = p.can_accept && read.understood && !log.empty();
+    p.choices = asked;
+    p.units_open = r.distance_from != Source::File || r.volume_from != Source::File;
+    if (p.units_open) {
+        p.choices.distance = r.distance;
+        p.choices.volume = r.volume;
+    }
+    p.dates_open = r.dates_from != Source::File;
+    if (p.dates_open) {
+        p.choices.dates = r.dates;
+    }
+    if (r.vehicles.size() > 1) {
+        for (const VehicleRows& v : r.vehicles) {
+            p.vehicles.push_back(v.name);
+        }
+        if (!r.vehicle.empty()) {
+            p.choices.vehicle = r.vehicle;
+        }
+    }
+    return p;
 }
 
 } // namespace milora::mileage

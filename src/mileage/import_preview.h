@@ -11,6 +11,7 @@
 #include "mileage/mileage_log.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,14 +20,32 @@ namespace milora::mileage {
 inline constexpr const char* kPreviewTitle = "Import Fill-Ups";
 inline constexpr std::size_t kPreviewSkippedShown = 5; // skipped rows listed; the rest counted
 
+inline constexpr MileageLog::Index kPreviewRowsShown = 5; // first entries shown as listed
+
 struct ImportPreview {
     std::string title = kPreviewTitle;
     std::string text; // lines separated by "\n"
+    // What the user may change, and how the file was read: the choices that give this preview,
+    // with each reading the user may change filled in.
+    ImportChoices choices;
+    bool units_open = false;           // the units were assumed (or chosen): they may be changed
+    bool dates_open = false;           // the order of day and month was assumed (or chosen)
+    std::vector<std::string> vehicles; // the file's vehicles, when it holds several
+    bool can_accept = true;            // false when nothing was read: no OK
     bool operator==(const ImportPreview&) const = default;
 };
 
-// True when the user said OK.
-using Preview = std::function<bool(const ImportPreview&)>;
+// The preview of the same file read with other choices.
+using Repreview = std::function<ImportPreview(const ImportChoices&)>;
+// The choices the user said OK to (the preview's own when nothing was changed), or nullopt for
+// Cancel. `again` reads the file anew for the choices the user tries.
+using Preview =
+    std::function<std::optional<ImportChoices>(const ImportPreview&, const Repreview& again)>;
+
+// The preview of a reading made with `asked`: the text, and what is left open to change. A
+// reading that failed shows why and cannot be accepted.
+ImportPreview import_preview(const std::string& path, const LogRead& read, const MileageLog& log,
+                             const ImportChoices& asked);
 
 // The average MPG a log gives when its file is read in these units.
 struct UnitReading {

@@ -407,6 +407,7 @@ TEST(FuelImportTest, ThePreviewSaysWhatWasFound) {
     const ImportPreview p = import_preview("/home/u/drivvo.csv", r.read.report, r.log);
     EXPECT_EQ(p.title, "Import Fill-Ups");
     EXPECT_EQ(p.text, "The file \"/home/u/drivvo.csv\" is a Drivvo export.\n"
+                      "Columns read: date \"date\", odometer \"odometer(km)\", fuel \"liters\".\n"
                       "4 fill-ups, from 4/12/2024 to 5/28/2024.\n"
                       "Average 35.0 MPG over 1118 miles and 32.0 gallons.\n"
                       "Fuel of skipped fill-ups estimated: 1 tank (entry 3; 311 miles), each at "
@@ -420,6 +421,11 @@ TEST(FuelImportTest, ThePreviewSaysWhatWasFound) {
                       "    line 6: no odometer reading (\"0\")\n"
                       "    line 12: a row of the Expense section, not a fill-up\n"
                       "    line 16: a row of the Service section, not a fill-up\n"
+                      "The fill-ups as the log will show them:\n"
+                      " 4/12/2024      37717          10.6             XXXX          XXXX   \n"
+                      " 4/26/2024      38028           9.2             33.6           33.6  \n"
+                      " 5/10/2024      38339           9.2             33.6           33.6  \n"
+                      " 5/28/2024      38836          13.5             36.9           35.0  \n"
                       "OK replaces the current log with these fill-ups; Cancel keeps it.");
     EXPECT_TRUE(needs_preview(r.read.report));
 
