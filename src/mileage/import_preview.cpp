@@ -25,8 +25,12 @@ std::string units_line(const ImportReport& r) {
         converted += r.volume == VolumeUnit::Litres ? "litres to US gallons"
                                                     : "imperial gallons to US gallons";
     }
-    return converted.empty() ? "Units: miles and US gallons, as the tracker keeps them."
-                             : "Units converted: " + converted + ".";
+    std::string line = converted.empty() ? "Units: miles and US gallons, as the tracker keeps them."
+                                         : "Units converted: " + converted + ".";
+    if (r.distance_from == Source::Chosen || r.volume_from == Source::Chosen) {
+        line += " The file's units are as chosen.";
+    }
+    return line;
 }
 
 std::string dates_line(const ImportReport& r) {

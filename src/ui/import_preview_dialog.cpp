@@ -15,6 +15,7 @@
 namespace milora::ui {
 namespace {
 
+using mileage::DateOrder;
 using mileage::DistanceUnit;
 using mileage::VolumeUnit;
 
