@@ -46,7 +46,7 @@ ImportPreviewDialog::ImportPreviewDialog(QWidget* parent, const mileage::ImportP
     // The first rows are shown as the log lists them, in columns.
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     const QFontMetrics metrics(text_->font());
-    text_->setMinimumSize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 18);
+    text_->setMinimumSize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 24);
     layout->addWidget(text_);
     auto* grid = new QGridLayout;
     build_choices(grid);

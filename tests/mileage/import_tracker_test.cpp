@@ -209,3 +209,24 @@ TEST(ImportTrackerTest, WhatThePreviewLeftOpenTheUserChangesThere) {
     ASSERT_FALSE(cars.tracker.log().empty());
     EXPECT_TRUE(cars.shown.empty());
 }
+
+TEST(ImportTrackerTest, AnAssumedDateOrderIsOfferedAndLoadDatafileListsEveryKindOfFile) {
+    Tracked t;
+    t.answers = {true};
+    t.change = [](ImportChoices& c, const Repreview& again) {
+        ASSERT_TRUE(c.dates.has_value());
+        c.dates =
+            *c.dates == DateOrder::DayMonthYear ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
+        EXPECT_NE(again(c).text.find("as chosen"), std::string::npos);
+    };
+    t.tracker.import_csv(data("import/dates_ambiguous.csv"));
+    ASSERT_EQ(t.previews.size(), 1U);
+    EXPECT_TRUE(t.previews[0].dates_open);
+    EXPECT_NE(t.previews[0].text.find("assumed from your locale"), std::string::npos);
+    EXPECT_FALSE(t.tracker.log().empty());
+
+    const std::string filter = kOpenDialog.filter;
+    EXPECT_NE(filter.find("(*.miloragas)"), std::string::npos);
+    EXPECT_NE(filter.find("(*.csv)"), std::string::npos);
+    EXPECT_NE(filter.find("All Files (*)"), std::string::npos);
+}
