@@ -9,11 +9,13 @@
 #include "cli/measured_cli.h"
 #include "mileage/entry_list.h"
 #include "mileage/fuel_import.h"
+#include "mileage/import_preview.h"
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
 #include "numbers/number_text.h"
 
+#include <cmath>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -133,7 +135,7 @@ private:
     bool first_ = true;
 };
 
-Json import_json(const mileage::ImportReport& r) {
+Json import_json(const mileage::ImportReport& r, const MileageLog& log) {
     Json skipped = Json::array();
     for (const mileage::SkippedRow& s : r.skipped) {
         skipped.push_back(Json{{"line", s.line}, {"reason", s.reason}});
@@ -145,9 +147,18 @@ Json import_json(const mileage::ImportReport& r) {
                                 {"first", v.first.empty() ? Json(nullptr) : Json(v.first)},
                                 {"last", v.last.empty() ? Json(nullptr) : Json(v.last)}});
     }
+    Json readings = Json::array();
+    for (const mileage::UnitReading& u : mileage::unit_readings(r, log)) {
+        readings.push_back(Json{{"distance_unit", mileage::unit_name(u.distance)},
+                                {"volume_unit", mileage::unit_name(u.volume)},
+                                {"average_mpg", std::round(u.mpg * 10) / 10}});
+    }
     return Json{{"format", mileage::format_name(r.format)},
                 {"distance_unit", mileage::unit_name(r.distance)},
+                {"distance_unit_from", mileage::source_name(r.distance_from)},
                 {"volume_unit", mileage::unit_name(r.volume)},
+                {"volume_unit_from", mileage::source_name(r.volume_from)},
+                {"unit_readings", readings},
                 {"date_order", mileage::order_name(r.dates)},
                 {"date_order_from", mileage::source_name(r.dates_from)},
                 {"rows", r.rows},
@@ -156,6 +167,8 @@ Json import_json(const mileage::ImportReport& r) {
                 {"skipped_rows", r.skipped_rows},
                 {"skipped", skipped},
                 {"unreliable_tank_mpg", r.unreliable},
+                {"skipped_fuel_estimated", r.skipped_estimated},
+                {"skipped_fuel_estimated_miles", std::round(r.skipped_estimated_miles * 10) / 10},
                 {"vehicles", vehicles},
                 {"vehicle", r.vehicle.empty() ? Json(nullptr) : Json(r.vehicle)}};
 }
@@ -240,7 +253,7 @@ void write_json(const MileageRun& run, std::ostream& out) {
     j.member("plot", plot_json(run.plot));
     j.member("messages", messages_json(run.messages));
     j.member("read_error", read_error_json(run));
-    j.member("import", run.read.understood ? import_json(run.read.report) : Json(nullptr));
+    j.member("import", run.read.understood ? import_json(run.read.report, run.log) : Json(nullptr));
     if (run.measured) {
         Json measured;
         add_measured_json(*run.measured, measured);
@@ -256,6 +269,14 @@ void write_text(const MileageRun& run, std::ostream& out) {
         out << '\n' << safe_text(mileage::entry_line(run.log, i, run.units));
     }
     out << '\n';
+    // What the import made of the file where it changed a figure the file gives.
+    if (run.read.understood) {
+        const std::string notes = mileage::skipped_fuel_text(run.read.report) +
+                                  mileage::assumed_units_text(run.read.report, run.log);
+        if (!notes.empty()) {
+            out << '\n' << safe_text(notes);
+        }
+    }
     if (run.summary) {
         out << '\n' << safe_text(lf_lines(*run.summary));
     }

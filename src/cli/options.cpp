@@ -17,7 +17,8 @@ constexpr const char* kForms =
     "  milora-calc WINDOW [--car FILE] [--log FILE] [--json] [--no-calculate]\n"
     "                     [NAME=VALUE]...\n"
     "  milora-calc mileage FILE [--from FORMAT] [--car FILE] [--summary] [--plot] [--json]\n"
-    "                           [--dates ORDER] [--vehicle NAME] [--units UNITS] [--measured]\n"
+    "                           [--dates ORDER] [--vehicle NAME] [--distance UNIT]\n"
+    "                           [--volume UNIT] [--units UNITS] [--measured]\n"
     "  milora-calc --help | --version\n"
     "\n"
     "WINDOW opens a calculator as its window does, from the built-in car data or from the\n"
@@ -66,6 +67,8 @@ struct Targets {
     std::vector<std::string> window_args; // WINDOW, then NAME=VALUE...
     std::string from = "auto";
     std::string dates;
+    std::string distance;
+    std::string volume;
     std::string units;
     CommandLine line;
 };
@@ -102,6 +105,15 @@ std::unique_ptr<CLI::App> make_parser(Targets& t) {
     m->add_option("--vehicle", mo.choices.vehicle,
                   "read the fill-ups of this vehicle from a file that holds several")
         ->option_text("NAME");
+    m->add_option("--distance", t.distance,
+                  "the unit of the file's odometer, whatever its headings say: mi or km")
+        ->option_text("UNIT")
+        ->check(CLI::IsMember({"mi", "km"}));
+    m->add_option("--volume", t.volume,
+                  "the unit of the file's fuel, whatever its headings say: gal (US gallons), l "
+                  "or imp (imperial gallons)")
+        ->option_text("UNIT")
+        ->check(CLI::IsMember({"gal", "l", "imp"}));
     std::vector<std::string> unit_keys;
     for (const mileage::UnitsDesc& u : mileage::all_units()) {
         unit_keys.emplace_back(u.key);
@@ -177,6 +189,12 @@ std::optional<CommandLine> finish(Targets& t, bool mileage, std::ostream& err) {
         }
         if (!t.dates.empty()) {
             line.mileage.choices.dates = mileage::order_named(t.dates);
+        }
+        if (!t.distance.empty()) {
+            line.mileage.choices.distance = mileage::distance_named(t.distance);
+        }
+        if (!t.volume.empty()) {
+            line.mileage.choices.volume = mileage::volume_named(t.volume);
         }
         if (!t.units.empty()) {
             line.mileage.units = mileage::units_named(t.units);

@@ -100,6 +100,29 @@ const char* unit_name(VolumeUnit unit) {
     return "gal";
 }
 
+std::optional<DistanceUnit> distance_named(std::string_view name) {
+    if (name == "mi") {
+        return DistanceUnit::Miles;
+    }
+    if (name == "km") {
+        return DistanceUnit::Kilometres;
+    }
+    return std::nullopt;
+}
+
+std::optional<VolumeUnit> volume_named(std::string_view name) {
+    if (name == "gal") {
+        return VolumeUnit::UsGallons;
+    }
+    if (name == "l") {
+        return VolumeUnit::Litres;
+    }
+    if (name == "imp" || name == "imp_gal") {
+        return VolumeUnit::ImperialGallons;
+    }
+    return std::nullopt;
+}
+
 std::optional<ImportFormat> detect_format(std::string_view contents) {
     if (auto decoded = import::utf8_from_utf16(contents)) {
         return detect_format(*decoded);
@@ -186,6 +209,14 @@ LogRead read_log_text(const std::string& contents, MileageLog& log, const Import
         return result;
     }
     result.understood = true;
+    if (choices.distance) {
+        p.report.distance = *choices.distance;
+        p.report.distance_from = Source::Chosen;
+    }
+    if (choices.volume) {
+        p.report.volume = *choices.volume;
+        p.report.volume_from = Source::Chosen;
+    }
     result.failure = import::resolve_dates(
         p, choices.dates, choices.assumed_dates.value_or(import::locale_date_order()));
     if (result.failure.empty()) {

@@ -30,9 +30,11 @@
 //    entered as "Add Purchase (With Missing Data)" enters it: gallons = (its miles - the
 //    previous entry's miles) / A, A the overall MPG of the entries before it. With fewer than
 //    two entries before it the flag is ignored.
-// 6. LubeLogger writes no units: for each full, not-missed row with FuelEconomy > 0 take q =
-//    distance / volume since the last full fill-up; when FuelEconomy is nearer 100/q than q on
-//    most such rows the file is in km and litres, else in miles and US gallons.
+// 6. LubeLogger writes no units, but its FuelEconomy column tells them: for each full, not-missed
+//    row with FuelEconomy > 0 take q = distance / volume since the last full fill-up; FuelEconomy
+//    near 100/q is its metric mode (km, litres, l/100 km), near q x 4.54609 its British mode
+//    (miles, litres, miles per imperial gallon), near q its US mode (miles, US gallons). The mode
+//    of most rows wins; with no such row the units are assumed (miles and US gallons).
 // 7. Spritmonitor: Tankart (Type) 1 full, 2 partial, 3 and 0 a fill-up after missed ones; always
 //    km and litres, DD.MM.YYYY dates, a decimal comma.
 // 8. Drivvo's header is in the user's language, so it is read by position: 0 odometer, 1 date,
@@ -42,8 +44,13 @@
 //    comma unless the separator is `,`; km when the odometer header has the word km; litres when
 //    the volume header says litre, liter or (l), imperial gallons when it says imp or uk, else
 //    US gallons; dates ISO (YYYY-MM-DD, a time after it ignored), US (M/D/YYYY) or European
-//    (DD.MM.YYYY); flag columns (full, partial, missed) are true for 1, yes, y, true or x, and a
-//    full column with 0, no, n or false marks a partial.
+//    (DD.MM.YYYY); units no heading names are assumed (miles, US gallons); flag columns (full,
+//    partial, missed) are true for 1, yes, y, true or x, and a full column with 0, no, n or false
+//    marks a partial.
+// 10. A tank that lost the fuel of a skipped fill-up (a row between it and the entry before, by
+//    odometer or, without one, by its place in the file) is estimated as rule 5 estimates a
+//    missed fill-up, so that the stretch adds no MPG of its own to the averages; the tank of the
+//    second entry, with one entry before it, is only marked unreliable.
 //
 // Entries come out with the odometer in miles (km / 1.609344), the volume in US gallons (litres
 // / 3.785411784, imperial gallons x 1.200949925) and dates as M/D/YYYY. Milora's own files read
@@ -81,9 +88,11 @@ const char* app_name(ImportFormat format);
 std::optional<ImportFormat> format_named(std::string_view name);
 // "milora, fuelly, ...": every name format_named takes.
 std::string format_names();
-const char* unit_name(DistanceUnit unit); // "mi", "km"
-const char* unit_name(VolumeUnit unit);   // "gal", "imp_gal", "l"
-const char* order_name(DateOrder order);  // "mdy", "dmy", "ymd"
+const char* unit_name(DistanceUnit unit);                          // "mi", "km"
+const char* unit_name(VolumeUnit unit);                            // "gal", "imp_gal", "l"
+std::optional<DistanceUnit> distance_named(std::string_view name); // "mi", "km"
+std::optional<VolumeUnit> volume_named(std::string_view name);     // "gal", "l", "imp"
+const char* order_name(DateOrder order);                           // "mdy", "dmy", "ymd"
 std::optional<DateOrder> order_named(std::string_view name);
 const char* source_name(Source source); // "file", "assumed", "chosen"
 
@@ -110,6 +119,8 @@ struct ImportReport {
     VolumeUnit volume = VolumeUnit::UsGallons;
     DateOrder dates = DateOrder::YearMonthDay;
     Source dates_from = Source::File;
+    Source distance_from = Source::File;
+    Source volume_from = Source::File;
     std::int64_t rows = 0;
     std::int64_t merged_partial = 0;
     std::int64_t missed = 0;
@@ -118,12 +129,22 @@ struct ImportReport {
     std::vector<SkippedRow> skipped;
     std::int64_t skipped_rows = 0;
     // Entries (1-based, ascending) whose tank MPG is unreliable: a skipped fill-up lies between
-    // them and the entry before, so the fuel of that fill-up is missing from their tank.
+    // them and the entry before, so the fuel of that fill-up is missing from their tank, and
+    // there were too few entries before them to estimate it.
     std::vector<MileageLog::Index> unreliable;
+    // Entries (1-based, ascending) whose tank lost a skipped fill-up's fuel and whose gallons are
+    // therefore estimated at the overall average before them (rule 10), and their miles in all.
+    std::vector<MileageLog::Index> skipped_estimated;
+    double skipped_estimated_miles = 0;
     // Files with a vehicle column: every vehicle named, in the order of their first rows, and
     // the one read (empty when the file names one vehicle or none).
     std::vector<VehicleRows> vehicles;
     std::string vehicle;
+    // The headings of the columns read for the date, the odometer and the fuel (in lower case;
+    // empty for Milora's own files, which have none).
+    std::string date_column;
+    std::string odometer_column;
+    std::string fuel_column;
 };
 
 struct LogRead {
@@ -146,6 +167,10 @@ struct ImportChoices {
     std::optional<DateOrder> assumed_dates;
     // The vehicle to read from a file that holds several.
     std::optional<std::string> vehicle;
+    // The units of the file's odometer and fuel, whatever its headings say.
+    std::optional<DistanceUnit> distance;
+    std::optional<VolumeUnit> volume;
+    bool operator==(const ImportChoices&) const = default;
 };
 
 // The layout of `contents` by rule 1, or nullopt.

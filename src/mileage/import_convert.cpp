@@ -42,11 +42,13 @@ std::string line_ref(std::int64_t line) {
     return "line " + std::to_string(line);
 }
 
-// Rule 6 over the rows in odometer order.
+// Rule 6 over the rows in odometer order: the votes of the rows for each of LubeLogger's modes.
 void tell_lubelogger_units(const std::vector<FillRow>& rows, const std::vector<std::size_t>& order,
                            ImportReport& report) {
+    constexpr double kLitresPerImperialGallon = kLitresPerGallon * kGallonsPerImperialGallon;
     std::int64_t metric = 0;
-    std::int64_t imperial = 0;
+    std::int64_t british = 0;
+    std::int64_t us = 0;
     std::optional<double> last_full;
     double previous = -1;
     double volume = 0;
@@ -63,17 +65,29 @@ void tell_lubelogger_units(const std::vector<FillRow>& rows, const std::vector<s
         if (last_full && !row.missed && row.economy > 0) {
             const double q = (row.odometer - *last_full) / volume;
             const double e = row.economy;
-            if (std::fabs(e - 100 / q) < std::fabs(e - q)) {
+            const double off_metric = std::fabs(e - 100 / q);
+            const double off_british = std::fabs(e - q * kLitresPerImperialGallon);
+            const double off_us = std::fabs(e - q);
+            if (off_metric < off_british && off_metric < off_us) {
                 ++metric;
+            } else if (off_british < off_us) {
+                ++british;
             } else {
-                ++imperial;
+                ++us;
             }
         }
         last_full = row.odometer;
         volume = 0;
     }
-    if (metric > imperial) {
+    if (metric + british + us == 0) {
+        return; // nothing tells: the units stay assumed
+    }
+    report.distance_from = Source::File;
+    report.volume_from = Source::File;
+    if (metric > british && metric > us) {
         report.distance = DistanceUnit::Kilometres;
+        report.volume = VolumeUnit::Litres;
+    } else if (british > us) {
         report.volume = VolumeUnit::Litres;
     }
 }
@@ -87,13 +101,15 @@ public:
     void run() {
         report_.rows += static_cast<std::int64_t>(rows_.size());
         order_rows();
-        if (report_.format == ImportFormat::LubeLogger) {
+        if (report_.format == ImportFormat::LubeLogger &&
+            report_.distance_from == Source::Assumed && report_.volume_from == Source::Assumed) {
             tell_lubelogger_units(rows_, order_, report_);
         }
         to_miles_all();
         keep_rising();
         enter_fillups();
         mark_unreliable();
+        estimate_lost_fuel();
         keep_first_skipped(report_);
     }
 
@@ -111,6 +127,7 @@ private:
     void enter_fillups();
     bool enter(std::size_t i, const std::vector<std::size_t>& pending, double pending_volume);
     void mark_unreliable();
+    void estimate_lost_fuel();
     void neighbours();
 
     std::string fuel_unit_;
@@ -315,6 +332,47 @@ void Conversion::mark_unreliable() {
     std::sort(unreliable.begin(), unreliable.end());
     unreliable.erase(std::unique(unreliable.begin(), unreliable.end()), unreliable.end());
     report_.unreliable = std::move(unreliable);
+}
+
+// A tank that lost a skipped fill-up's fuel would carry its whole stretch on too little fuel and
+// raise every average after it. With two entries or more before it, its gallons are estimated as
+// "Add Purchase (With Missing Data)" estimates them: its miles over the overall average of the
+// entries before it. The log is built once more, so a long log costs one pass however many tanks
+// are estimated. A tank with fewer entries before it stays marked unreliable.
+void Conversion::estimate_lost_fuel() {
+    std::vector<MileageLog::Index>& unreliable = report_.unreliable;
+    const auto first = std::find_if(unreliable.begin(), unreliable.end(),
+                                    [](MileageLog::Index e) { return e >= 3; });
+    if (first == unreliable.end()) {
+        return;
+    }
+    MileageLog rebuilt;
+    rebuilt.reserve(log_.fillup_count());
+    std::vector<MileageLog::Index> kept;
+    auto next = unreliable.begin();
+    for (MileageLog::Index e = 1; e <= log_.fillup_count(); ++e) {
+        const float gallons = log_.gallons(e);
+        if (next == unreliable.end() || *next != e) {
+            rebuilt.append(log_.date(e), log_.odometer(e), gallons);
+            continue;
+        }
+        ++next;
+        const float miles = log_.odometer(e) - log_.odometer(e - 1);
+        if (e >= 3) {
+            try {
+                rebuilt.append(log_.date(e), log_.odometer(e), miles / rebuilt.overall_average());
+                report_.skipped_estimated.push_back(e);
+                report_.skipped_estimated_miles += miles;
+                continue;
+            } catch (const numbers::FloatFault&) {
+                // No meaningful estimate: the tank keeps the fuel bought, marked unreliable.
+            }
+        }
+        kept.push_back(e);
+        rebuilt.append(log_.date(e), log_.odometer(e), gallons);
+    }
+    log_ = std::move(rebuilt);
+    unreliable = std::move(kept);
 }
 
 } // namespace

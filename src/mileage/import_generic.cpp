@@ -206,11 +206,16 @@ void generic_units(const std::string& odo_name, const std::string& vol_name, Imp
     if (has_word(odo_name, "km") ||
         any(odo_name, {"kilomet", "kilom\xC3\xA9", "chilometr", "quilometr", "km-stand"})) {
         report.distance = DistanceUnit::Kilometres;
+    } else if (!has_word(odo_name, "mi") && !has_word(odo_name, "mile") &&
+               !has_word(odo_name, "miles")) {
+        report.distance_from = Source::Assumed;
     }
     if (any(vol_name, {"litre", "liter", "(l)", "litro", "litri", "litry"})) {
         report.volume = VolumeUnit::Litres;
     } else if (has_word(vol_name, "imp") || has_word(vol_name, "uk")) {
         report.volume = VolumeUnit::ImperialGallons;
+    } else if (!any(vol_name, {"gal"})) {
+        report.volume_from = Source::Assumed;
     }
 }
 
@@ -257,6 +262,7 @@ bool read_generic(std::string_view text, Parsed& p) {
     generic_units(h[static_cast<std::size_t>(c.odometer)], h[static_cast<std::size_t>(c.volume)],
                   p.report);
     p.fuel_unit = non_volume_unit(h[static_cast<std::size_t>(c.volume)]);
+    name_columns(p.report, h, c.date, c.odometer, c.volume);
     const bool odometer_comma = sep != ',' && decimal_comma(text, sep, c.odometer, false);
     const bool volume_comma = sep != ',' && decimal_comma(text, sep, c.volume, true);
     const int car = vehicle_column(h);

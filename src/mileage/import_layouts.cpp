@@ -104,6 +104,18 @@ void fill_row(FillRow& row, std::int64_t line, std::string_view date, std::strin
     }
 }
 
+void name_columns(ImportReport& report, const std::vector<std::string>& header, int date,
+                  int odometer, int fuel) {
+    const auto heading = [&](int i) {
+        return i >= 0 && static_cast<std::size_t>(i) < header.size()
+                   ? header[static_cast<std::size_t>(i)]
+                   : std::string();
+    };
+    report.date_column = heading(date);
+    report.odometer_column = heading(odometer);
+    report.fuel_column = heading(fuel);
+}
+
 // Milora's own files: the first line that is not blank is a record, or there is none.
 bool is_milora_file(std::string_view text) {
     std::size_t pos = 0;
@@ -149,7 +161,13 @@ bool read_fuelly(std::string_view text, Parsed& p) {
     }
     if (find_column(h, "km") >= 0 || find_column(h, "kilometers") >= 0) {
         p.report.distance = DistanceUnit::Kilometres;
+    } else if (find_column(h, "miles") < 0) {
+        p.report.distance_from = Source::Assumed;
     }
+    if (vol < 0) {
+        p.report.volume_from = Source::Assumed;
+    }
+    name_columns(p.report, h, date, odo, vol);
     const int missed = find_column(h, "missed_fuelup");
     const int partial = find_column(h, "partial_fuelup");
     const int car = vehicle_column(h);
@@ -181,6 +199,9 @@ bool read_lubelogger(std::string_view text, Parsed& p) {
     const int full = find_column(h, "isfilltofull");
     const int missed = find_column(h, "missedfuelup");
     const int economy = find_column(h, "fueleconomy");
+    name_columns(p.report, h, date, odo, vol);
+    p.report.distance_from = Source::Assumed; // until FuelEconomy tells them (rule 6)
+    p.report.volume_from = Source::Assumed;
     while (records.next(r)) {
         FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(date), r.cell(odo), r.cell(vol), false);
@@ -214,6 +235,7 @@ bool read_spritmonitor(std::string_view text, Parsed& p) {
     const int odo = find_column(h, german ? "km-stand" : "odometer");
     const int vol = find_column(h, german ? "spritmenge" : "quantity");
     const int type = find_column(h, german ? "tankart" : "type");
+    name_columns(p.report, h, date, odo, vol);
     p.report.distance = DistanceUnit::Kilometres;
     p.report.volume = VolumeUnit::Litres;
     while (records.next(r)) {

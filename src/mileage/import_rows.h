@@ -62,6 +62,10 @@ std::string non_volume_unit(std::string_view heading);
 // Marks every row of `p` that is no volume (p.fuel_unit) or of a tank after the first.
 void mark_unreadable_fuel(Parsed& p);
 
+// Notes the headings of the date, odometer and fuel columns in the report (-1: none).
+void name_columns(ImportReport& report, const std::vector<std::string>& header, int date,
+                  int odometer, int fuel);
+
 // The vehicle column of a header (car_name, vehicle, car, ...), or -1.
 int vehicle_column(const std::vector<std::string>& header);
 

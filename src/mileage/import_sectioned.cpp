@@ -106,6 +106,14 @@ void fuelio_header(const CsvRecord& r, FuelioColumns& c, ImportReport& report,
     }
 }
 
+std::vector<std::string> headings(const CsvRecord& r) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < r.size; ++i) {
+        out.push_back(lower(trim(r[i])));
+    }
+    return out;
+}
+
 bool is_drivvo_yes(std::string_view cell) {
     static constexpr std::array<std::string_view, 9> kYes = {"yes",
                                                              "sim",
@@ -133,7 +141,10 @@ bool read_fuelio(std::string_view text, Parsed& p) {
     p.report.distance = DistanceUnit::Kilometres;
     p.report.volume = VolumeUnit::Litres;
     FuelioColumns c;
-    auto on_header = [&](const CsvRecord& r) { fuelio_header(r, c, p.report, p.fuel_unit); };
+    auto on_header = [&](const CsvRecord& r) {
+        fuelio_header(r, c, p.report, p.fuel_unit);
+        name_columns(p.report, headings(r), c.date, c.odo, c.vol);
+    };
     auto on_row = [&](const CsvRecord& r) {
         FillRow& row = add_row(p, r);
         fill_row(row, r.line, r.cell(c.date), r.cell(c.odo), r.cell(c.vol), false);
@@ -161,6 +172,7 @@ bool read_drivvo(std::string_view text, Parsed& p) {
     p.report.distance = DistanceUnit::Kilometres;
     p.report.volume = VolumeUnit::Litres;
     auto on_header = [&](const CsvRecord& r) {
+        name_columns(p.report, headings(r), 1, 0, 5);
         if (contains(lower(r[0]), "(mi")) {
             p.report.distance = DistanceUnit::Miles;
         }

@@ -9,6 +9,7 @@
 
 #include "numbers/precision.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <new>
 #include <utility>
@@ -125,11 +126,7 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
         ask_(not_understood_message(path));
         return false;
     }
-    if (!r.failure.empty()) {
-        ask_(import_failed_message(path, r));
-        return false;
-    }
-    if (needs_preview(r.report) && preview_ && !preview_(import_preview(path, r.report, fresh))) {
+    if (!confirm_import(path, *contents, r, fresh)) {
         return false;
     }
     remember_whole_log();
@@ -147,6 +144,51 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     }
     if (r.milora.stop) {
         ask_(read_stopped_message(path, r.milora));
+    }
+    return true;
+}
+
+// Shows another app's export before it replaces the log, read again with whatever the user
+// changes there; false when the user cancels or nothing can be read. A file of several vehicles
+// is first shown with the one of most rows.
+bool MileageTracker::confirm_import(const std::string& path, const std::string& contents,
+                                    LogRead& r, MileageLog& fresh) {
+    ImportChoices choices;
+    const auto reread = [&](const ImportChoices& c) {
+        fresh = MileageLog();
+        r = read_log_text(contents, fresh, c);
+    };
+    if (!r.failure.empty() && r.report.vehicles.size() > 1 && preview_) {
+        const auto most = std::max_element(
+            r.report.vehicles.begin(), r.report.vehicles.end(),
+            [](const VehicleRows& a, const VehicleRows& b) { return a.rows < b.rows; });
+        choices.vehicle = most->name;
+        reread(choices);
+    }
+    if (!r.failure.empty()) {
+        ask_(import_failed_message(path, r));
+        return false;
+    }
+    if (!needs_preview(r.report) || !preview_) {
+        return true;
+    }
+    const ImportPreview shown = import_preview(path, r, fresh, choices);
+    const Repreview again = [&](const ImportChoices& c) {
+        MileageLog log;
+        const LogRead read = read_log_text(contents, log, c);
+        return import_preview(path, read, log, c);
+    };
+    const std::optional<ImportChoices> answer = preview_(shown, again);
+    if (!answer) {
+        return false;
+    }
+    if (*answer == shown.choices) {
+        return shown.can_accept;
+    }
+    reread(*answer);
+    if (!r.understood || !r.failure.empty() || fresh.empty()) {
+        ask_(r.understood ? import_failed_message(path, r) : not_understood_message(path));
+        return false;
     }
     return true;
 }

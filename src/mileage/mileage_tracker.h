@@ -159,6 +159,8 @@ private:
     // not be opened or is in none of the layouts, a preview cancelled). `whole` when nothing
     // stopped the reading; `converted` when the file was not in Milora's own format.
     bool read_into_log(const std::string& path, bool& whole, bool& converted);
+    bool confirm_import(const std::string& path, const std::string& contents, LogRead& r,
+                        MileageLog& fresh);
     void after_add(const EntryOutcome& outcome);
 
     // How to take back one change: the entry a change removed or overwrote, or the whole log that

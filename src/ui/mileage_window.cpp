@@ -56,9 +56,13 @@ void MileageWindow::save_unsaved_logs_for_recovery() noexcept {
 MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
     : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()),
       tracker_([this](const Message& m) { return services_.messages->show(this, m); }) {
-    tracker_.set_preview([this](const ImportPreview& p) {
-        return services_.previews == nullptr || services_.previews->confirm(this, p);
-    });
+    tracker_.set_preview(
+        [this](const ImportPreview& p, const Repreview& again) -> std::optional<ImportChoices> {
+            if (services_.previews == nullptr) {
+                return p.choices;
+            }
+            return services_.previews->confirm(this, p, again);
+        });
     build();
     add_use_in_calculators(*this, app);
     const QString saved = QSettings().value(QStringLiteral("Settings/MileageUnits")).toString();

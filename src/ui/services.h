@@ -9,6 +9,7 @@
 #include "mileage/import_preview.h"
 
 #include <QString>
+#include <optional>
 
 class QTextDocument;
 class QWidget;
@@ -68,8 +69,12 @@ public:
 class ImportPreviewService {
 public:
     virtual ~ImportPreviewService() = default;
-    // Shows what another app's export holds before it replaces the tracker's log; true for OK.
-    virtual bool confirm(QWidget* parent, const mileage::ImportPreview& preview) = 0;
+    // Shows what another app's export holds before it replaces the tracker's log, read again
+    // with `again` as the user changes what was assumed; the choices said OK to, nullopt for
+    // Cancel.
+    virtual std::optional<mileage::ImportChoices> confirm(QWidget* parent,
+                                                          const mileage::ImportPreview& preview,
+                                                          const mileage::Repreview& again) = 0;
 };
 
 // The set of services a window is handed. The application owns the real ones.

@@ -67,8 +67,9 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         named.insert(it->str());
     }
     const std::set<std::string> accepted = {
-        "--list", "--car",     "--json",  "--no-calculate", "--from", "--summary", "--plot",
-        "--help", "--version", "--units", "--measured",     "--log",  "--dates",   "--vehicle"};
+        "--list",  "--car",     "--json",     "--no-calculate", "--from",     "--summary",
+        "--plot",  "--help",    "--version",  "--units",        "--measured", "--log",
+        "--dates", "--vehicle", "--distance", "--volume"};
     EXPECT_EQ(named, accepted);
 
     const std::string window = "B01_HowMuchDoYouSpendOnGas";
@@ -80,6 +81,7 @@ TEST(CalcCliUsageTest, EveryOptionInTheHelpIsAccepted) {
         {"mileage", kLog, "--from", "milora"},
         {"mileage", kLog, "--units", "uk", "--summary"},
         {"mileage", kLog, "--measured"},
+        {"mileage", kLog, "--distance", "km", "--volume", "imp"},
         {window, "--log", kLog},
     };
     for (const auto& args : runs) {

@@ -276,9 +276,11 @@ TEST(FuelImportTest, DrivvoReadsByPositionAndSkipsExpensesAndServices) {
     EXPECT_EQ(rep.merged_partial, 1);
     ASSERT_EQ(r.log.fillup_count(), 4);
     // The fill-up without an odometer lies between 61200 and 61700 km in the file: the tank
-    // ending at 61700 km lacks its fuel.
-    EXPECT_EQ(rep.unreliable, (std::vector<MileageLog::Index>{3}));
+    // ending at 61700 km lacks its fuel, which is estimated at the average before it.
+    EXPECT_TRUE(rep.unreliable.empty());
+    EXPECT_EQ(rep.skipped_estimated, (std::vector<MileageLog::Index>{3}));
     EXPECT_EQ(r.log.entry(3).Fillup_Date, "5/10/2024");
+    EXPECT_FLOAT_EQ(r.log.entry(3).Tank_MPG, r.log.entry(2).Overall_MPG);
 
     // Miles and gallons from the header; the yes-words of other languages.
     const Read us = read_text(
@@ -336,9 +338,14 @@ TEST(FuelImportTest, TheTankAfterASkippedFillUpIsMarkedUnreliable) {
                              "1/6/2024,1900,10\n" // duplicate: before the entry at 2200
                              "1/7/2024,2200,10\n"
                              "1/8/2024,2500,10\n");
-    EXPECT_EQ(r.read.report.unreliable, (std::vector<MileageLog::Index>{3, 5}));
+    // Both tanks have two entries before them: their fuel is estimated, as a missed fill-up's.
+    EXPECT_TRUE(r.read.report.unreliable.empty());
+    EXPECT_EQ(r.read.report.skipped_estimated, (std::vector<MileageLog::Index>{3, 5}));
+    EXPECT_DOUBLE_EQ(r.read.report.skipped_estimated_miles, 900);
     EXPECT_EQ(r.log.entry(3).Fillup_Odometer, 1600);
+    EXPECT_FLOAT_EQ(r.log.entry(3).Fillup_Gallons, 12); // 600 miles at 50 MPG
     EXPECT_EQ(r.log.entry(5).Fillup_Odometer, 2200);
+    EXPECT_FLOAT_EQ(r.log.entry(5).Fillup_Gallons, 300 / (1400.0F / 32));
     // A skipped row before the first entry or after the last touches no tank.
     const Read ends = read_text("Date,Odometer,Gallons\n1/1/2024,100,\n1/2/2024,1000,10\n"
                                 "1/3/2024,1300,10\n1/4/2024,1600,\n");
@@ -404,8 +411,12 @@ TEST(FuelImportTest, ThePreviewSaysWhatWasFound) {
     const ImportPreview p = import_preview("/home/u/drivvo.csv", r.read.report, r.log);
     EXPECT_EQ(p.title, "Import Fill-Ups");
     EXPECT_EQ(p.text, "The file \"/home/u/drivvo.csv\" is a Drivvo export.\n"
+                      "Columns read: date \"date\", odometer \"odometer(km)\", fuel \"liters\".\n"
                       "4 fill-ups, from 4/12/2024 to 5/28/2024.\n"
-                      "Average 36.5 MPG over 1118 miles and 30.6 gallons.\n"
+                      "Average 35.0 MPG over 1118 miles and 32.0 gallons.\n"
+                      "Fuel of skipped fill-ups estimated: 1 tank (entry 3; 311 miles), each at "
+                      "the overall average before it, as Add Purchase (With Missing Data) does, "
+                      "so the skipped row does not raise the MPG.\n"
                       "Units converted: kilometres to miles, litres to US gallons.\n"
                       "Dates read as year-month-day, as the file writes them.\n"
                       "Partial fill-ups merged into the next full one: 1.\n"
@@ -414,8 +425,11 @@ TEST(FuelImportTest, ThePreviewSaysWhatWasFound) {
                       "    line 6: no odometer reading (\"0\")\n"
                       "    line 12: a row of the Expense section, not a fill-up\n"
                       "    line 16: a row of the Service section, not a fill-up\n"
-                      "Tank MPG unreliable (a skipped row lies before the entry): entry 3 "
-                      "(5/10/2024).\n"
+                      "The fill-ups as the log will show them:\n"
+                      " 4/12/2024      37717          10.6             XXXX          XXXX   \n"
+                      " 4/26/2024      38028           9.2             33.6           33.6  \n"
+                      " 5/10/2024      38339           9.2             33.6           33.6  \n"
+                      " 5/28/2024      38836          13.5             36.9           35.0  \n"
                       "OK replaces the current log with these fill-ups; Cancel keeps it.");
     EXPECT_TRUE(needs_preview(r.read.report));
 

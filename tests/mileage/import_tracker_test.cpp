@@ -9,6 +9,7 @@
 #include "mileage/mileage_file.h"
 
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -25,21 +26,28 @@ struct Tracked {
     std::vector<Message> shown;
     std::vector<ImportPreview> previews;
     std::vector<bool> answers; // taken from the back
+    // What the user changes in the preview before OK, trying it with `again` first.
+    std::function<void(ImportChoices&, const Repreview& again)> change;
     MileageTracker tracker{[this](const Message& m) {
         shown.push_back(m);
         return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }};
     Tracked() {
-        tracker.set_preview([this](const ImportPreview& p) {
-            previews.push_back(p);
-            if (answers.empty()) {
-                ADD_FAILURE() << "unexpected preview";
-                return false;
-            }
-            const bool ok = answers.back();
-            answers.pop_back();
-            return ok;
-        });
+        tracker.set_preview(
+            [this](const ImportPreview& p, const Repreview& again) -> std::optional<ImportChoices> {
+                previews.push_back(p);
+                if (answers.empty()) {
+                    ADD_FAILURE() << "unexpected preview";
+                    return std::nullopt;
+                }
+                const bool ok = answers.back();
+                answers.pop_back();
+                ImportChoices c = p.choices;
+                if (change) {
+                    change(c, again);
+                }
+                return ok ? std::optional(c) : std::nullopt;
+            });
     }
 };
 
@@ -159,4 +167,67 @@ TEST(ImportTrackerTest, AReadingThatRunsOutOfMemoryKeepsTheLog) {
     EXPECT_EXIT(open_with_little_memory(path), ::testing::ExitedWithCode(0), "");
     std::remove(path.c_str());
 #endif
+}
+
+TEST(ImportTrackerTest, WhatThePreviewLeftOpenTheUserChangesThere) {
+    Tracked t;
+    // No heading names the units: assumed miles and US gallons, offered to change.
+    t.answers = {true};
+    t.change = [](ImportChoices& c, const Repreview& again) {
+        c.distance = DistanceUnit::Kilometres;
+        c.volume = VolumeUnit::Litres;
+        const ImportPreview metric = again(c);
+        EXPECT_NE(metric.text.find("Average 49.0 MPG"), std::string::npos) << metric.text;
+        EXPECT_TRUE(metric.can_accept);
+    };
+    t.tracker.import_csv(data("import/units_unnamed.csv"));
+    ASSERT_EQ(t.previews.size(), 1U);
+    const ImportPreview& p = t.previews[0];
+    EXPECT_TRUE(p.units_open);
+    EXPECT_FALSE(p.dates_open);
+    EXPECT_TRUE(p.can_accept);
+    EXPECT_EQ(p.choices.distance, DistanceUnit::Miles);
+    EXPECT_NE(p.text.find("Average 20.8 MPG"), std::string::npos) << p.text;
+    EXPECT_NE(p.text.find("Columns read: date \"date\", odometer \"mileage\", fuel \"volume\""),
+              std::string::npos);
+    EXPECT_NE(p.text.find("The fill-ups as the log will show them:\n  5/2/2024"), std::string::npos)
+        << p.text;
+    // OK took the units chosen: the log is the metric reading.
+    EXPECT_NEAR(t.tracker.log().overall_average(), 49.0, 0.05);
+
+    // A file of several vehicles is shown with the one of most rows, and another may be chosen.
+    Tracked cars;
+    cars.answers = {true};
+    std::string offered;
+    cars.change = [&](ImportChoices& c, const Repreview&) {
+        offered = c.vehicle.value_or("");
+        c.vehicle = cars.previews.back().vehicles.back();
+    };
+    cars.tracker.import_csv(data("import/fuelly_three_cars.csv"));
+    ASSERT_EQ(cars.previews.size(), 1U);
+    EXPECT_EQ(cars.previews[0].vehicles.size(), 3U);
+    EXPECT_FALSE(offered.empty());
+    ASSERT_FALSE(cars.tracker.log().empty());
+    EXPECT_TRUE(cars.shown.empty());
+}
+
+TEST(ImportTrackerTest, AnAssumedDateOrderIsOfferedAndLoadDatafileListsEveryKindOfFile) {
+    Tracked t;
+    t.answers = {true};
+    t.change = [](ImportChoices& c, const Repreview& again) {
+        ASSERT_TRUE(c.dates.has_value());
+        c.dates =
+            *c.dates == DateOrder::DayMonthYear ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
+        EXPECT_NE(again(c).text.find("as chosen"), std::string::npos);
+    };
+    t.tracker.import_csv(data("import/dates_ambiguous.csv"));
+    ASSERT_EQ(t.previews.size(), 1U);
+    EXPECT_TRUE(t.previews[0].dates_open);
+    EXPECT_NE(t.previews[0].text.find("assumed from your locale"), std::string::npos);
+    EXPECT_FALSE(t.tracker.log().empty());
+
+    const std::string filter = kOpenDialog.filter;
+    EXPECT_NE(filter.find("(*.miloragas)"), std::string::npos);
+    EXPECT_NE(filter.find("(*.csv)"), std::string::npos);
+    EXPECT_NE(filter.find("All Files (*)"), std::string::npos);
 }

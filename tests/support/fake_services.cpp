@@ -44,15 +44,17 @@ QString FakeFiles::open_file(QWidget* /*parent*/, const ui::FileDialogRequest& r
     return take(open_answers, "open-file");
 }
 
-bool FakePreviews::confirm(QWidget* /*parent*/, const mileage::ImportPreview& preview) {
+std::optional<mileage::ImportChoices> FakePreviews::confirm(QWidget* /*parent*/,
+                                                            const mileage::ImportPreview& preview,
+                                                            const mileage::Repreview& /*again*/) {
     shown.push_back(preview);
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected preview: " << preview.text;
-        return false;
+        return std::nullopt;
     }
     const bool ok = answers.front();
     answers.pop_front();
-    return ok;
+    return ok ? std::optional(preview.choices) : std::nullopt;
 }
 
 QString FakeFiles::save_file(QWidget* /*parent*/, const ui::FileDialogRequest& request) {

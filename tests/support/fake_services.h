@@ -59,10 +59,12 @@ public:
 };
 
 // Previews of an export before it replaces the tracker's log: recorded, answered from `answers`
-// (true for OK).
+// (true for OK, with the preview's own choices).
 class FakePreviews final : public ui::ImportPreviewService {
 public:
-    bool confirm(QWidget* parent, const mileage::ImportPreview& preview) override;
+    std::optional<mileage::ImportChoices> confirm(QWidget* parent,
+                                                  const mileage::ImportPreview& preview,
+                                                  const mileage::Repreview& again) override;
     std::vector<mileage::ImportPreview> shown;
     std::deque<bool> answers;
 };

@@ -11,8 +11,10 @@
 #include "ui/application.h"
 #include "ui/mileage_window.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -51,11 +53,13 @@ TEST_F(ImportPreviewWindowTest, CancelKeepsTheLogAndOkReplacesIt) {
     ASSERT_EQ(fakes.previews.shown.size(), 1U);
     const std::string& text = fakes.previews.shown[0].text;
     EXPECT_EQ(fakes.previews.shown[0].title, "Import Fill-Ups");
-    EXPECT_NE(text.find("is a Drivvo export.\n4 fill-ups, from 4/12/2024 to 5/28/2024.\n"),
+    EXPECT_NE(text.find("is a Drivvo export.\nColumns read: date \"date\", odometer "
+                        "\"odometer(km)\", fuel \"liters\".\n4 fill-ups, from 4/12/2024 to "
+                        "5/28/2024.\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("line 12: a row of the Expense section, not a fill-up"), std::string::npos);
-    EXPECT_NE(text.find("entry 3 (5/10/2024)"), std::string::npos);
+    EXPECT_NE(text.find("1 tank (entry 3; 311 miles)"), std::string::npos) << text;
     EXPECT_EQ(window->tracker().log().fillup_count(), 6);
     EXPECT_EQ(window->tracker().list(), list);
     EXPECT_FALSE(window->tracker().data_changed());
@@ -93,8 +97,10 @@ TEST(ImportPreviewDialogTest, ShowsTheTextWithOkAndCancel) {
     std::string contents;
     ASSERT_TRUE(read_whole_file(data("import/drivvo.csv").toStdString(), contents));
     const auto read = mileage::read_log_text(contents, log);
-    const auto preview = mileage::import_preview("/home/me/drivvo-export.csv", read.report, log);
+    const auto preview = mileage::import_preview("/home/me/drivvo-export.csv", read, log, {});
     ui::ImportPreviewDialog dialog(nullptr, preview);
+    // The file names its units and dates: nothing to choose.
+    EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), 0);
     EXPECT_EQ(dialog.windowTitle(), "Import Fill-Ups");
     EXPECT_EQ(child<QPlainTextEdit>(&dialog, QStringLiteral("txtPreview"))->toPlainText(),
               QString::fromStdString(preview.text));
@@ -112,4 +118,81 @@ TEST(ImportPreviewDialogTest, ShowsTheTextWithOkAndCancel) {
     if (const QByteArray shot = qgetenv("MILORA_SHOT"); !shot.isEmpty()) {
         EXPECT_TRUE(image.save(QString::fromLocal8Bit(shot)));
     }
+}
+
+namespace {
+
+// The preview of `file` read with `c`, as the tracker gives it.
+mileage::ImportPreview preview_of(const char* file, const mileage::ImportChoices& c) {
+    std::string contents;
+    EXPECT_TRUE(read_whole_file(data(file).toStdString(), contents));
+    mileage::MileageLog log;
+    const auto read = mileage::read_log_text(contents, log, c);
+    return mileage::import_preview(file, read, log, c);
+}
+
+} // namespace
+
+TEST(ImportPreviewDialogTest, AChoiceReadsTheFileAgainAndTheFiguresFollow) {
+    const char* file = "import/units_unnamed.csv";
+    int reads = 0;
+    ui::ImportPreviewDialog dialog(nullptr, preview_of(file, {}),
+                                   [&](const mileage::ImportChoices& c) {
+                                       ++reads;
+                                       return preview_of(file, c);
+                                   });
+    auto* text = child<QPlainTextEdit>(&dialog, QStringLiteral("txtPreview"));
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Average 20.8 MPG")));
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Units assumed")));
+    auto* distance = child<QComboBox>(&dialog, QStringLiteral("cboDistance"));
+    auto* volume = child<QComboBox>(&dialog, QStringLiteral("cboVolume"));
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboDates")), nullptr);
+    EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboVehicle")), nullptr);
+    EXPECT_EQ(distance->currentText(), QStringLiteral("miles"));
+    // Every box has a label with an Alt letter that leads to it, and a tooltip.
+    for (QComboBox* box : {distance, volume}) {
+        EXPECT_FALSE(box->toolTip().isEmpty());
+        bool labelled = false;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            labelled = labelled || (label->buddy() == box && label->text().contains('&'));
+        }
+        EXPECT_TRUE(labelled) << box->objectName().toStdString();
+    }
+
+    distance->setCurrentIndex(distance->findText(QStringLiteral("kilometres")));
+    volume->setCurrentIndex(volume->findText(QStringLiteral("litres")));
+    EXPECT_EQ(reads, 2);
+    EXPECT_TRUE(text->toPlainText().contains(QStringLiteral("Average 49.0 MPG")))
+        << text->toPlainText().toStdString();
+    EXPECT_EQ(dialog.choices().distance, mileage::DistanceUnit::Kilometres);
+    EXPECT_EQ(dialog.choices().volume, mileage::VolumeUnit::Litres);
+    auto* buttons = child<QDialogButtonBox>(&dialog, QStringLiteral("buttons"));
+    EXPECT_TRUE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
+
+    // MILORA_SHOT=FILE.png keeps a picture of the dialog, for looking at it.
+    dialog.show();
+    settle();
+    if (const QByteArray shot = qgetenv("MILORA_SHOT_CHOICES"); !shot.isEmpty()) {
+        EXPECT_TRUE(dialog.grab().toImage().save(QString::fromLocal8Bit(shot)));
+    }
+}
+
+TEST(ImportPreviewDialogTest, AVehicleIsChosenAndNothingReadOffersNoOk) {
+    const char* file = "import/fuelly_three_cars.csv";
+    mileage::ImportChoices first;
+    first.vehicle = "no such car";
+    ui::ImportPreviewDialog dialog(
+        nullptr, preview_of(file, first),
+        [&](const mileage::ImportChoices& c) { return preview_of(file, c); });
+    auto* buttons = child<QDialogButtonBox>(&dialog, QStringLiteral("buttons"));
+    // A vehicle the file does not hold reads nothing: no OK.
+    EXPECT_FALSE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
+    auto* vehicle = child<QComboBox>(&dialog, QStringLiteral("cboVehicle"));
+    ASSERT_EQ(vehicle->count(), 3);
+    vehicle->setCurrentIndex(1);
+    EXPECT_TRUE(buttons->button(QDialogButtonBox::Ok)->isEnabled());
+    EXPECT_EQ(dialog.choices().vehicle, vehicle->currentText().toStdString());
+    EXPECT_TRUE(child<QPlainTextEdit>(&dialog, QStringLiteral("txtPreview"))
+                    ->toPlainText()
+                    .contains(QStringLiteral("Vehicle: ") + vehicle->currentText()));
 }
