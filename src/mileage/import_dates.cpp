@@ -88,8 +88,8 @@ DateParts date_parts(std::string_view cell) {
 std::string parts_text(const DateParts& d) {
     auto padded = [](int v, int width) {
         std::string s = std::to_string(v);
-        return std::string(s.size() < static_cast<std::size_t>(width) ? width - s.size() : 0, '0') +
-               s;
+        const auto w = static_cast<std::size_t>(width);
+        return std::string(s.size() < w ? w - s.size() : 0, '0') + s;
     };
     return padded(d.a, d.la) + d.sep + padded(d.b, d.lb) + d.sep + padded(d.c, d.lc);
 }
