@@ -227,7 +227,9 @@ std::optional<std::string> utf8_from_utf16(std::string_view text) {
         return std::nullopt;
     }
     const auto unit = [&](std::size_t i) -> std::uint32_t {
-        return little ? byte(i) | (byte(i + 1) << 8) : (byte(i) << 8) | byte(i + 1);
+        const auto lo = static_cast<std::uint32_t>(little ? byte(i) : byte(i + 1));
+        const auto hi = static_cast<std::uint32_t>(little ? byte(i + 1) : byte(i));
+        return lo | (hi << 8);
     };
     std::string out;
     out.reserve(text.size() / 2);
