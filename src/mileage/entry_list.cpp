@@ -50,7 +50,10 @@ void append_line(std::string& out, const MileageLog& log, MileageLog::Index i, U
         put("XXXX", 66);
     } else {
         put(figure(f.Tank_MPG, units, shown_economy, "0.0"), 52);
-        put(figure(f.Five_Tank_MPG, units, shown_economy, "00.0"), 67);
+        // MPG keeps its two leading digits; litres per 100 km and km per litre, new to the list,
+        // read as everyday figures ("8.7", not "08.7").
+        const bool mpg = units == Units::UsMpg || units == Units::ImperialMpg;
+        put(figure(f.Five_Tank_MPG, units, shown_economy, mpg ? "00.0" : "0.0"), 67);
     }
     out += line;
 }

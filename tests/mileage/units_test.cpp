@@ -38,6 +38,9 @@ TEST(UnitsTest, TheListAndSummaryShowTheChosenUnits) {
     EXPECT_EQ(km.substr(10, 11), "       2092"); // 1300 miles
     EXPECT_EQ(km.substr(21, 14), "          37.9");
     EXPECT_EQ(km.substr(35, 17), "              7.8");
+    // The five-tank column: MPG keeps two leading digits, L/100 km reads as an everyday figure.
+    EXPECT_EQ(km.substr(52, 15), "            7.8");
+    EXPECT_EQ(entry_line(log, 2, Units::UsMpg).substr(52, 15), "           30.0");
     EXPECT_EQ(entry_line(log, 2, Units::KmPerLitre).substr(35, 17), "             12.8");
     EXPECT_EQ(entry_line(log, 2, Units::ImperialMpg).substr(21, 14), "           8.3");
     EXPECT_EQ(entry_line(log, 2, Units::UsMpg), entry_line(log, 2));
