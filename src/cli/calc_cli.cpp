@@ -128,9 +128,12 @@ int run_window(const WindowOptions& o, std::ostream& out, std::ostream& err) {
         return kExitUsage;
     }
     CarData car;
-    if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
-        err << "cannot read the car data file " << safe_text(o.car_file) << '\n';
-        return kExitFault;
+    if (!o.car_file.empty()) {
+        if (const Status read = cardata::read_tolerant(o.car_file, car); !read) {
+            err << "cannot read the car data file " << safe_text(o.car_file) << ": "
+                << safe_text(read.reason()) << '\n';
+            return kExitFault;
+        }
     }
     if (!o.log_file.empty()) {
         if (const auto status = use_measured_log(o.log_file, car, err)) {

@@ -317,9 +317,12 @@ void write_cannot_open(const std::vector<Message>& messages, std::ostream& out) 
 
 int run_mileage(const MileageOptions& o, std::ostream& out, std::ostream& err) {
     CarData car;
-    if (!o.car_file.empty() && !cardata::read_tolerant(o.car_file, car)) {
-        err << "cannot read the car data file " << safe_text(o.car_file) << '\n';
-        return kExitFault;
+    if (!o.car_file.empty()) {
+        if (const Status read = cardata::read_tolerant(o.car_file, car); !read) {
+            err << "cannot read the car data file " << safe_text(o.car_file) << ": "
+                << safe_text(read.reason()) << '\n';
+            return kExitFault;
+        }
     }
     MileageRun run;
     run.units = o.units.value_or(mileage::Units::UsMpg);

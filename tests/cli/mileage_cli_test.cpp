@@ -68,7 +68,7 @@ TEST(MileageCliTest, TooFewEntriesAreToldOnStandardError) {
     const std::string two = std::string(MILORA_TEST_DATA) + "/import/not_a_log.txt";
     const CliRun r = run({"mileage", kSix, "--plot", "--car", "/no/such/car.miloracar"});
     EXPECT_EQ(r.status, 4);
-    EXPECT_EQ(r.err, "cannot read the car data file /no/such/car.miloracar\n");
+    EXPECT_EQ(r.err, "cannot read the car data file /no/such/car.miloracar: it does not exist\n");
     const CliRun header = run({"mileage", two, "--summary", "--plot"});
     EXPECT_EQ(header.status, 4);
     EXPECT_NE(header.err.find("Milora: You need to have at least two data points to create a "
