@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/measured_dialog.h"
 
+#include "cardata/data_settings.h"
 #include "ui/application.h"
 #include "ui/data_settings_window.h"
 #include "ui/mileage_window.h"
@@ -32,7 +33,6 @@ namespace {
 constexpr const char* kDialogName = "A01a_Measured_Values";
 constexpr const char* kDialogCaption = "From Mileage Log";
 constexpr const char* kLastLogKey = "LastMileageLog";
-constexpr const char* kDataSettingsWindow = "A01_Data_Settings";
 
 // The short name of a box's value in the dialog, and the control names of its row.
 struct RowNames {
@@ -210,7 +210,7 @@ void measure_for_data_settings(DataSettingsWindow& window, const Services& servi
 namespace {
 
 DataSettingsWindow* open_data_settings(Application& app) {
-    return qobject_cast<DataSettingsWindow*>(app.windows().find(latin_text(kDataSettingsWindow)));
+    return qobject_cast<DataSettingsWindow*>(app.windows().find(latin_text(cardata::kWindowName)));
 }
 
 void use_in_calculators(MileageWindow& tracker, Application& app) {
@@ -237,7 +237,7 @@ void use_in_calculators(MileageWindow& tracker, Application& app) {
                 return false;
             }
             auto* window = qobject_cast<DataSettingsWindow*>(
-                program->open_window(latin_text(kDataSettingsWindow)));
+                program->open_window(latin_text(cardata::kWindowName)));
             if (window != nullptr) {
                 put_into_boxes(*window, texts);
             }
