@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "cli/calc_cli.h"
+#include "support/cli_run.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -9,24 +10,10 @@
 #include <sstream>
 
 using namespace milora;
+using milora::test::CliRun;
+using milora::test::run;
 
 namespace {
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.status = cli::run(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 const std::string kCar = std::string(MILORA_TEST_DATA) + "/general_single_percent.miloracar";
 const std::string kLog = std::string(MILORA_TEST_DATA) + "/six_entries.miloragas";

@@ -6,30 +6,17 @@
 
 #include "base/constants.h"
 #include "cli/calc_cli.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 
 using namespace milora;
+using milora::test::CliRun;
+using milora::test::run;
 
 namespace {
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.status = cli::run(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 const std::string kData = MILORA_TEST_DATA;
 const std::string kWindow = "B01_HowMuchDoYouSpendOnGas";

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Milora developers
 // SPDX-License-Identifier: MIT
 #include "cli/calc_cli.h"
+#include "support/cli_run.h"
 
 #include "mileage/mileage_tracker.h"
 #include "support/temp_folder.h"
@@ -12,24 +13,10 @@
 #include <unistd.h>
 
 using namespace milora;
+using milora::test::CliRun;
+using milora::test::run;
 
 namespace {
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.status = cli::run(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
 
 const std::string kSix = std::string(MILORA_TEST_DATA) + "/six_entries.miloragas";
 
