@@ -189,18 +189,6 @@ Status write_file_atomically(const std::string& path, const std::string& content
     return {};
 }
 
-bool read_whole_file(const std::string& path, std::string& contents) {
-    return read_whole_file_why(path, contents).empty();
-}
-
-std::string read_whole_file_why(const std::string& path, std::string& contents) {
-    Result<std::string> read = read_file(path);
-    if (read) {
-        contents = std::move(*read);
-    }
-    return read.reason();
-}
-
 Result<std::string> read_file(const std::string& path) {
     // Not blocking on a pipe that nobody writes to; only a regular file is read, so that a
     // device such as /dev/zero cannot fill the memory.

@@ -32,20 +32,6 @@ inline constexpr std::size_t kMaxReadSize = 256U * 1024 * 1024;
 // a message that goes on "could not be opened: ".
 Result<std::string> read_file(const std::string& path);
 
-// The older shapes of the two, kept for the mileage files and their windows until they take
-// Status and Result as well.
-struct WriteResult {
-    WriteResult() = default;
-    WriteResult(bool succeeded, std::string why) : ok(succeeded), error(std::move(why)) {}
-    WriteResult(const Status& s) : ok(s.ok()), error(s.reason()) {} // NOLINT: the newer shape
-    bool ok = true;
-    std::string error;
-};
-// False when read_file fails; `contents` is left as it was then.
-bool read_whole_file(const std::string& path, std::string& contents);
-// read_file's reason, empty when it was read.
-std::string read_whole_file_why(const std::string& path, std::string& contents);
-
 // The reason a save onto a file without write permission is refused.
 inline constexpr const char* kReadOnlyReason = "the file is read-only";
 

@@ -27,7 +27,7 @@ Message delete_question(const Fillup& entry) {
 
 EntryOutcome edit_entry(MileageLog& log, MileageLog::Index i, const EntryDate& date,
                         const std::string& miles, const std::string& gallons, bool missing_data,
-                        const Ask& ask, Units units) {
+                        Dialogue& dialogue, Units units) {
     // The log as typed up to the entry before this one: the rules of a new entry apply there.
     MileageLog before;
     before.reserve(i - 1);
@@ -35,21 +35,21 @@ EntryOutcome edit_entry(MileageLog& log, MileageLog::Index i, const EntryDate& d
         const Fillup f = log.entry(j);
         before.append(f.Fillup_Date, f.Fillup_Odometer, f.Fillup_Gallons);
     }
-    const EntryOutcome outcome = missing_data
-                                     ? add_with_missing(before, date, miles, gallons, ask, units)
-                                     : add_entry(before, date, miles, gallons, ask, units);
+    const EntryOutcome outcome =
+        missing_data ? add_with_missing(before, date, miles, gallons, dialogue, units)
+                     : add_entry(before, date, miles, gallons, dialogue, units);
     if (!outcome.added) {
         return outcome;
     }
     Fillup changed = before.last();
     if (i < log.fillup_count() && !(changed.Fillup_Odometer < log.odometer(i + 1))) {
-        ask(messages::odometer_not_below_next());
+        dialogue.tell(messages::odometer_not_below_next());
         return {false, EntryBox::Miles};
     }
     try {
         log.replace(i, changed);
     } catch (const numbers::FloatFault&) {
-        ask(messages::no_meaningful_result());
+        dialogue.tell(messages::no_meaningful_result());
         return {};
     }
     return outcome;

@@ -14,7 +14,7 @@ namespace milora::mileage {
 
 EntryOutcome edit_entry(MileageLog& log, MileageLog::Index i, const EntryDate& date,
                         const std::string& miles, const std::string& gallons, bool missing_data,
-                        const Ask& ask, Units units = Units::UsMpg);
+                        Dialogue& dialogue, Units units = Units::UsMpg);
 
 namespace messages {
 

@@ -107,30 +107,30 @@ EntryDate EntryDate::typed(std::optional<CivilDate> value, std::string stored, C
 namespace {
 
 // A typed text that is no date is refused before anything else is looked at.
-bool date_refused(const EntryDate& date, const Ask& ask, EntryOutcome& outcome) {
+bool date_refused(const EntryDate& date, Dialogue& dialogue, EntryOutcome& outcome) {
     if (!date.checked || date.value) {
         return false;
     }
-    ask(messages::date_invalid(date.example));
+    dialogue.tell(messages::date_invalid(date.example));
     outcome.focus = EntryBox::Date;
     return true;
 }
 
 // The questions about a typed date, once the boxes have passed their checks: false when the
 // user chose to correct it.
-bool date_confirmed(const MileageLog& log, const EntryDate& date, const Ask& ask,
+bool date_confirmed(const MileageLog& log, const EntryDate& date, Dialogue& dialogue,
                     EntryOutcome& outcome) {
     if (!date.checked || !date.value) {
         return true;
     }
     bool ok = true;
     if (day_number(*date.value) > day_number(date.today) + 1) {
-        ok = ask(messages::date_in_future(date.text)) == Answer::Yes;
+        ok = dialogue.ask(messages::date_in_future(date.text)) == Answer::Yes;
     } else if (!log.empty()) {
         const std::string previous = log.last().Fillup_Date;
         const auto before = read_typed_date(previous, date.order);
         if (before && *date.value < *before) {
-            ok = ask(messages::date_before_previous(date.text, previous)) == Answer::Yes;
+            ok = dialogue.ask(messages::date_before_previous(date.text, previous)) == Answer::Yes;
         }
     }
     if (!ok) {
@@ -157,19 +157,19 @@ struct Checked {
 
 // The checks shared by both add operations.
 std::optional<Checked> check_boxes(const MileageLog& log, const std::string& miles,
-                                   const std::string& gallons, const Ask& ask,
+                                   const std::string& gallons, Dialogue& dialogue,
                                    EntryOutcome& outcome, Units units) {
     auto o = read_entry_box(miles);
     if (o && units != Units::UsMpg) {
         o = read_entry_box(numbers::number_text(miles_from(units, *o)));
     }
     if (!o) {
-        ask(messages::odometer_invalid());
+        dialogue.tell(messages::odometer_invalid());
         outcome.focus = EntryBox::Miles;
         return std::nullopt;
     }
     if (!log.empty() && !(*o > log.last().Fillup_Odometer)) {
-        ask(messages::odometer_not_above());
+        dialogue.tell(messages::odometer_not_above());
         outcome.focus = EntryBox::Miles;
         return std::nullopt;
     }
@@ -178,7 +178,7 @@ std::optional<Checked> check_boxes(const MileageLog& log, const std::string& mil
         g = read_entry_box(numbers::number_text(gallons_from(units, *g)));
     }
     if (!g) {
-        ask(messages::gallons_invalid());
+        dialogue.tell(messages::gallons_invalid());
         outcome.focus = EntryBox::Gallons;
         return std::nullopt;
     }
@@ -188,33 +188,33 @@ std::optional<Checked> check_boxes(const MileageLog& log, const std::string& mil
 } // namespace
 
 EntryOutcome add_entry(MileageLog& log, const EntryDate& date, const std::string& miles,
-                       const std::string& gallons, const Ask& ask, Units units) {
+                       const std::string& gallons, Dialogue& dialogue, Units units) {
     EntryOutcome outcome;
     const MileageLog::Index n = log.fillup_count();
     try {
         const float a = n > 1 ? numbers::checked(log.overall_average()) : 0.0F;
-        if (date_refused(date, ask, outcome)) {
+        if (date_refused(date, dialogue, outcome)) {
             return outcome;
         }
-        const auto c = check_boxes(log, miles, gallons, ask, outcome, units);
-        if (!c || !date_confirmed(log, date, ask, outcome)) {
+        const auto c = check_boxes(log, miles, gallons, dialogue, outcome, units);
+        if (!c || !date_confirmed(log, date, dialogue, outcome)) {
             return outcome;
         }
         if (n > 1) {
             const float t =
                 numbers::checked((c->odometer - log.last().Fillup_Odometer) / c->gallons);
             if (t > numbers::single(double{a} * 1.5) &&
-                ask(messages::far_above_average()) != Answer::Yes) {
+                dialogue.ask(messages::far_above_average()) != Answer::Yes) {
                 return outcome;
             }
             if (numbers::single(double{a} * 0.75) > t &&
-                ask(messages::far_below_average()) != Answer::Yes) {
+                dialogue.ask(messages::far_below_average()) != Answer::Yes) {
                 return outcome;
             }
         }
         log.append(date.text, c->odometer, c->gallons);
     } catch (const numbers::FloatFault&) {
-        ask(messages::no_meaningful_result());
+        dialogue.tell(messages::no_meaningful_result());
         return outcome;
     }
     outcome.added = true;
@@ -222,22 +222,22 @@ EntryOutcome add_entry(MileageLog& log, const EntryDate& date, const std::string
 }
 
 EntryOutcome add_with_missing(MileageLog& log, const EntryDate& date, const std::string& miles,
-                              const std::string& gallons, const Ask& ask, Units units) {
+                              const std::string& gallons, Dialogue& dialogue, Units units) {
     EntryOutcome outcome;
     if (log.fillup_count() < 2) {
-        ask(messages::missing_needs_two());
+        dialogue.tell(messages::missing_needs_two());
         return outcome;
     }
-    if (ask(messages::missing_confirm()) != Answer::Yes) {
+    if (dialogue.ask(messages::missing_confirm()) != Answer::Yes) {
         return outcome;
     }
     try {
         const float a = numbers::checked(log.overall_average());
-        if (date_refused(date, ask, outcome)) {
+        if (date_refused(date, dialogue, outcome)) {
             return outcome;
         }
-        const auto c = check_boxes(log, miles, gallons, ask, outcome, units);
-        if (!c || !date_confirmed(log, date, ask, outcome)) {
+        const auto c = check_boxes(log, miles, gallons, dialogue, outcome, units);
+        if (!c || !date_confirmed(log, date, dialogue, outcome)) {
             return outcome;
         }
         const float estimate = numbers::checked((c->odometer - log.last().Fillup_Odometer) / a);
@@ -246,7 +246,7 @@ EntryOutcome add_with_missing(MileageLog& log, const EntryDate& date, const std:
         }
         log.append(date.text, c->odometer, estimate);
     } catch (const numbers::FloatFault&) {
-        ask(messages::no_meaningful_result());
+        dialogue.tell(messages::no_meaningful_result());
         return outcome;
     }
     outcome.added = true;

@@ -4,24 +4,22 @@
 
 // Adding a fill-up to the log from the entry boxes: the checks on the odometer reading and the
 // gallons, the two plausibility questions against the overall average MPG, and the entry that
-// stands in for forgotten fill-ups. Messages and questions go through `ask`, which returns the
-// user's answer.
+// stands in for forgotten fill-ups. Messages and questions go through the caller's Dialogue,
+// which returns the user's answer.
 //
 // The boxes are read as the calculator boxes are: the whole text is one number, with thousands
 // separators in groups of three ("12,345" is 12345); a text that is no such number is refused.
 
+#include "base/dialogue.h"
 #include "base/message.h"
 #include "mileage/mileage_log.h"
 #include "mileage/typed_date.h"
 #include "mileage/units.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace milora::mileage {
-
-using Ask = std::function<Answer(const Message&)>;
 
 enum class EntryBox { Date, Miles, Gallons };
 
@@ -50,13 +48,13 @@ struct EntryOutcome {
 // The "Add Purchase" button.
 // The boxes are read in `units` and stored in miles and US gallons.
 EntryOutcome add_entry(MileageLog& log, const EntryDate& date, const std::string& miles,
-                       const std::string& gallons, const Ask& ask, Units units = Units::UsMpg);
+                       const std::string& gallons, Dialogue& dialogue, Units units = Units::UsMpg);
 
 // The "Add Purchase (With Missing Data)" button: the gallons box must hold a valid number, but
 // the stored gallons are those that the miles since the last fill-up take at the overall
 // average, so the new tank's MPG equals that average.
 EntryOutcome add_with_missing(MileageLog& log, const EntryDate& date, const std::string& miles,
-                              const std::string& gallons, const Ask& ask,
+                              const std::string& gallons, Dialogue& dialogue,
                               Units units = Units::UsMpg);
 
 namespace messages {

@@ -68,9 +68,13 @@ Message replace_question(Replacing what) {
 
 } // namespace messages
 
-MileageTracker::MileageTracker(Ask ask) : ask_(std::move(ask)) {
+MileageTracker::MileageTracker() {
     enabled_.fill(true);
     load();
+}
+
+MileageTracker::MileageTracker(Dialogue::Answerer answerer) : MileageTracker() {
+    dialogue_.answer_with(std::move(answerer));
 }
 
 void MileageTracker::load() {
@@ -93,7 +97,7 @@ void MileageTracker::enable_main_buttons(bool enabled) {
 }
 
 bool MileageTracker::may_replace_log(Replacing what) {
-    return !data_changed_ || ask_(messages::replace_question(what)) == Answer::Yes;
+    return !data_changed_ || dialogue_.ask(messages::replace_question(what)) == Answer::Yes;
 }
 
 void MileageTracker::clear_data() {
@@ -105,7 +109,7 @@ void MileageTracker::clear_data() {
 bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& converted) {
     const auto contents = read_mileage_contents(path);
     if (!contents) {
-        ask_(cannot_open_message(path, contents.reason()));
+        dialogue_.tell(cannot_open_message(path, contents.reason()));
         return false;
     }
     // Read into a log of its own: a reading the user stops leaves the log as it was.
@@ -116,14 +120,14 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     } catch (const std::bad_alloc&) {
         // Only this reading failed: what it built is gone, the log is as it was.
         fresh = MileageLog();
-        ask_(out_of_memory_message(path));
+        dialogue_.tell(out_of_memory_message(path));
         return false;
     }
     if (r.milora.cancelled) {
         return false;
     }
     if (!r.understood) {
-        ask_(not_understood_message(path));
+        dialogue_.tell(not_understood_message(path));
         return false;
     }
     if (!confirm_import(path, *contents, r, fresh)) {
@@ -140,10 +144,10 @@ bool MileageTracker::read_into_log(const std::string& path, bool& whole, bool& c
     whole = !r.milora.stop;
     converted = r.report.format != ImportFormat::Milora;
     if (r.milora.skipped_lines > 0) {
-        ask_(lines_skipped_message(path, r.milora));
+        dialogue_.tell(lines_skipped_message(path, r.milora));
     }
     if (r.milora.stop) {
-        ask_(read_stopped_message(path, r.milora));
+        dialogue_.tell(read_stopped_message(path, r.milora));
     }
     return true;
 }
@@ -166,7 +170,7 @@ bool MileageTracker::confirm_import(const std::string& path, const std::string& 
         reread(choices);
     }
     if (!r.failure.empty()) {
-        ask_(import_failed_message(path, r));
+        dialogue_.tell(import_failed_message(path, r));
         return false;
     }
     if (!needs_preview(r.report) || !preview_) {
@@ -187,7 +191,8 @@ bool MileageTracker::confirm_import(const std::string& path, const std::string& 
     }
     reread(*answer);
     if (!r.understood || !r.failure.empty() || fresh.empty()) {
-        ask_(r.understood ? import_failed_message(path, r) : not_understood_message(path));
+        dialogue_.tell(r.understood ? import_failed_message(path, r)
+                                    : not_understood_message(path));
         return false;
     }
     return true;
@@ -219,7 +224,7 @@ void MileageTracker::import_csv(const std::string& path) {
 bool MileageTracker::save(const std::string& path) {
     const Status w = write_mileage_file(path, log_);
     if (!w) {
-        ask_(save_failed_message(path, w.reason()));
+        dialogue_.tell(save_failed_message(path, w.reason()));
         return false;
     }
     data_changed_ = false;
@@ -230,7 +235,7 @@ bool MileageTracker::save(const std::string& path) {
 bool MileageTracker::export_csv(const std::string& path) {
     const Status w = write_mileage_file(path, log_);
     if (!w) {
-        ask_(save_failed_message(path, w.reason()));
+        dialogue_.tell(save_failed_message(path, w.reason()));
     }
     return w.ok();
 }
@@ -251,7 +256,7 @@ void MileageTracker::after_add(const EntryOutcome& outcome) {
 
 EntryOutcome MileageTracker::add_entry(const EntryDate& date, const std::string& miles,
                                        const std::string& gallons) {
-    const EntryOutcome outcome = mileage::add_entry(log_, date, miles, gallons, ask_, units_);
+    const EntryOutcome outcome = mileage::add_entry(log_, date, miles, gallons, dialogue_, units_);
     after_add(outcome);
     return outcome;
 }
@@ -259,7 +264,7 @@ EntryOutcome MileageTracker::add_entry(const EntryDate& date, const std::string&
 EntryOutcome MileageTracker::add_with_missing(const EntryDate& date, const std::string& miles,
                                               const std::string& gallons) {
     const EntryOutcome outcome =
-        mileage::add_with_missing(log_, date, miles, gallons, ask_, units_);
+        mileage::add_with_missing(log_, date, miles, gallons, dialogue_, units_);
     after_add(outcome);
     return outcome;
 }
@@ -286,7 +291,7 @@ void MileageTracker::summary() {
     if (auto text = summary_text(log_, units_)) {
         replace_list(*text);
     } else {
-        ask_(summary_needs_two());
+        dialogue_.tell(summary_needs_two());
     }
 }
 
@@ -294,12 +299,12 @@ bool MileageTracker::may_plot() {
     if (log_.fillup_count() >= kPlotMinimumEntries) {
         return true;
     }
-    ask_(plot_needs_three());
+    dialogue_.tell(plot_needs_three());
     return false;
 }
 
 bool MileageTracker::may_exit() {
-    return !data_changed_ || ask_(messages::exit_question()) == Answer::Yes;
+    return !data_changed_ || dialogue_.ask(messages::exit_question()) == Answer::Yes;
 }
 
 void MileageTracker::replace_list(const std::string& text) {
@@ -417,13 +422,13 @@ bool MileageTracker::delete_entry(MileageLog::Index i) {
         return false;
     }
     const Fillup old = log_.entry(i);
-    if (ask_(messages::delete_question(old)) != Answer::Yes) {
+    if (dialogue_.ask(messages::delete_question(old)) != Answer::Yes) {
         return false;
     }
     try {
         log_.erase(i);
     } catch (const numbers::FloatFault&) {
-        ask_(messages::no_meaningful_result());
+        dialogue_.tell(messages::no_meaningful_result());
         return false;
     }
     remember({UndoStep::Kind::Deleted, i, old, {}, caption_, data_changed_, saves_});
@@ -440,7 +445,7 @@ EntryOutcome MileageTracker::edit_entry(MileageLog::Index i, const EntryDate& da
     }
     const Fillup old = log_.entry(i);
     const EntryOutcome outcome =
-        mileage::edit_entry(log_, i, date, miles, gallons, missing_data, ask_, units_);
+        mileage::edit_entry(log_, i, date, miles, gallons, missing_data, dialogue_, units_);
     if (outcome.added) {
         remember({UndoStep::Kind::Edited, i, old, {}, caption_, data_changed_, saves_});
         data_changed_ = true;

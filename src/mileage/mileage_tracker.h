@@ -13,6 +13,7 @@
 // file read, a summary, Clear Data) or by lines added at its end (an entry added); the changes are
 // queued in that form, so that adding to a long log costs one line, not the whole list.
 
+#include "base/dialogue.h"
 #include "base/message.h"
 #include "mileage/entry_edit.h"
 #include "mileage/entry_rules.h"
@@ -72,7 +73,12 @@ using ReadProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 class MileageTracker {
 public:
-    explicit MileageTracker(Ask ask);
+    // Every message and question goes through dialogue(); with no one answering, messages are
+    // kept and questions get their default answer (base/dialogue.h).
+    MileageTracker();
+    explicit MileageTracker(Dialogue::Answerer answerer);
+
+    Dialogue& dialogue() { return dialogue_; }
 
     // Asked before another app's export replaces the log; without one the log is replaced.
     void set_preview(Preview preview) { preview_ = std::move(preview); }
@@ -180,7 +186,7 @@ private:
     // After an entry changed: the list is made again and Plot and Summary follow the log.
     void after_entries_changed();
 
-    Ask ask_;
+    Dialogue dialogue_;
     Preview preview_;
     MileageLog log_;
     std::string caption_ = kTrackerCaption;

@@ -54,8 +54,9 @@ void MileageWindow::save_unsaved_logs_for_recovery() noexcept {
 }
 
 MileageWindow::MileageWindow(ui::Application& app, QWidget* parent)
-    : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()),
-      tracker_([this](const Message& m) { return services_.messages->show(this, m); }) {
+    : QWidget(parent, Qt::Window), car_(app.state().car), services_(app.services()) {
+    tracker_.dialogue().answer_with(
+        [this](const Message& m) { return services_.messages->show(this, m); });
     tracker_.set_preview(
         [this](const ImportPreview& p, const Repreview& again) -> std::optional<ImportChoices> {
             if (services_.previews == nullptr) {

@@ -15,6 +15,7 @@ using namespace milora;
 using namespace milora::cardata;
 using milora::numbers::split_lines;
 namespace fs = std::filesystem;
+using milora::test::slurp;
 using milora::test::TempFolder;
 
 namespace {
@@ -25,11 +26,6 @@ protected:
     const fs::path& dir = temp.path();
     std::string put(const std::string& name, const std::string& contents) {
         return temp.put(name, contents);
-    }
-    static std::string slurp(const std::string& path) {
-        std::string s;
-        read_whole_file(path, s);
-        return s;
     }
 };
 

@@ -21,6 +21,7 @@
 
 using namespace milora;
 namespace fs = std::filesystem;
+using milora::test::slurp;
 using milora::test::TempFolder;
 
 namespace {
@@ -81,12 +82,6 @@ struct SaveCase {
     std::function<std::vector<Message>(const std::string& path)> save;
     std::string told; // the start of the message
 };
-
-std::string slurp(const std::string& path) {
-    std::string s;
-    read_whole_file(path, s);
-    return s;
-}
 
 class CrashSafeSaveTest : public ::testing::Test {
 protected:
@@ -217,11 +212,11 @@ TEST_F(CrashSafeSaveTest, AStopBetweenWritingAndRenamingKeepsTheOldFile) {
     const std::string car_before = slurp(car);
     const std::string log_before = slurp(log);
     auto crash = [] { throw std::runtime_error("power cut"); };
-    const WriteResult c = cardata::write_car_data(car, other_car(), crash); // the older shape too
-    const WriteResult m = mileage::write_mileage_file(log, mileage::MileageLog{}, crash);
-    for (const WriteResult& r : {c, m}) {
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error, "the write was interrupted");
+    const Status c = cardata::write_car_data(car, other_car(), crash);
+    const Status m = mileage::write_mileage_file(log, mileage::MileageLog{}, crash);
+    for (const Status& r : {c, m}) {
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.reason(), "the write was interrupted");
     }
     EXPECT_EQ(slurp(car), car_before);
     EXPECT_EQ(slurp(log), log_before);
@@ -341,9 +336,9 @@ TEST_F(CrashSafeSaveTest, ASaveUnderAFileSizeLimitFailsWithItsReason) {
             for (int i = 0; i < 1000; ++i) {
                 log.append("9/16/2006", static_cast<float>(1000 + 300 * i), 10);
             }
-            const WriteResult w = write_mileage_file(path, log);
-            const bool reason = w.error.find("ulimit -f") != std::string::npos;
-            std::_Exit(!w.ok && reason && !fs::exists(path) ? 0 : 1);
+            const Status w = write_mileage_file(path, log);
+            const bool reason = w.reason().find("ulimit -f") != std::string::npos;
+            std::_Exit(!w.ok() && reason && !fs::exists(path) ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }

@@ -15,23 +15,25 @@ namespace {
 
 // Records every message and answers questions from a queue (a question without an answer fails).
 struct Asker {
+    Asker() = default;
+    Asker(const Asker&) = delete;
+    Asker& operator=(const Asker&) = delete;
+
     std::vector<Message> shown;
     std::deque<Answer> answers;
-    Ask ask() {
-        return [this](const Message& m) {
-            shown.push_back(m);
-            if (m.buttons == Buttons::Ok) {
-                return Answer::Ok;
-            }
-            if (answers.empty()) {
-                ADD_FAILURE() << "unexpected question " << m.text;
-                return Answer::No;
-            }
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        };
-    }
+    Dialogue dialogue{[this](const Message& m) {
+        shown.push_back(m);
+        if (m.buttons == Buttons::Ok) {
+            return Answer::Ok;
+        }
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question " << m.text;
+            return Answer::No;
+        }
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }};
 };
 
 MileageLog thirty_mpg_log() {
@@ -43,8 +45,8 @@ MileageLog thirty_mpg_log() {
 TEST(EntryRulesTest, NoQuestionForTheFirstTwoEntries) {
     Asker user;
     MileageLog log;
-    EXPECT_TRUE(add_entry(log, "a", "1000", "10", user.ask()).added);
-    EXPECT_TRUE(add_entry(log, "b", "1900", "1", user.ask()).added); // 900 MPG
+    EXPECT_TRUE(add_entry(log, "a", "1000", "10", user.dialogue).added);
+    EXPECT_TRUE(add_entry(log, "b", "1900", "1", user.dialogue).added); // 900 MPG
     EXPECT_TRUE(user.shown.empty());
     EXPECT_EQ(log.entry(2).Fillup_Date, "b");
     EXPECT_EQ(log.entry(2).Tank_MPG, 900.0F);
@@ -67,7 +69,7 @@ TEST(EntryRulesTest, TankMpgFarFromTheAverageAsksFirst) {
             if (c.question) {
                 user.answers.push_back(answer);
             }
-            const EntryOutcome out = add_entry(log, "d", "1900", c.gallons, user.ask());
+            const EntryOutcome out = add_entry(log, "d", "1900", c.gallons, user.dialogue);
             const bool added = !c.question || answer == Answer::Yes;
             EXPECT_EQ(out.added, added) << c.gallons;
             EXPECT_EQ(log.fillup_count(), added ? 4 : 3) << c.gallons;
@@ -94,7 +96,7 @@ TEST(EntryRulesTest, ExactlyOneAndAHalfOrThreeQuartersOfTheAverageAsksNothing) {
                  {make_log({{"a", 1000, 10}, {"b", 1400, 10}}), "1700", "10"}};
     for (auto c : cases) {
         Asker user;
-        EXPECT_TRUE(add_entry(c.log, "c", c.miles, c.gallons, user.ask()).added) << c.miles;
+        EXPECT_TRUE(add_entry(c.log, "c", c.miles, c.gallons, user.dialogue).added) << c.miles;
         EXPECT_TRUE(user.shown.empty()) << c.miles;
     }
 }
@@ -124,7 +126,7 @@ TEST(EntryRulesTest, RefusedBoxesNameTheirMessageAndFocus) {
     for (const Case& c : cases) {
         Asker user;
         MileageLog log = thirty_mpg_log();
-        const EntryOutcome out = add_entry(log, "d", c.miles, c.gallons, user.ask());
+        const EntryOutcome out = add_entry(log, "d", c.miles, c.gallons, user.dialogue);
         EXPECT_FALSE(out.added) << c.miles << " " << c.gallons;
         EXPECT_EQ(out.focus, c.focus) << c.miles << " " << c.gallons;
         ASSERT_EQ(user.shown.size(), 1U) << c.miles;
@@ -138,9 +140,9 @@ TEST(EntryRulesTest, ThousandsSeparatorsAreReadAsInTheCalculatorBoxes) {
     // was then refused as below it.
     Asker user;
     MileageLog log;
-    EXPECT_TRUE(add_entry(log, "a", "12,345", "10", user.ask()).added);
+    EXPECT_TRUE(add_entry(log, "a", "12,345", "10", user.dialogue).added);
     EXPECT_EQ(log.entry(1).Fillup_Odometer, 12345.0F);
-    EXPECT_TRUE(add_entry(log, "b", " 12,645 ", "1,000.5", user.ask()).added);
+    EXPECT_TRUE(add_entry(log, "b", " 12,645 ", "1,000.5", user.dialogue).added);
     EXPECT_EQ(log.entry(2).Fillup_Odometer, 12645.0F);
     EXPECT_EQ(log.entry(2).Fillup_Gallons, 1000.5F);
     EXPECT_TRUE(user.shown.empty());
@@ -151,7 +153,7 @@ TEST(EntryRulesTest, MissingDataEntryStoresTheGallonsAtTheOverallAverage) {
     MileageLog log = make_log({{"a", 1000, 10}, {"b", 1300, 10}});
     user.answers.push_back(Answer::Yes);
     // The gallons box must hold a valid number, but its value is not used.
-    EXPECT_TRUE(add_with_missing(log, "c", "1900", "99", user.ask()).added);
+    EXPECT_TRUE(add_with_missing(log, "c", "1900", "99", user.dialogue).added);
     ASSERT_EQ(log.fillup_count(), 3);
     EXPECT_EQ(log.entry(3).Fillup_Gallons, 20.0F);
     EXPECT_EQ(log.entry(3).Tank_MPG, 30.0F);
@@ -164,7 +166,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
     {
         Asker user;
         MileageLog log = make_log({{"a", 1000, 10}});
-        EXPECT_FALSE(add_with_missing(log, "b", "1900", "10", user.ask()).added);
+        EXPECT_FALSE(add_with_missing(log, "b", "1900", "10", user.dialogue).added);
         ASSERT_EQ(user.shown.size(), 1U);
         EXPECT_EQ(user.shown[0].title, "Milora");
         EXPECT_EQ(user.shown[0].buttons, Buttons::Ok);
@@ -174,7 +176,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         Asker user;
         MileageLog log = thirty_mpg_log();
         user.answers.push_back(Answer::No);
-        EXPECT_FALSE(add_with_missing(log, "d", "1900", "10", user.ask()).added);
+        EXPECT_FALSE(add_with_missing(log, "d", "1900", "10", user.dialogue).added);
         EXPECT_EQ(user.shown.size(), 1U); // no check after No
         EXPECT_EQ(log.fillup_count(), 3);
     }
@@ -182,7 +184,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         Asker user;
         MileageLog log = thirty_mpg_log();
         user.answers.push_back(Answer::Yes);
-        const EntryOutcome out = add_with_missing(log, "d", "1900", "", user.ask());
+        const EntryOutcome out = add_with_missing(log, "d", "1900", "", user.dialogue);
         EXPECT_FALSE(out.added);
         EXPECT_EQ(out.focus, EntryBox::Gallons);
         EXPECT_EQ(user.shown.back(), messages::gallons_invalid());
@@ -192,7 +194,7 @@ TEST(EntryRulesTest, MissingDataEntryNeedsTwoEntriesAConfirmationAndValidBoxes) 
         Asker user;
         MileageLog log = make_log({{"a", 1000, 10}, {"b", 700, 10}});
         user.answers.push_back(Answer::Yes);
-        EXPECT_FALSE(add_with_missing(log, "c", "900", "10", user.ask()).added);
+        EXPECT_FALSE(add_with_missing(log, "c", "900", "10", user.dialogue).added);
         EXPECT_EQ(user.shown.back(), messages::no_meaningful_result());
         EXPECT_EQ(log.fillup_count(), 2);
     }
@@ -215,7 +217,7 @@ TEST(EntryRulesTest, ATypedTextThatIsNoDateIsRefusedFirst) {
             user.answers = {Answer::Yes}; // "Is This The Right Option?"
         }
         const EntryOutcome out =
-            (*add)(log, typed("2/30/2024"), "abc", "10", user.ask(), Units::UsMpg);
+            (*add)(log, typed("2/30/2024"), "abc", "10", user.dialogue, Units::UsMpg);
         EXPECT_FALSE(out.added);
         EXPECT_EQ(out.focus, EntryBox::Date); // before the odometer, which is no number either
         EXPECT_EQ(user.shown.back(), messages::date_invalid("6/1/2024"));
@@ -242,7 +244,7 @@ TEST(EntryRulesTest, AFutureDateOrOneBeforeThePreviousEntryAsksAndNoCorrectsIt) 
             if (c.question) {
                 user.answers = {answer};
             }
-            const EntryOutcome out = add_entry(copy, typed(c.date), "1600", "10", user.ask());
+            const EntryOutcome out = add_entry(copy, typed(c.date), "1600", "10", user.dialogue);
             if (!c.question) {
                 EXPECT_TRUE(out.added) << c.date;
                 EXPECT_TRUE(user.shown.empty()) << c.date;
@@ -264,7 +266,7 @@ TEST(EntryRulesTest, DateQuestionsComeOnlyAfterTheBoxesPassed) {
     Asker user;
     MileageLog log = thirty_mpg_log();
     // A future date with an odometer below the last: refused for the odometer, nothing asked.
-    const EntryOutcome out = add_entry(log, typed("7/1/2024"), "1500", "10", user.ask());
+    const EntryOutcome out = add_entry(log, typed("7/1/2024"), "1500", "10", user.dialogue);
     EXPECT_FALSE(out.added);
     ASSERT_EQ(user.shown.size(), 1U);
     EXPECT_EQ(user.shown[0], messages::odometer_not_above());

@@ -27,9 +27,9 @@ Read read_text(const std::string& text, std::optional<ImportFormat> from = std::
 }
 
 std::string data_file(const std::string& name) {
-    std::string s;
-    EXPECT_TRUE(read_whole_file(std::string(MILORA_TEST_DATA) + "/import/" + name, s)) << name;
-    return s;
+    Result<std::string> read = read_file(std::string(MILORA_TEST_DATA) + "/import/" + name);
+    EXPECT_TRUE(read) << name << ": " << read.reason();
+    return read ? std::move(*read) : std::string();
 }
 
 struct Expected {
@@ -157,9 +157,8 @@ TEST(FuelImportTest, FuellyPartialMissedAndDuplicateRowsInEitherOrder) {
     // The missed fill-up is entered as the missing-data entry enters it.
     MileageLog by_hand = test::make_log(
         {{"1/6/2024", 12000, 11.2F}, {"1/14/2024", 12310, 10.3F}, {"1/22/2024", 12620, 10}});
-    ASSERT_TRUE(add_with_missing(by_hand, "2/10/2024", "13300", "9.9", [](const Message&) {
-                    return Answer::Yes;
-                }).added);
+    Dialogue yes{[](const Message&) { return Answer::Yes; }};
+    ASSERT_TRUE(add_with_missing(by_hand, "2/10/2024", "13300", "9.9", yes).added);
     const float estimated = by_hand.last().Fillup_Gallons;
     for (const Read* r : {&oldest_first, &newest_first}) {
         expect_entries(r->log, {{"1/6/2024", 12000, 11.2F},

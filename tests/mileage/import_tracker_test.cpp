@@ -111,8 +111,9 @@ TEST(ImportTrackerTest, AnOpenedExportIsUnsavedUntilSavedInMiloraFormat) {
     ASSERT_TRUE(t.tracker.save(path));
     EXPECT_FALSE(t.tracker.data_changed());
     // The saved file is Milora's own: it opens without a preview, to the same entries.
-    std::string saved;
-    ASSERT_TRUE(read_whole_file(path, saved));
+    const Result<std::string> read = read_file(path);
+    ASSERT_TRUE(read) << read.reason();
+    const std::string& saved = *read;
     // Kilometres held in miles keep the digits that read back to the same odometer.
     EXPECT_EQ(saved.substr(0, 24), "\"1/28/2024\",27091.783,10");
     Tracked again;

@@ -13,10 +13,10 @@ using namespace milora::mileage;
 namespace {
 
 std::string three_cars() {
-    std::string s;
-    EXPECT_TRUE(
-        read_whole_file(std::string(MILORA_TEST_DATA) + "/import/fuelly_three_cars.csv", s));
-    return s;
+    Result<std::string> read =
+        read_file(std::string(MILORA_TEST_DATA) + "/import/fuelly_three_cars.csv");
+    EXPECT_TRUE(read) << read.reason();
+    return read ? std::move(*read) : std::string();
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST(Measured, NeedsTwoFillupsAfterTheStart) {
 
 TEST(Measured, MissingDataEntryCountsWithItsEstimatedGallons) {
     MileageLog log = make_log({{"1/1/2025", 1000, 10}, {"1/15/2025", 1300, 10}});
-    const Ask yes = [](const Message&) { return Answer::Yes; };
+    Dialogue yes{[](const Message&) { return Answer::Yes; }};
     // 600 miles after missed fill-ups at the overall 30 MPG: 20 gallons are entered.
     ASSERT_TRUE(add_with_missing(log, "2/20/2025", "1900", "5", yes).added);
     ASSERT_FLOAT_EQ(log.gallons(3), 20);

@@ -15,6 +15,7 @@ using namespace milora::mileage;
 using milora::test::make_log;
 using milora::test::six_entry_log;
 namespace fs = std::filesystem;
+using milora::test::slurp;
 using milora::test::TempFolder;
 
 namespace {
@@ -24,11 +25,6 @@ protected:
     TempFolder temp{"mileage"};
     const fs::path& dir = temp.path();
     std::string path(const std::string& name) const { return (dir / name).string(); }
-    static std::string slurp(const std::string& p) {
-        std::string s;
-        read_whole_file(p, s);
-        return s;
-    }
 };
 
 struct Read {

@@ -18,6 +18,7 @@
 using namespace milora;
 using namespace milora::mileage;
 namespace fs = std::filesystem;
+using milora::test::slurp;
 using milora::test::TempFolder;
 
 namespace {
@@ -47,11 +48,6 @@ protected:
     }
     std::string put(const std::string& name, const std::string& contents) {
         return temp.put(name, contents);
-    }
-    static std::string slurp(const std::string& p) {
-        std::string s;
-        read_whole_file(p, s);
-        return s;
     }
     void enter_thirty_mpg_entries(int count) {
         tracker.add_new();
@@ -266,6 +262,25 @@ TEST_F(MileageTrackerTest, ReplacingUnsavedEntriesAsksFirst) {
     tracker.clear_data();
     EXPECT_FALSE(tracker.data_changed());
     EXPECT_TRUE(tracker.may_exit());
+}
+
+// With no one to answer (a script, a test) every message is kept in order and each question
+// gets the answer that keeps the typed entries.
+TEST(UnattendedTrackerTest, KeepsItsMessagesAndNeverDropsUnsavedEntries) {
+    MileageTracker alone;
+    alone.add_new();
+    EXPECT_FALSE(alone.add_entry("a", "abc", "10").added);
+    EXPECT_TRUE(alone.add_entry("a", "1000", "10").added);
+    EXPECT_TRUE(alone.add_entry("b", "1300", "10").added);
+    alone.done_adding();
+    EXPECT_FALSE(alone.may_exit());
+    EXPECT_FALSE(alone.may_replace_log(Replacing::Clear));
+    const std::vector<Message> kept = alone.dialogue().take_kept();
+    ASSERT_EQ(kept.size(), 3U);
+    EXPECT_EQ(kept[0], messages::odometer_invalid());
+    EXPECT_EQ(kept[1], messages::exit_question());
+    EXPECT_EQ(kept[2], messages::replace_question(Replacing::Clear));
+    EXPECT_EQ(alone.log().fillup_count(), 2);
 }
 
 TEST_F(MileageTrackerTest, SavedAndExportedFilesAreTheSameBytes) {

@@ -6,6 +6,8 @@
 // process and the running test so that test programs running side by side never share one, and
 // removed with everything in it (even files a test made read-only) when the test ends.
 
+#include "base/atomic_file.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,5 +49,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The whole file at `path`, or nothing when it cannot be read (a file a test expects gone).
+inline std::string slurp(const std::string& path) {
+    Result<std::string> read = read_file(path);
+    return read ? std::move(*read) : std::string();
+}
 
 } // namespace milora::test

@@ -335,9 +335,9 @@ TEST_F(DataSettingsWindowTest, SaveCommitsAsksForAFileAndWritesIt) {
     ASSERT_EQ(fakes.messages.shown.size(), 1U);
     EXPECT_EQ(fakes.messages.shown[0],
               (Message{"Milora", path.toStdString(), Icon::None, Buttons::Ok}));
-    std::string contents;
-    ASSERT_TRUE(read_whole_file(path.toStdString(), contents));
-    const auto lines = numbers::split_lines(contents);
+    const Result<std::string> contents = read_file(path.toStdString());
+    ASSERT_TRUE(contents) << contents.reason();
+    const auto lines = numbers::split_lines(*contents);
     ASSERT_EQ(lines.size(), 10U);
     EXPECT_EQ(lines[4], "33.3");
     EXPECT_EQ(lines[5], "66.7");

@@ -7,6 +7,7 @@
 
 #include "base/atomic_file.h"
 #include "mileage/fuel_import.h"
+#include "support/temp_folder.h"
 #include "support/tracker_fixture.h"
 #include "ui/application.h"
 #include "ui/mileage_window.h"
@@ -94,9 +95,9 @@ TEST_F(ImportPreviewWindowTest, AFileInNoLayoutKeepsTheLogAndSaysWhatIsRead) {
 
 TEST(ImportPreviewDialogTest, ShowsTheTextWithOkAndCancel) {
     mileage::MileageLog log;
-    std::string contents;
-    ASSERT_TRUE(read_whole_file(data("import/drivvo.csv").toStdString(), contents));
-    const auto read = mileage::read_log_text(contents, log);
+    const Result<std::string> contents = read_file(data("import/drivvo.csv").toStdString());
+    ASSERT_TRUE(contents) << contents.reason();
+    const auto read = mileage::read_log_text(*contents, log);
     const auto preview = mileage::import_preview("/home/me/drivvo-export.csv", read, log, {});
     ui::ImportPreviewDialog dialog(nullptr, preview);
     // The file names its units and dates: nothing to choose.
@@ -124,8 +125,8 @@ namespace {
 
 // The preview of `file` read with `c`, as the tracker gives it.
 mileage::ImportPreview preview_of(const char* file, const mileage::ImportChoices& c) {
-    std::string contents;
-    EXPECT_TRUE(read_whole_file(data(file).toStdString(), contents));
+    const std::string contents = slurp(data(file).toStdString());
+    EXPECT_FALSE(contents.empty()) << file;
     mileage::MileageLog log;
     const auto read = mileage::read_log_text(contents, log, c);
     return mileage::import_preview(file, read, log, c);

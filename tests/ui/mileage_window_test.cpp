@@ -6,6 +6,7 @@
 #include "mileage/entry_list.h"
 #include "mileage/mileage_file.h"
 #include "mileage/summary.h"
+#include "support/temp_folder.h"
 #include "support/tracker_fixture.h"
 #include "ui/application.h"
 #include "ui/labels.h"
@@ -95,11 +96,7 @@ protected:
         }
         return true;
     }
-    static std::string slurp(const QString& p) {
-        std::string s;
-        read_whole_file(p.toStdString(), s);
-        return s;
-    }
+    static std::string slurp(const QString& p) { return test::slurp(p.toStdString()); }
 };
 
 // Pixels of the image near the colour (a tolerance for the blending of line edges).
