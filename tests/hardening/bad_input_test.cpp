@@ -208,13 +208,10 @@ TEST_F(BadFileTest, MileageFilesAreReadOrStoppedAsTheTableSays) {
     };
     // clang-format on
     for (const MileageCase& c : cases) {
-        std::vector<Message> shown;
-        mileage::MileageTracker tracker([&](const Message& m) {
-            shown.push_back(m);
-            return Answer::Ok;
-        });
+        mileage::MileageTracker tracker;
         const std::string path = put("import.csv", c.bytes);
         tracker.import_csv(path);
+        const std::vector<Message> shown = tracker.dialogue().take_kept();
         EXPECT_EQ(tracker.log().fillup_count(), c.entries) << c.name;
         if (c.stop_line == 0) {
             EXPECT_TRUE(shown.empty()) << c.name;

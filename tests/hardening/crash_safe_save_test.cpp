@@ -118,11 +118,7 @@ std::vector<Message> save_settings(const std::string& path, bool as_default) {
 }
 
 std::vector<Message> save_tracker(const std::string& path, bool as_csv) {
-    std::vector<Message> shown;
-    mileage::MileageTracker tracker([&](const Message& m) {
-        shown.push_back(m);
-        return Answer::Ok;
-    });
+    mileage::MileageTracker tracker;
     tracker.add_new();
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(
@@ -132,7 +128,7 @@ std::vector<Message> save_tracker(const std::string& path, bool as_csv) {
     tracker.done_adding();
     EXPECT_FALSE(as_csv ? tracker.export_csv(path) : tracker.save(path));
     EXPECT_TRUE(tracker.data_changed()); // still unsaved
-    return shown;
+    return tracker.dialogue().take_kept();
 }
 
 void write_old_log(const std::string& path) {

@@ -3,6 +3,7 @@
 #include "mileage/entry_rules.h"
 
 #include "mileage/log_fixtures.h"
+#include "support/scripted_user.h"
 
 #include <deque>
 #include <gtest/gtest.h>
@@ -21,19 +22,8 @@ struct Asker {
 
     std::vector<Message> shown;
     std::deque<Answer> answers;
-    Dialogue dialogue{[this](const Message& m) {
-        shown.push_back(m);
-        if (m.buttons == Buttons::Ok) {
-            return Answer::Ok;
-        }
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question " << m.text;
-            return Answer::No;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }};
+    Dialogue dialogue{
+        [this](const Message& m) { return test::answer_from_script(shown, answers, m); }};
 };
 
 MileageLog thirty_mpg_log() {

@@ -11,7 +11,6 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace milora;
 using namespace milora::mileage;
@@ -122,52 +121,6 @@ TEST(ImportTrackerTest, AnOpenedExportIsUnsavedUntilSavedInMiloraFormat) {
     EXPECT_EQ(mileage_file_text(again.tracker.log()), saved);
     EXPECT_FALSE(again.tracker.data_changed());
     std::remove(path.c_str());
-}
-
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
-namespace {
-
-// In a child process: opens the log, then `path` with room for its text but not for its rows,
-// and exits 0 when the log was kept and the user told why.
-[[noreturn]] void open_with_little_memory(const std::string& path) {
-    Tracked t;
-    t.tracker.open(data("six_entries.miloragas"));
-    std::ifstream status("/proc/self/status");
-    std::string word;
-    long vm_kb = 0;
-    while (status >> word) {
-        if (word == "VmSize:") {
-            status >> vm_kb;
-        }
-    }
-    const auto limit = static_cast<rlim_t>(vm_kb + 160 * 1024) * 1024;
-    const rlimit r{limit, limit};
-    setrlimit(RLIMIT_AS, &r);
-    t.tracker.open(path);
-    const bool kept = t.tracker.log().fillup_count() == 6 && t.shown.size() == 1 &&
-                      t.shown[0] == out_of_memory_message(path);
-    std::exit(kept ? 0 : 1);
-}
-
-} // namespace
-#endif
-
-// Reading a file for which memory runs out fails that one reading; the log stays as it was.
-TEST(ImportTrackerTest, AReadingThatRunsOutOfMemoryKeepsTheLog) {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-    GTEST_SKIP() << "a sanitizer build reserves memory of its own";
-#else
-    const std::string path = ::testing::TempDir() + "milora-import-oom.csv";
-    {
-        std::ofstream f(path, std::ios::binary);
-        f << "Date,Odometer,Gallons\n";
-        for (int i = 0; i < 2000000; ++i) {
-            f << "2024-01-02," << 1000 + i << ",10\n";
-        }
-    }
-    EXPECT_EXIT(open_with_little_memory(path), ::testing::ExitedWithCode(0), "");
-    std::remove(path.c_str());
-#endif
 }
 
 TEST(ImportTrackerTest, WhatThePreviewLeftOpenTheUserChangesThere) {

@@ -7,6 +7,7 @@
 #include "mileage/mileage_file.h"
 #include "mileage/plot.h"
 #include "mileage/summary.h"
+#include "support/scripted_user.h"
 #include "support/temp_folder.h"
 
 #include <deque>
@@ -29,19 +30,8 @@ protected:
     const fs::path& dir = temp.path();
     std::vector<Message> shown;
     std::deque<Answer> answers;
-    MileageTracker tracker{[this](const Message& m) {
-        shown.push_back(m);
-        if (m.buttons == Buttons::Ok) {
-            return Answer::Ok;
-        }
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question " << m.text;
-            return Answer::No;
-        }
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }};
+    MileageTracker tracker{
+        [this](const Message& m) { return test::answer_from_script(shown, answers, m); }};
 
     void TearDown() override {
         EXPECT_TRUE(answers.empty()) << "a question that was expected did not come";

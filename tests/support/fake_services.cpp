@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/fake_services.h"
 
+#include "support/scripted_user.h"
 #include "ui/real_services.h"
 
 #include <QPrinter>
@@ -12,17 +13,7 @@
 namespace milora::test {
 
 Answer FakeMessages::show(QWidget* /*parent*/, const Message& message) {
-    shown.push_back(message);
-    if (message.buttons == Buttons::Ok) {
-        return Answer::Ok;
-    }
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << message.text;
-        return Answer::No;
-    }
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
+    return answer_from_script(shown, answers, message);
 }
 
 namespace {
